@@ -1,0 +1,64 @@
+#include "core/zarnames.h"
+
+#include <QCoreApplication>
+
+namespace {
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("QObject", text);
+}
+
+const QChar greek[3] = { QChar(0x03B1), QChar(0x03B2), QChar(0x03B3) };
+const char* const gradientSteps[4] = { "3]", "5]", "7]", "9]" };
+
+QString gradient(const QString& base, int step)
+{
+    return base + QStringLiteral(" [%1").arg(QChar(0x00B1)) + QLatin1String(gradientSteps[step]);
+}
+}
+
+QString arrayName(zarArrayType type)
+{
+    switch (type) {
+    case 0: case 1: case 2:
+        return QStringLiteral("%1 %2").arg(tr("Wenner")).arg(greek[type]);
+    case 12: case 13: case 14:
+        return QStringLiteral("%1 %2").arg(tr("Reciprocal Wenner")).arg(greek[type - 12]);
+    case 3: return tr("Schlumberger");
+    case 4: return tr("Dipole-Dipole");
+    case 5: return tr("Forward Pole-Dipole");
+    case 6: return tr("Backward Pole-Dipole");
+    case 7: return tr("Pole-Pole");
+    case 8: case 9: case 10: case 11:
+        return gradient(tr("Gradient"), type - 8);
+    case 15: return tr("Reciprocal Schlumberger");
+    case 16: return tr("Reciprocal Dipole-Dipole");
+    case 17: return tr("Reciprocal Pole-Pole");
+    case 18: case 19: case 20: case 21:
+        return gradient(tr("Reciprocal Gradient"), type - 18);
+    default:
+        return tr("Unknown array");
+    }
+}
+
+QString deviceName(zarAddress address)
+{
+    if (address >= 8 && address <= 23)
+        return tr("Input voltage registrator %1").arg(address - 7);
+    if (address >= 26 && address <= 41)
+        return tr("Input voltage registrator %1 switch").arg(address - 25);
+    switch (address) {
+    case 0: return tr("Core");
+    case 1: return tr("Internal battery indicator");
+    case 2: return tr("External battery indicator");
+    case 3: return tr("Moisture indicator");
+    case 4: return tr("Speaker");
+    case 5: return tr("Real-time clock");
+    case 6: return tr("Reference voltage gererator");
+    case 7: return tr("Internal generator");
+    case 24: return tr("Output voltage registrator") + QStringLiteral(" (%1)").arg(17);
+    case 25: return tr("Output current registrator") + QStringLiteral(" (%1)").arg(18);
+    case 42: return tr("Generator switch");
+    default: return tr("Unknown device");
+    }
+}

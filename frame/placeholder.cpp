@@ -1,0 +1,1 @@
+// The frame library is filled in by the frame screens.

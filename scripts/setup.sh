@@ -1,0 +1,27 @@
+# Sourced by the other scripts: installs what is missing, then configures and builds.
+# Usage: zar_build <build-dir> [cmake options...]
+
+ZAR_PACKAGES="cmake g++ make pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools \
+libqt5serialport5-dev libqt5svg5-dev libqt5opengl5-dev libqwt-qt5-dev libcurl4-openssl-dev python3 python3-pyftpdlib socat \
+xvfb xauth fonts-dejavu-core"
+
+zar_install() {
+    local missing=""
+    for p in $ZAR_PACKAGES "$@"; do
+        dpkg -s "$p" >/dev/null 2>&1 || missing="$missing $p"
+    done
+    [ -z "$missing" ] && return 0
+    echo "Installing:$missing"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq || return 1
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing || return 1
+}
+
+zar_build() {
+    local dir="$1"; shift
+    local top
+    top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+    cmake -S "$top" -B "$top/$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null || return 1
+    cmake --build "$top/$dir" -j "$(nproc)"
+}
