@@ -1,1 +1,0 @@
-// The frame library is filled in by the frame screens.
