@@ -74,6 +74,9 @@ void zarCoreThread::run()
     case zarJobStopAll: stopAll(); break;
     default: break;
     }
+    // The port was created in this thread: let it go here too, not in the GUI thread.
+    if (m_port)
+        m_port->close();
     m_job = zarJobNone;
 }
 
@@ -168,69 +171,4 @@ qint64 zarCoreThread::electrodeIdleTime(quint16 electrode) const
     if (it == m_electrodeTimers.constEnd() || !it->isValid())
         return -1;
     return it->elapsed();
-}
-
-void zarCoreThread::setSerialDevice(std::unique_ptr<zarSerialDevice> device)
-{
-    m_port = std::move(device);
-}
-
-bool zarCoreThread::sendMessage(zarAddress device, quint8 command, const QByteArray& payload)
-{
-    m_lastDevice = -1;
-    m_lastCommand = -1;
-    if (payload.size() > 16) {
-        diagnostic("sendMessage dataBytes.size() exceeds 16");
-        setErrorCode(zarErrorCodeBug);
-        return false;
-    }
-    QByteArray frame;
-    {
-        QDataStream stream(&frame, QIODevice::WriteOnly);
-        stream << qint8(device) << qint8(command) << qint16(payload.size());
-    }
-    frame.append(payload);
-    if (m_port && m_port->write(frame) == frame.size()) {
-        m_lastDevice = device;
-        m_lastCommand = command;
-        return true;
-    }
-    if (m_port) {
-        m_port->flushOutBuffer();
-        m_port->close();
-    }
-    zarDiagnostics::raw("\r");
-    // The failed frame's bus address goes with "Can not send command".
-    m_error.param = device;
-    setErrorCode(zarErrorSend);
-    diagnostic("no data sent, port was closed");
-    return false;
-}
-
-bool zarCoreThread::sendCommand(zarAddress device, quint8 command)
-{
-    return sendMessage(device, command, QByteArray());
-}
-
-bool zarCoreThread::sound(quint8 code)
-{
-    QByteArray payload;
-    QDataStream(&payload, QIODevice::WriteOnly) << qint8(code);
-    return sendMessage(4, 0x32, payload);
-}
-
-void zarCoreThread::stopAll()
-{
-    QByteArray off;
-    QDataStream(&off, QIODevice::WriteOnly) << qint8(0);
-    sendMessage(7, 0x1E, off);
-    QThread::msleep(5);
-    sendCommand(6, 0x1E);
-    QThread::msleep(5);
-    sendCommand(255, 0x0F);
-    QThread::msleep(5);
-    sendCommand(254, 0x3C);
-    QThread::msleep(5);
-    if (m_error.code != zarErrorCanceled)
-        sound(0);
 }

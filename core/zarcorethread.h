@@ -7,6 +7,7 @@
 #include "core/zarnames.h"
 #include "core/zarserialdevice.h"
 
+#include <QDate>
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QHash>
@@ -73,14 +74,68 @@ public:
     // Milliseconds since the electrode was last used; -1 when never.
     qint64 electrodeIdleTime(quint16 electrode) const;
 
-    // Serial transport to the core board.
+    // Serial frame transport to the core board (job thread).
     void setSerialDevice(std::unique_ptr<zarSerialDevice> device);
     bool sendMessage(zarAddress device, quint8 command, const QByteArray& payload);
     bool sendCommand(zarAddress device, quint8 command);
+    bool waitForData(quint16 count, quint16 timeout);
+    QByteArray read(quint16 count);
+    bool printSamples(const QVector<float>& samples, const QString& name);
     int lastDevice() const { return m_lastDevice; }
     int lastCommand() const { return m_lastCommand; }
+    // Time-out for a reply of the given size: the command's own time-out plus the
+    // time the bytes need on the line at the core port's settings.
+    static quint16 replyTimeout(quint16 timeout, int bytes);
+
+    // Core-board command set (job thread). False with the error code set on failure.
+    bool ping(zarAddress device, bool& alive);
+    bool pingAll(const QVector<quint8>& devices);
+    bool rxRead(zarAddress device, int samples, QVector<float>& data);
+    bool rxStart(const QVector<quint8>& devices, int samples);
+    bool rxStartOne(zarAddress device, int samples);
+    bool rxRangeNoDelay(zarAddress device, quint8 range);
+    bool rxRange(zarAddress device, quint8 range);
+    bool rxRangeOverloadedNoDelay();
+    bool rxRangeOverloaded();
+    bool rxInput(zarAddress device, quint8 input);
+    bool rxReset(zarAddress device);
+    bool rxCalibrate(zarAddress device, quint8 rangePulse, int samples);
+    bool rxCalibrateDefault(zarAddress device);
+    bool rxClear(zarAddress device);
+    bool refTxStop();
+    bool refTxStart(quint8 pulse);
+    bool intTxState();
+    bool intTxAdjust(quint8 adjustPulse, quint8 voltagePercent);
+    bool intTxStartNoDelay(quint8 pulse);
+    bool intTxStart(quint8 pulse);
+    bool intTxRead(float& value);
+    bool clockGet(QDate& date, QTime& time);
+    bool clockSet(const QDate& date, const QTime& time);
     bool sound(quint8 code);
+    bool swReset(zarAddress device);
+    bool swResetAll();
+    bool swSetNoDelay(zarAddress device, quint8 channelPin, qint16 electrode);
+    bool swApply(zarAddress device);
     void stopAll();
+
+    // Statistics on sample series.
+    bool sampleSum(QVector<float>& out, const QVector<float>& in);
+    bool sampleAbsHalfDifference(QVector<float>& out, const QVector<float>& in);
+    float average(const QVector<float>& samples);
+    float deviation(const QVector<float>& samples);
+
+    // Measuring sequences (job thread).
+    bool discover(float& internalBattery, float& externalBattery, float& moisture);
+    bool intTxReAdjust();
+    bool measureWithTxAdjust(const QVector<quint8>& devices, quint8 voltagePercent, float* current);
+    bool measureTxOutput();
+    bool getChRDev(quint8 channel, float& result);
+    bool swGnd(qint16 electrode);
+    bool swPhantom(zarAddress device);
+    bool swAll(zarAddress device);
+    bool swQuadripoles(const QList<zarCoreQuadripole>& quadripoles, QSet<quint8>& inverted);
+    bool waitElectrodesRest(const QVector<qint16>& electrodes);
+    bool waitQuadripolesRest(const QList<zarCoreQuadripole>& quadripoles);
 
     // Simulator inputs, replaceable by tests: the clock and the random draws.
     void setSimulationClock(std::function<QDateTime()> clock);
@@ -126,6 +181,17 @@ private:
     bool cancelled();
     void setErrorCode(quint8 code) { m_error.code = code; }
     void diagnostic(const std::string& message);
+    // One request with a fixed-size reply; false with the transport's error.
+    bool exchange(zarAddress device, quint8 command, const QByteArray& payload,
+                  quint16 replyBytes, quint16 timeout, QByteArray& reply);
+    bool settle(quint32 msec, bool sent) { return sent && delay(msec); }
+    // Argument check failed: diagnostic, "Code bug", false.
+    bool refuse(const std::string& text);
+    bool refuse(const std::string& text, long long value);
+    // Circuit resistance from half pulse differences: error 10 or 8 outside 10..100000.
+    bool circuitInRange(float voltage, float current);
+    bool waitRest(const QVector<quint16>& electrodes, const char* unit);
+    bool txStateResult(const QByteArray& reply, const char* illegal, bool withValue);
     QDateTime now() const;
     void seedRandom();
     quint32 drawRandom();

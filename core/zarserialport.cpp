@@ -63,9 +63,13 @@ bool zarSerialPort::open()
         return true;
     if (!p->open(QIODevice::ReadWrite))
         return false;
-    return p->setBaudRate(m_settings.baudRate) && p->setDataBits(m_settings.dataBits)
+    if (p->setBaudRate(m_settings.baudRate) && p->setDataBits(m_settings.dataBits)
         && p->setParity(m_settings.parity) && p->setStopBits(m_settings.stopBits)
-        && p->setFlowControl(m_settings.flowControl);
+        && p->setFlowControl(m_settings.flowControl))
+        return true;
+    // A line at the wrong speed would only produce garbage.
+    close();
+    return false;
 }
 
 bool zarSerialPort::isOpen() const
@@ -75,7 +79,8 @@ bool zarSerialPort::isOpen() const
 
 qint64 zarSerialPort::write(const QByteArray& data)
 {
-    if (!isOpen())
+    // Opened on first use, in the thread that uses it.
+    if (!isOpen() && !open())
         return -1;
     const qint64 written = m_port->write(data);
     // No event loop in the job thread: push the bytes out before returning.
@@ -115,6 +120,6 @@ void zarSerialPort::flushOutBuffer()
 
 void zarSerialPort::close()
 {
-    if (m_port)
-        m_port->close();
+    // Gone with the close, so the object dies in the thread that made it.
+    m_port.reset();
 }

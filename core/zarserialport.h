@@ -8,8 +8,8 @@
 
 #include <memory>
 
-// The core board's serial port. The QSerialPort is created on first use, in the
-// thread that uses it (the job thread), and is opened only by open().
+// The core board's serial port. The QSerialPort is created and opened on the first
+// write, in the thread that uses it (the job thread), and destroyed by close().
 class zarSerialPort : public zarSerialDevice
 {
 public:

@@ -1,0 +1,357 @@
+#include "zartestsupport.h"
+#include "zarfakeboard.h"
+
+#include "core/zarcorethread.h"
+
+namespace {
+zarCoreQuadripole quadripole(qint16 a, qint16 b, qint16 m, qint16 n, quint8 channel)
+{
+    zarCoreQuadripole q;
+    q.a = a;
+    q.b = b;
+    q.m = m;
+    q.n = n;
+    q.channel = channel;
+    return q;
+}
+
+// Levels for the circuit: voltage on 24, current on 25, everything else default.
+void circuit(zarFakeBoard* board, float volts, float amperes)
+{
+    board->level = [volts, amperes](quint8 address) -> float {
+        return address == 24 ? volts : address == 25 ? amperes : 50.0f;
+    };
+}
+}
+
+class TestSequences : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void discover()
+    {
+        zarCoreThread thread;
+        zarFakeBoard* board = zarFakeBoard::attach(thread);
+        float internal = 0, external = 0, moisture = 0;
+        QVERIFY(thread.discover(internal, external, moisture));
+        QCOMPARE(board->hex(), QStringList({ "0000000100", "0000000101", "0000000102", "0000000103",
+                                             "010a00020001", "020a00020001", "030a00020001" }));
+        QCOMPARE(internal, 12000.0f);
+        QCOMPARE(external, 12600.0f);
+        QCOMPARE(moisture, 20.0f);
+
+        // The magnitude counts, and the values are written before the checks.
+        board->queued[1] = { -9000.0f };
+        board->queued[2] = { -10000.0f };
+        QVERIFY(!thread.discover(internal, external, moisture));
+        QCOMPARE(int(thread.error().code), 6);
+        QCOMPARE(internal, 9000.0f);
+        QCOMPARE(external, 10000.0f);
+
+        board->queued[2] = { 10500.0f };
+        board->queued[3] = { 95.0f };
+        QVERIFY(thread.discover(internal, external, moisture));
+
+        board->queued[3] = { 150.0f };
+        QVERIFY(!thread.discover(internal, external, moisture));
+        QCOMPARE(int(thread.error().code), 7);
+        QCOMPARE(moisture, 100.0f);
+
+        board->queued[2] = { std::numeric_limits<float>::quiet_NaN() };
+        QVERIFY(!thread.discover(internal, external, moisture));
+        QCOMPARE(int(thread.error().code), 6);
+
+        board->silent.insert(3);
+        QVERIFY(!thread.discover(internal, external, moisture));
+        QCOMPARE(zarCoreError(thread.error().packed()).packed(), 5 + 256 * 3);
+    }
+
+    void reAdjust()
+    {
+        zarCoreThread thread;
+        zarFakeBoard* board = zarFakeBoard::attach(thread);
+        // The first adjust overheats: all four exchanges are still made.
+        board->txStates = { 2 };
+        QVERIFY(!thread.intTxReAdjust());
+        QCOMPARE(int(thread.error().code), 13);
+        QCOMPARE(board->hex(), QStringList({ "071f0001ff", "071e000101", "07200001ff", "071e000101" }));
+        // Within the minute nothing is sent.
+        QVERIFY(thread.intTxReAdjust());
+        QCOMPARE(board->frames.size(), 4);
+
+        // "Battery low or short circuit" is forgiven.
+        zarCoreThread other;
+        zarFakeBoard* second = zarFakeBoard::attach(other);
+        second->txStates = { 0, 1 };
+        QVERIFY(other.intTxReAdjust());
+        QCOMPARE(int(other.error().code), 0);
+        QCOMPARE(second->frames.size(), 4);
+
+        zarCoreThread closed;
+        zarFakeBoard* dead = zarFakeBoard::attach(closed);
+        dead->acceptWrites = false;
+        zarDiagnosticCapture capture;
+        QVERIFY(!closed.intTxReAdjust());
+        QCOMPARE(int(closed.error().code), 3);
+        QCOMPARE(dead->frames.size(), 4);
+    }
+
+    void measureWithTxAdjust()
+    {
+        zarCoreThread thread;
+        zarFakeBoard* board = zarFakeBoard::attach(thread);
+        board->level = [](quint8 address) -> float {
+            return address == 24 ? 1000.0f : address == 25 ? 10.0f : 9500.0f;
+        };
+        float current = 0.0f;
+        QVERIFY(thread.measureWithTxAdjust({ 9, 24, 25 }, 50, &current));
+        QCOMPARE(current, 10.0f);
+        QCOMPARE(board->hex(), QStringList({
+            "071f0001ff", "071e000101", "07200001ff", "071e000101", // re-adjust
+            "180d000101", "071f000132", "ff0c0006000100030002", "071e000101",
+            "090a00020001", "180a00020001", "190a00020001",
+            "0720000132", "ff0c0006000100030000", "071e000101", "180d000100",
+            "180a00020001", "190a00020001",
+            "090d000101", // the overloaded receiver goes to range 1
+        }));
+        QCOMPARE(thread.overloadList(), QVector<quint8>({ 9 }));
+
+        // Next time within the minute: no re-adjust, and no overload any more.
+        board->frames.clear();
+        board->level = [](quint8 address) -> float { return address == 24 ? 1000.0f : address == 25 ? 10.0f : 50.0f; };
+        QVERIFY(thread.measureWithTxAdjust({ 9, 24, 25 }, 50, nullptr));
+        QCOMPARE(board->frames.size(), 13);
+        QVERIFY(thread.overloadList().isEmpty());
+
+        // Neither 24 nor 25 in the list: the first pulse counts as 0.001.
+        board->frames.clear();
+        QVERIFY(thread.measureWithTxAdjust({ 9 }, 50, &current));
+        QCOMPARE(current, std::fabs(0.001f + 10.0f) * 0.5f);
+    }
+
+    void circuitLimits_data()
+    {
+        QTest::addColumn<float>("volts");
+        QTest::addColumn<float>("amperes");
+        QTest::addColumn<int>("error");
+        QTest::newRow("10 ohm passes") << 1000.0f << 100.0f << 0;
+        QTest::newRow("100000 ohm passes") << 6250.0f << 0.0625f << 0;
+        QTest::newRow("short") << 1000.0f << 100.5f << 8;
+        QTest::newRow("open") << 6250.0f << 0.0624f << 10;
+        QTest::newRow("no voltage, no current") << 0.0f << 0.0f << 10;
+        QTest::newRow("no current") << 1000.0f << 0.0f << 10;
+        QTest::newRow("no voltage") << 0.0f << 10.0f << 8;
+    }
+
+    void circuitLimits()
+    {
+        QFETCH(float, volts);
+        QFETCH(float, amperes);
+        QFETCH(int, error);
+        zarCoreThread thread;
+        zarFakeBoard* board = zarFakeBoard::attach(thread);
+        circuit(board, volts, amperes);
+        QCOMPARE(thread.measureWithTxAdjust({ 24, 25 }, 10, nullptr), error == 0);
+        QCOMPARE(int(thread.error().code), error);
+        QCOMPARE(thread.measureTxOutput(), error == 0);
+        QCOMPARE(int(thread.error().code), error);
+    }
+
+    void measureTxOutput()
+    {
+        zarCoreThread thread;
+        zarFakeBoard* board = zarFakeBoard::attach(thread);
+        QVERIFY(thread.measureTxOutput());
+        QCOMPARE(board->hex(), QStringList({ "07210000", "ff0c0006000100030000", "071e000101", "180a00020001", "190a00020001",
+                                             "07220000", "ff0c0006000100030000", "071e000101", "180a00020001", "190a00020001" }));
+        board->txStates = { 0, 4 };
+        QVERIFY(!thread.measureTxOutput());
+        QCOMPARE(int(thread.error().code), 11);
+    }
+
+    void channelDeviation()
+    {
+        zarCoreThread thread;
+        zarFakeBoard* board = zarFakeBoard::attach(thread);
+        // The receiver of channel 3 sees R x 10 with R = 100, 102, 99, 105, 101 over the five settings.
+        board->level = [board](quint8 address) -> float {
+            static const float r[5] = { 100.0f, 102.0f, 99.0f, 105.0f, 101.0f };
+            if (address == 24)
+                return 1000.0f;
+            if (address == 25)
+                return 10.0f;
+            return r[board->lastPercent <= 4 ? board->lastPercent : 0] * 10.0f;
+        };
+        float result = -1.0f;
+        QVERIFY(thread.getChRDev(3, result));
+        QVERIFY(qAbs(result - 5.0f) < 1e-4f);
+        QCOMPARE(board->hex().mid(0, 5), QStringList({ "1d3e000103", "1d3d000104", "2a3e000103", "2a3d000108", "fe430000" }));
+        QCOMPARE(board->hex().filter(QStringLiteral("fe3c0000")).size(), 5);
+        QCOMPARE(board->hex().filter(QStringLiteral("ff0d000100")).size(), 5);
+        QCOMPARE(board->hex().last(), QStringLiteral("ff0d000100"));
+
+        zarDiagnosticCapture capture;
+        result = -1.0f;
+        QVERIFY(!thread.getChRDev(16, result));
+        QCOMPARE(int(thread.error().code), 15);
+        QCOMPARE(capture.text(), QStringLiteral("zarCoreThread error: getChRDev rx is invalid: 16\n\r"));
+        QCOMPARE(result, -1.0f);
+    }
+
+    void channelDeviationWithoutSignal()
+    {
+        // No receiver voltage on the first setting: nothing to compare with.
+        zarCoreThread thread;
+        zarFakeBoard* board = zarFakeBoard::attach(thread);
+        board->level = [board](quint8 address) -> float {
+            if (address == 24)
+                return 1000.0f;
+            if (address == 25)
+                return 10.0f;
+            return board->lastPercent == 0 ? 0.0f : 500.0f;
+        };
+        float result = -1.0f;
+        QVERIFY(!thread.getChRDev(0, result));
+        QCOMPARE(int(thread.error().code), 10);
+        QCOMPARE(result, -1.0f);
+
+        // No current during a round's own pulses: open circuit, board left reset.
+        board->level = [](quint8 address) -> float { return address == 24 ? 1000.0f : address == 25 ? 10.0f : 500.0f; };
+        board->frames.clear();
+        board->queued[25] = { 10.0f, -10.0f, 5.0f, 5.0f, 5.0f, 5.0f };
+        QVERIFY(!thread.getChRDev(0, result));
+        QCOMPARE(int(thread.error().code), 10);
+        QCOMPARE(result, -1.0f);
+        QCOMPARE(board->hex().mid(board->frames.size() - 2), QStringList({ "fe3c0000", "ff0d000100" }));
+        QCOMPARE(board->hex().filter(QStringLiteral("fe3c0000")).size(), 1);
+    }
+
+    void groundingSwitches_data()
+    {
+        QTest::addColumn<int>("electrode");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("others");
+        QTest::newRow("even") << 10 << "2a3e00010a" << "3d";
+        QTest::newRow("odd") << 11 << "2a3d00010b" << "3e";
+        QTest::newRow("remote transmitter") << -1 << "2a3f0001ff" << "3e";
+        QTest::newRow("remote receiver") << -2 << "2a420001fe" << "3d";
+    }
+
+    void groundingSwitches()
+    {
+        QFETCH(int, electrode);
+        QFETCH(QString, first);
+        QFETCH(QString, others);
+        zarCoreThread thread;
+        zarFakeBoard* board = zarFakeBoard::attach(thread);
+        QVERIFY(thread.swGnd(qint16(electrode)));
+        QStringList expected { first };
+        for (int e = 0; e < 64; ++e)
+            if (e != electrode)
+                expected << QStringLiteral("2a") + others + QStringLiteral("0001%1").arg(e, 2, 16, QLatin1Char('0'));
+        expected << QStringLiteral("2a430000");
+        QCOMPARE(board->hex(), expected);
+    }
+
+    void switchRefusals()
+    {
+        zarCoreThread thread;
+        zarFakeBoard* board = zarFakeBoard::attach(thread);
+        zarDiagnosticCapture capture;
+        QVERIFY(!thread.swGnd(64));
+        QVERIFY(!thread.swAll(25));
+        QVERIFY(!thread.swPhantom(43));
+        QCOMPARE(capture.text(), QStringLiteral("zarCoreThread error: swGnd electrode is invalid: 64\n\r"
+                                                "zarCoreThread error: swAll device is invalid: 25\n\r"
+                                                "zarCoreThread error: swPhantom device is invalid: 43\n\r"));
+        QCOMPARE(int(thread.error().code), 15);
+        QVERIFY(board->frames.isEmpty());
+
+        // The phantom set-up asks for remote electrodes on pins they do not have:
+        // refused before anything reaches the board.
+        capture.clear();
+        QVERIFY(!thread.swPhantom(30));
+        QVERIFY(!thread.swPhantom(42));
+        QCOMPARE(capture.text().count(QStringLiteral("swSetNoDelay electrode and channelPin are invalid: 65534 0")), 2);
+        QVERIFY(board->frames.isEmpty());
+        QVERIFY(thread.swPhantom(254));
+        QVERIFY(board->frames.isEmpty());
+    }
+
+    void allSwitches()
+    {
+        zarCoreThread thread;
+        zarFakeBoard* board = zarFakeBoard::attach(thread);
+        QVERIFY(thread.swAll(30));
+        QStringList expected { "1e3f0000", "1e420000" };
+        for (int e = 0; e < 64; ++e) {
+            const QString hex = QStringLiteral("%1").arg(e, 2, 16, QLatin1Char('0'));
+            expected << QStringLiteral("1e3d0001") + hex << QStringLiteral("1e3e0001") + hex;
+        }
+        expected << QStringLiteral("1e430000");
+        QCOMPARE(board->hex(), expected);
+        board->frames.clear();
+        QVERIFY(thread.swAll(254));
+        QCOMPARE(board->frames.size(), 131);
+    }
+
+    void quadripoleSwitches()
+    {
+        zarCoreThread thread;
+        zarFakeBoard* board = zarFakeBoard::attach(thread);
+        QSet<quint8> inverted { 99 };
+        const QList<zarCoreQuadripole> group {
+            quadripole(-1, 5, 3, 4, 3),  // M on its own channel: N pin 0, M pin 1
+            quadripole(0, 1, 2, 6, 4),   // M elsewhere: pins exchanged, receiver 12 inverted
+            quadripole(0, 1, -2, 7, 5),  // remote receiver always on pin 1
+        };
+        QVERIFY(thread.swQuadripoles(group, inverted));
+        QCOMPARE(board->hex(), QStringList({ "1d3d000104", "1d3e000103", "1e3e000106", "1e3d000102",
+                                             "1f3d000107", "1f420000", "2a3f0000", "2a3e000105", "fe430000" }));
+        QCOMPARE(inverted, QSet<quint8>({ 12 }));
+
+        // An empty group is refused instead of reading a quadripole that is not there.
+        board->frames.clear();
+        zarDiagnosticCapture capture;
+        QVERIFY(!thread.swQuadripoles({}, inverted));
+        QVERIFY(inverted.isEmpty());
+        QCOMPARE(int(thread.error().code), 15);
+        QCOMPARE(capture.text(), QStringLiteral("zarCoreThread error: swQuadripoles quadripoles is empty\n\r"));
+        QVERIFY(board->frames.isEmpty());
+    }
+
+    void restWaits()
+    {
+        zarCoreThread thread;
+        zarDiagnosticCapture capture;
+        zarMeasureSettings settings;
+        settings.pulseDuration = 20; // rest 120 ms
+        thread.setElectrodeStates({}, settings);
+        // Electrodes not used since start-up have rested.
+        QVERIFY(thread.waitElectrodesRest({ 1, 2, -1 }));
+        QVERIFY(thread.waitQuadripolesRest({ quadripole(0, 1, 2, 3, 0) }));
+        QCOMPARE(capture.text(), QString());
+
+        thread.setElectrodeStates({ 5, 0xFFFE }, settings);
+        thread.abort(); // the wait goes through the cancellable delay
+        QVERIFY(!thread.waitElectrodesRest({ 4, 5 }));
+        QCOMPARE(int(thread.error().code), 14);
+        QRegularExpression line(QStringLiteral("^Wait (\\d+)msec...\n$"));
+        QRegularExpressionMatch match = line.match(capture.text());
+        QVERIFY2(match.hasMatch(), qPrintable(capture.text()));
+        QVERIFY(match.captured(1).toInt() > 0 && match.captured(1).toInt() <= 120);
+
+        capture.clear();
+        thread.abort();
+        QVERIFY(!thread.waitQuadripolesRest({ quadripole(0, 1, -2, 9, 0) }));
+        QVERIFY(QRegularExpression(QStringLiteral("^Wait \\d+ msec...\n$")).match(capture.text()).hasMatch());
+
+        capture.clear();
+        QVERIFY(thread.waitQuadripolesRest({ quadripole(5, 1, 7, 9, 0) })); // A does not count
+        QCOMPARE(capture.text(), QString());
+    }
+};
+
+ZAR_TEST_MAIN(TestSequences)
+#include "test_sequences.moc"

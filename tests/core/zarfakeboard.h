@@ -1,0 +1,148 @@
+#ifndef ZARFAKEBOARD_H
+#define ZARFAKEBOARD_H
+
+#include "core/zarcorethread.h"
+#include "core/zarserialdevice.h"
+
+#include <QDataStream>
+#include <QHash>
+#include <QList>
+#include <QSet>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+// A core board behind the serial interface: records every frame and answers as
+// the board would. Readings of the output registrators and receivers follow the
+// transmitter's pulse polarity, so a level L reads +L on the first pulse and -L
+// on the second.
+class zarFakeBoard : public zarSerialDevice
+{
+public:
+    QList<QByteArray> frames;
+    QByteArray input;
+    bool acceptWrites = true;
+    QSet<int> refusedWrites;           // indexes of frames whose write fails
+    bool mute = false;                 // never answers
+    QByteArray extra;                  // appended to every answer
+    QSet<quint8> silent;               // devices whose ping answers 0
+    QList<quint8> txStates;            // answered in turn, then 0
+    QHash<quint8, QList<float>> queued; // raw readings per address, before the model
+    std::function<float(quint8)> level;
+    QByteArray clockReply = QByteArray::fromHex("07ea0c06150507");
+    float txReading = 3.25f;
+    int polarity = 1;
+    int lastPercent = -1;
+    int inFlushes = 0;
+    int outFlushes = 0;
+    int closes = 0;
+
+    zarFakeBoard()
+    {
+        level = [](quint8 address) -> float {
+            switch (address) {
+            case 1: return 12000.0f;
+            case 2: return 12600.0f;
+            case 3: return 20.0f;
+            case 24: return 1000.0f;
+            case 25: return 10.0f;
+            default: return 50.0f;
+            }
+        };
+    }
+
+    // Hands a new board to the thread; the thread owns it, the pointer stays valid.
+    static zarFakeBoard* attach(zarCoreThread& thread)
+    {
+        auto* board = new zarFakeBoard;
+        thread.setSerialDevice(std::unique_ptr<zarSerialDevice>(board));
+        return board;
+    }
+
+    QStringList hex() const
+    {
+        QStringList list;
+        for (const QByteArray& frame : frames)
+            list << QString::fromLatin1(frame.toHex());
+        return list;
+    }
+
+    qint64 write(const QByteArray& data) override
+    {
+        frames.append(data);
+        if (!acceptWrites || refusedWrites.contains(frames.size() - 1))
+            return -1;
+        QByteArray reply = answer(data);
+        if (!reply.isEmpty())
+            reply += extra;
+        if (!mute)
+            input += reply;
+        return data.size();
+    }
+    qint64 bytesAvailable() override { return input.size(); }
+    QByteArray read(qint64 maxSize) override
+    {
+        const QByteArray taken = input.left(int(maxSize));
+        input.remove(0, taken.size());
+        return taken;
+    }
+    void flushInBuffer() override
+    {
+        ++inFlushes;
+        input.clear();
+    }
+    void flushOutBuffer() override { ++outFlushes; }
+    void close() override { ++closes; }
+
+private:
+    float reading(quint8 address)
+    {
+        QList<float>& list = queued[address];
+        if (!list.isEmpty())
+            return list.takeFirst();
+        const float value = level(address);
+        return address >= 8 && address <= 25 ? polarity * value : value;
+    }
+
+    QByteArray state()
+    {
+        return QByteArray(1, char(txStates.isEmpty() ? 0 : txStates.takeFirst()));
+    }
+
+    QByteArray answer(const QByteArray& frame)
+    {
+        const quint8 address = quint8(frame.at(0));
+        const quint8 command = quint8(frame.at(1));
+        const QByteArray payload = frame.mid(4);
+        QByteArray reply;
+        QDataStream out(&reply, QIODevice::WriteOnly);
+        out.setFloatingPointPrecision(QDataStream::SinglePrecision);
+        if (address == 0 && command == 0x00) {
+            out << qint8(silent.contains(quint8(payload.at(0))) ? 0 : 1);
+        } else if (command == 0x0A) {
+            const int samples = (quint8(payload.at(0)) << 8) | quint8(payload.at(1));
+            for (int i = 0; i < samples; ++i)
+                out << reading(address);
+        } else if (address == 7) {
+            if (command == 0x1E && payload == QByteArray(1, 1))
+                return state();
+            if (command == 0x1F || command == 0x20) {
+                polarity = command == 0x1F ? 1 : -1;
+                lastPercent = quint8(payload.at(0));
+                return state();
+            }
+            if (command == 0x21 || command == 0x22)
+                polarity = command == 0x21 ? 1 : -1;
+            if (command == 0x23)
+                out << txReading;
+        } else if (address == 5 && command == 0x28) {
+            return clockReply;
+        } else if (command == 0x3D || command == 0x3E || command == 0x3F || command == 0x42) {
+            return QByteArray(address == 254 ? 17 : 1, 1);
+        }
+        return reply;
+    }
+};
+
+#endif
