@@ -74,6 +74,7 @@ int zarWarningDialog::show(Kind kind, const QString& text)
     cancelPushButton->setVisible(kind == Question3);
     adjustSize();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    layout()->activate();
     centre();
 
     QPointer<zarWarningDialog> guard(this);
