@@ -150,26 +150,27 @@ static void drop(const QString& name, int drops)
     });
 }
 
-// Half a period of the bipolar waveform: a pulse block, then the pause with or without the decay.
+// Half a period of the bipolar waveform: a pulse block, then the pause with or without
+// the decay. The positive picture stands on the zero line below it, the negative
+// one hangs from the zero line above it.
 static void pulse(const QString& name, bool positive, bool ip)
 {
     save(QStringLiteral("pulses/%1.png").arg(name), 247, 61, [positive, ip](QPainter& p, int w, int h) {
-        const double mid = h / 2.0;
-        const double top = positive ? 4 : mid;
+        const double base = positive ? h : 0;
+        const double peak = positive ? 4 : h - 4;
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(220, 30, 30));
-        p.drawRect(QRectF(4, top, w / 2.0 - 8, mid - 4));
+        p.drawRect(QRectF(QPointF(4, qMin(base, peak)), QPointF(w / 2.0 - 4, qMax(base, peak))));
         if (!ip)
             return;
         QPainterPath decay;
         const double x0 = w / 2.0 - 4, x1 = w - 4;
-        decay.moveTo(x0, mid);
+        decay.moveTo(x0, base);
         for (int i = 0; i <= 60; ++i) {
             const double t = i / 60.0;
-            const double y = (mid - 6) * qExp(-4.0 * t);
-            decay.lineTo(x0 + t * (x1 - x0), positive ? mid - y : mid + y);
+            decay.lineTo(x0 + t * (x1 - x0), base + (peak - base) * 0.8 * qExp(-4.0 * t));
         }
-        decay.lineTo(x1, mid);
+        decay.lineTo(x1, base);
         decay.closeSubpath();
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(QColor(40, 80, 230), 1));
