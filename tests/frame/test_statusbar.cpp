@@ -55,13 +55,13 @@ private slots:
         QVERIFY(bar.intBatVoltageLabel->text().isEmpty());
         QCOMPARE(bar.extBatVoltageLabel->text(), QStringLiteral("<font color=blue>1.0</font> V"));
         QVERIFY(bar.moistureLabel->text().isEmpty());
-        QCOMPARE(bar.intBatIconLabel->pixmap()->cacheKey(), bar.batteryIcon(0.5f).cacheKey());
-        QCOMPARE(bar.moistureIconLabel->pixmap()->cacheKey(), bar.moistureIcon(0.04f).cacheKey());
+        QCOMPARE(bar.intBatIconLabel->pixmap(Qt::ReturnByValue).cacheKey(), bar.batteryIcon(0.5f).cacheKey());
+        QCOMPARE(bar.moistureIconLabel->pixmap(Qt::ReturnByValue).cacheKey(), bar.moistureIcon(0.04f).cacheKey());
 
         bar.onReportSensor(sensors(12200, 11400, 0.05f));
         QCOMPARE(bar.intBatVoltageLabel->text(), QStringLiteral("<font color=blue>12.2</font> V"));
         QCOMPARE(bar.moistureLabel->text(), QStringLiteral("<font color=blue>0</font> %"));
-        QCOMPARE(bar.extBatIconLabel->pixmap()->cacheKey(), bar.batteryIcon(11.4f).cacheKey());
+        QCOMPARE(bar.extBatIconLabel->pixmap(Qt::ReturnByValue).cacheKey(), bar.batteryIcon(11.4f).cacheKey());
 
         bar.onReportSensor(zarCoreReportSensor());
         QVERIFY(bar.intBatVoltageLabel->text().isEmpty());
