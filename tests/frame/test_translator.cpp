@@ -62,6 +62,12 @@ private slots:
             { "zarTemplateMenuWidget", { "New template", "Open template" } },
             { "zarSessionMenuWidget", { "Start new session", "Start new ERTLab session", "Open previous session" } },
             { "zarDataMenuWidget", { "Open session" } },
+            { "zarClockWidget", { "Clock", "Accept" } },
+            { "zarGPSWidget", { "Accept" } },
+            { "zarReleaseWidget", { "Release", "Accept" } },
+            { "zarDeviceTableWidget", { "Devices", "Close" } },
+            { "zarUpdateWidget", { "Update", "Accept" } },
+            { "zarEngineerWidget", { "Exit" } },
         };
         for (const auto& context : translated) {
             for (const QString& source : context.second) {
