@@ -1,12 +1,23 @@
+#include "frame/zarguistyle.h"
+#include "frame/zarmainwidget.h"
+#include "frame/zartranslator.h"
+
 #include <QApplication>
-#include <QWidget>
+#include <QFont>
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("K-Tal"));
-    window.setFixedSize(1024, 600);
+    QFont font;
+    font.setPixelSize(15);
+    QApplication::setFont(font);
+    QApplication::setStyle(new zarGuiStyle());
+    zarTranslator::instance();
+
+    zarMainWidget window;
     window.show();
-    return application.exec();
+    const int result = application.exec();
+    // A quit without a close (the updater's restart) still saves and stops everything.
+    window.shutDown();
+    return result;
 }

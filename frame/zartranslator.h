@@ -2,6 +2,9 @@
 #define ZARTRANSLATOR_H
 
 #include <QObject>
+#include <QString>
+
+class QTranslator;
 
 // Process-wide translator: installs the catalogue of the chosen language and
 // tells every screen to set its texts again.
@@ -12,12 +15,22 @@ class zarTranslator : public QObject
 public:
     static zarTranslator* instance();
     static void destroy();
+    static bool exists() { return s_instance != nullptr; }
+
+    // Switches to the catalogue of code ("En", "Ru"); false, and nothing changes,
+    // when that catalogue cannot be loaded.
+    bool setLanguage(const QString& code);
+    QString language() const { return m_language; }
 
 signals:
     void sendTranslate();
 
 private:
-    zarTranslator() = default;
+    zarTranslator();
+    ~zarTranslator() override;
+
+    QTranslator* m_translator = nullptr;
+    QString m_language;
     static zarTranslator* s_instance;
 };
 

@@ -12,6 +12,7 @@ class zarUserMessage : public QObject
 public:
     static zarUserMessage* instance();
     static void destroy();
+    static bool exists() { return s_instance != nullptr; }
     void userMessage(const QString& text);
     void userMessageForever(const QString& text);
 

@@ -1,23 +1,130 @@
 #include "frame/zarwarningdialog.h"
 
-#include <QMessageBox>
+#include "frame/zartranslator.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QScreen>
+
+zarWarningDialog* zarWarningDialog::s_instance = nullptr;
+
+zarWarningDialog::zarWarningDialog(QWidget* parent) : QDialog(parent)
+{
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
+    setupUi(this);
+    connect(cancelPushButton, &QPushButton::clicked, this, &zarWarningDialog::cancelSlot);
+    connect(zarTranslator::instance(), &zarTranslator::sendTranslate, this, &zarWarningDialog::onTranslate);
+    onTranslate();
+}
+
+zarWarningDialog::~zarWarningDialog()
+{
+    if (s_instance == this)
+        s_instance = nullptr;
+}
+
+void zarWarningDialog::cancelSlot()
+{
+    done(2);
+}
+
+void zarWarningDialog::onTranslate()
+{
+    setWindowTitle(tr("Attention!"));
+    noPushButton->setText(tr("No"));
+    cancelPushButton->setText(tr("Cancel"));
+}
 
 void zarWarningDialog::warning(const QString& text)
 {
-    QMessageBox::warning(nullptr, QString(), text);
+    run(Warning, text);
 }
 
 int zarWarningDialog::question(const QString& text)
 {
-    return QMessageBox::question(nullptr, QString(), text) == QMessageBox::Yes ? 1 : 0;
+    return run(Question, text);
 }
 
 int zarWarningDialog::question3(const QString& text)
 {
-    const auto answer = QMessageBox::question(nullptr, QString(), text,
-        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    return answer == QMessageBox::Yes ? 1 : answer == QMessageBox::No ? 0 : 2;
+    return run(Question3, text);
 }
 
-void zarWarningDialog::showBusy() {}
-void zarWarningDialog::hideBusy() {}
+int zarWarningDialog::run(Kind kind, const QString& text)
+{
+    if (!s_instance)
+        s_instance = new zarWarningDialog();
+    if (!s_instance->m_inExec)
+        return s_instance->show(kind, text);
+    // A message raised while the shared dialog waits for an answer (from a timer or
+    // a report) gets a dialog of its own, so neither answer is lost.
+    zarWarningDialog nested;
+    return nested.show(kind, text);
+}
+
+int zarWarningDialog::show(Kind kind, const QString& text)
+{
+    if (kind == Question3)
+        layout()->setSizeConstraint(QLayout::SetNoConstraint);
+    messageLabel->setText(text);
+    okYesPushButton->setText(kind == Warning ? QStringLiteral("OK") : tr("Yes"));
+    okYesPushButton->setVisible(true);
+    noPushButton->setVisible(kind != Warning);
+    cancelPushButton->setVisible(kind == Question3);
+    adjustSize();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    layout()->activate();
+    centre();
+
+    QPointer<zarWarningDialog> guard(this);
+    m_inExec = true;
+    const int result = exec();
+    if (guard)
+        m_inExec = false;
+    return result;
+}
+
+void zarWarningDialog::centre()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen)
+        move(screen->geometry().center() - rect().center());
+}
+
+void zarWarningDialog::showBusy()
+{
+    if (s_instance)
+        showBusy(s_instance->tr("Please wait..."));
+}
+
+void zarWarningDialog::showBusy(const QString& text)
+{
+    // Never over a dialog that still waits for an answer.
+    if (!s_instance || s_instance->m_inExec)
+        return;
+    s_instance->messageLabel->setText(text);
+    s_instance->okYesPushButton->setVisible(false);
+    s_instance->noPushButton->setVisible(false);
+    s_instance->cancelPushButton->setVisible(false);
+    s_instance->adjustSize();
+    s_instance->QDialog::show();
+    s_instance->centre();
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void zarWarningDialog::hideBusy()
+{
+    zarWarningDialog* dialog = s_instance;
+    if (!dialog)
+        return;
+    s_instance = nullptr;
+    if (dialog->m_inExec) {
+        // Still inside exec(): end it and let its own loop unwind before deleting.
+        dialog->reject();
+        dialog->deleteLater();
+        return;
+    }
+    dialog->close();
+    delete dialog;
+}

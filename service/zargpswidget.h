@@ -1,0 +1,26 @@
+#ifndef ZARGPSWIDGET_H
+#define ZARGPSWIDGET_H
+
+#include "ui_zgpswidget.h"
+
+#include <QWidget>
+
+// The GPS position screen. Opened inside the system menu's page; announces its end with its close signal.
+class zarGPSWidget : public QWidget, public Ui::zGPSWidget
+{
+    Q_OBJECT
+
+public:
+    explicit zarGPSWidget(QWidget* parent = nullptr);
+
+signals:
+    void sendGPSWidgetClose();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    void onTranslate();
+};
+
+#endif
