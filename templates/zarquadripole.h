@@ -4,6 +4,7 @@
 #include "templates/zargrid.h"
 
 #include <QHash>
+#include <QMetaType>
 
 // One four-electrode measurement with its template cell and its place in the
 // pseudo-section. A may be -1 (remote transmitter), M may be -2 (remote receiver).
@@ -35,5 +36,6 @@ uint qHash(const zarQuadripole& q, uint seed = 0);
 double quadripolePosition(quint8 arrayType, quint16 a, quint16 b, quint16 m, quint16 n);
 
 Q_DECLARE_TYPEINFO(zarQuadripole, Q_MOVABLE_TYPE);
+Q_DECLARE_METATYPE(zarQuadripole)
 
 #endif

@@ -46,6 +46,12 @@ QString chomp(QByteArray line)
 
 zarTemplateDataModel::zarTemplateDataModel(QObject* parent) : QAbstractTableModel(parent)
 {
+    // The signals carry the grid's own type names.
+    qRegisterMetaType<zarSpacing>("zarSpacing");
+    qRegisterMetaType<zarLevel>("zarLevel");
+    qRegisterMetaType<zarCable>("zarCable");
+    qRegisterMetaType<zarCableSpacing>("zarCableSpacing");
+    qRegisterMetaType<QList<zarQuadripole>>("QList<zarQuadripole>");
     for (const char* name : { ":/points/points/red.png", ":/points/points/green.png",
                               ":/points/points/purple.png", ":/points/points/blue.png" }) {
         const QPixmap pixmap { QLatin1String(name) };
