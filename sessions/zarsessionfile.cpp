@@ -30,22 +30,25 @@ void zarSessionFile::write(QDataStream& stream) const
     stream << gpsFix;
 }
 
-bool zarSessionFile::write(const QString& path) const
+zarSessionFile::WriteResult zarSessionFile::write(const QString& path) const
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         fileError(file);
-        return false;
+        return NotOpened;
     }
-    QDataStream stream(&file);
+    // Composed in memory and handed to the file in one write.
+    QByteArray bytes;
+    bytes.reserve(256 + units.size() * 128);
+    QDataStream stream(&bytes, QIODevice::WriteOnly);
     stream.setVersion(QDataStream::Qt_4_8);
     write(stream);
-    if (stream.status() != QDataStream::Ok || file.error() != QFileDevice::NoError || !file.commit()) {
+    if (file.write(bytes) != bytes.size() || file.error() != QFileDevice::NoError || !file.commit()) {
         fileError(file);
         file.cancelWriting();
-        return false;
+        return NotWritten;
     }
-    return true;
+    return Written;
 }
 
 zarSessionFile::ReadResult zarSessionFile::read(const QString& path)

@@ -18,6 +18,7 @@ class zarSessionFile
 public:
     enum : qint32 { magic = 0x33114422 };
     enum ReadResult { Read, Unreadable, Corrupted, ReadError };
+    enum WriteResult { Written, NotOpened, NotWritten };
 
     zarArrangement arrangement;
     QVector<zarArraySet> arraySets;
@@ -27,8 +28,8 @@ public:
     zarGPSFix gpsFix;
 
     // Written through a save file: the old file stays whole until the new one is.
-    // False after a failure, with the diagnostic line written.
-    bool write(const QString& path) const;
+    // The diagnostic line is written for every failure.
+    WriteResult write(const QString& path) const;
     void write(QDataStream& stream) const;
     // Keeps only complete rows; refuses damaged counts and a file without rows.
     ReadResult read(const QString& path);

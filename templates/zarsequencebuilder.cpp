@@ -312,5 +312,5 @@ int zarSequenceBuilder::build(const zarTemplateDataModel* model, const zarCableC
     session.cableConfiguration = *configuration;
     for (auto it = model->ertElectrodes.constBegin(); it != model->ertElectrodes.constEnd(); ++it)
         session.electrodes.insert(qint16(it.key()), it.value());
-    return session.write(fileName) ? header.runs : -1;
+    return session.write(fileName) == zarSessionFile::Written ? header.runs : -1;
 }
