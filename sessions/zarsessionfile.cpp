@@ -12,8 +12,6 @@ void fileError(const QFileDevice& file)
     zarDiagnostics::line(("File error: " + file.errorString()).toLocal8Bit().toStdString());
 }
 
-// Smallest on-disk row: a result without samples.
-const qint64 minimumRowSize = 113;
 }
 
 void zarSessionFile::write(QDataStream& stream) const
@@ -94,8 +92,10 @@ zarSessionFile::ReadResult zarSessionFile::read(QDataStream& stream)
     units.clear();
     count = 0;
     stream >> count;
-    if (stream.status() != QDataStream::Ok || !zarStreamGuard::fits(stream, count, minimumRowSize))
+    if (stream.status() != QDataStream::Ok)
         return Corrupted;
+    // Rows are appended one by one, never reserved from the count: a file that ends
+    // early keeps its complete rows, and a damaged count costs nothing.
     for (quint32 i = 0; i < count; ++i) {
         zarSessionDataUnit unit;
         stream >> unit;
