@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
+#include <QPainter>
 #include <QSaveFile>
 #include <QScopedPointer>
 
@@ -36,6 +37,18 @@ bool containsAll(const QString& line, const char* characters)
     return true;
 }
 
+QPixmap dot(const QColor& colour)
+{
+    QPixmap pixmap(12, 12);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawEllipse(1, 1, 10, 10);
+    return pixmap;
+}
+
 QString chomp(QByteArray line)
 {
     while (line.endsWith('\n') || line.endsWith('\r'))
@@ -52,11 +65,18 @@ zarTemplateDataModel::zarTemplateDataModel(QObject* parent) : QAbstractTableMode
     qRegisterMetaType<zarCable>("zarCable");
     qRegisterMetaType<zarCableSpacing>("zarCableSpacing");
     qRegisterMetaType<QList<zarQuadripole>>("QList<zarQuadripole>");
-    for (const char* name : { ":/points/points/red.png", ":/points/points/green.png",
-                              ":/points/points/purple.png", ":/points/points/blue.png" }) {
-        const QPixmap pixmap { QLatin1String(name) };
-        if (!pixmap.isNull())
-            pixmaps.append(pixmap);
+    const struct { const char* name; QColor colour; } points[] = {
+        { ":/points/points/red.png", Qt::red },
+        { ":/points/points/green.png", Qt::darkGreen },
+        { ":/points/points/purple.png", QColor(128, 0, 128) },
+        { ":/points/points/blue.png", Qt::blue },
+    };
+    for (const auto& point : points) {
+        QPixmap pixmap { QLatin1String(point.name) };
+        // Without the picture a selected cell would look empty: draw its dot instead.
+        if (pixmap.isNull())
+            pixmap = dot(point.colour);
+        pixmaps.append(pixmap);
     }
     connect(zarTranslator::instance(), &zarTranslator::sendTranslate, this, &zarTemplateDataModel::onTranslate);
     onTranslate();

@@ -23,6 +23,8 @@ zarTemplateTableView::zarTemplateTableView(QWidget* parent) : QTableView(parent)
     setCornerButtonEnabled(false);
     setShowGrid(true);
     for (QHeaderView* header : { horizontalHeader(), verticalHeader() }) {
+        // The font's own minimum would widen the columns past the square cell.
+        header->setMinimumSectionSize(24);
         header->setDefaultSectionSize(24);
         header->setSectionResizeMode(QHeaderView::Fixed);
         header->setSectionsClickable(false);
