@@ -1,6 +1,6 @@
 #include "zartestsupport.h"
 #include "zarsessionfixture.h"
-#include "../templates/zardialoganswer.h"
+#include "zardialoganswer.h"
 
 #include "sessions/zarsessiondatamodel.h"
 
