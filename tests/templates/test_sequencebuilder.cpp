@@ -370,6 +370,33 @@ private slots:
         QCOMPARE(zarSequenceBuilder::instance()->build(&model, &config, zarDriveRoot::path() + "none/x", 0), -1);
     }
 
+    void ertLabSession()
+    {
+        zarTemplateDataModel model;
+        for (quint16 e = 1; e <= 8; ++e)
+            model.ertElectrodes.insert(e, zarPoint3D(e, 0, 0));
+        model.ertQuadripoles << zarQuadripole(1, 0, 3, 2) << zarQuadripole(-1, 2, -2, 3) << zarQuadripole(1, 0, 5, 4)
+                             << zarQuadripole(6, 7, 5, 4);
+        const zarCableConfiguration config = configuration(64, { 6 });
+        const QString path = zarDriveRoot::path() + QStringLiteral("ertlab.zarSession");
+        QCOMPARE(zarSequenceBuilder::instance()->build(&model, &config, path, 40), 2);
+        const QByteArray bytes = readFile(path);
+        const RawSession session(bytes);
+        QVERIFY(session.ok);
+        QCOMPARE(session.rows.size(), 3);
+        QVERIFY(session.arraySets.isEmpty());
+        QCOMPARE(session.maxDepths, QList<double>({ 0.0 }));
+        QCOMPARE(session.measurements, 0);
+        for (const auto& row : session.rows) {
+            QCOMPARE(row.k, 1.0);
+            QCOMPARE(row.setMask, qint8(1));
+        }
+        // The longest run first: the two rows that share A and B.
+        QVERIFY(session.rows[0].continues && !session.rows[1].continues);
+        QCOMPARE(session.rows[0].b, qint16(0));
+        QVERIFY(bytes.contains(QByteArray::fromHex("000000080008")));
+    }
+
     void randomTemplatesKeepTheRules()
     {
         QRandomGenerator random(1234);
