@@ -1,6 +1,15 @@
 #include "service/zargpsmanager.h"
 
+#include <QMutexLocker>
+
 zarGPSManager* zarGPSManager::s_instance = nullptr;
+
+zarGPSManager::zarGPSManager() : QThread(nullptr)
+{
+    start(QThread::InheritPriority);
+}
+
+zarGPSManager::~zarGPSManager() = default;
 
 zarGPSManager* zarGPSManager::instance()
 {
@@ -13,7 +22,18 @@ void zarGPSManager::destroy()
 {
     if (!s_instance)
         return;
+    s_instance->stopRequest = true;
     s_instance->wait();
     delete s_instance;
     s_instance = nullptr;
+}
+
+zarGPSFix zarGPSManager::fix() const
+{
+    QMutexLocker lock(&mutex);
+    return current;
+}
+
+void zarGPSManager::run()
+{
 }

@@ -1,9 +1,13 @@
 #ifndef ZARGPSMANAGER_H
 #define ZARGPSMANAGER_H
 
+#include "service/zargpsfix.h"
+
+#include <QMutex>
 #include <QThread>
 
-// Holder of the current GPS position.
+// Holder of the current GPS position. No position source is attached: the thread
+// body returns at once and the fix keeps its initial values.
 class zarGPSManager : public QThread
 {
     Q_OBJECT
@@ -12,8 +16,19 @@ public:
     static zarGPSManager* instance();
     static void destroy();
 
+    zarGPSFix fix() const;
+
+protected:
+    void run() override;
+
 private:
-    zarGPSManager() = default;
+    zarGPSManager();
+    ~zarGPSManager() override;
+
+    zarGPSFix current;
+    mutable QMutex mutex;
+    bool stopRequest = false;
+
     static zarGPSManager* s_instance;
 };
 

@@ -1,4 +1,5 @@
 #include "zartestsupport.h"
+#include "zarstreamhelpers.h"
 
 #include "core/zarcoreparams.h"
 #include "core/zarcorereports.h"
@@ -7,28 +8,6 @@
 #include <QBuffer>
 
 namespace {
-template <typename T>
-QByteArray written(const T& value)
-{
-    QByteArray bytes;
-    QDataStream stream(&bytes, QIODevice::WriteOnly);
-    stream.setVersion(QDataStream::Qt_4_8);
-    stream << value;
-    return bytes;
-}
-
-template <typename T>
-T readBack(const QByteArray& bytes, QDataStream::Status* status = nullptr)
-{
-    QDataStream stream(bytes);
-    stream.setVersion(QDataStream::Qt_4_8);
-    T value;
-    stream >> value;
-    if (status)
-        *status = stream.status();
-    return value;
-}
-
 zarMeasureSet sampleSet()
 {
     zarMeasureSet set;

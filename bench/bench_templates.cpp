@@ -1,0 +1,81 @@
+#include "zartestsupport.h"
+#include "zarbenchdata.h"
+
+#include "core/zarconstants.h"
+#include "templates/zarsequencebuilder.h"
+
+#include <QStandardItemModel>
+
+class BenchTemplates : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void generatorFullGridGradient()
+    {
+        int total = 0;
+        QBENCHMARK {
+            total = 0;
+            for (int s = 0; s < zarGrid::spacings; ++s)
+                for (int l = 0; l < zarGrid::levels; ++l) {
+                    QList<zarQuadripole> list;
+                    zarSequenceBuilder::instance()->generate(2, 5, 11, zarSpacing(s), zarLevel(l), &list);
+                    total += list.size();
+                }
+        }
+        static bool reported = false;
+        if (!reported)
+            qInfo("quadripoles generated: %d", total);
+        reported = true;
+    }
+
+    void builderEightSets()
+    {
+        QByteArray bytes;
+        QDataStream stream(&bytes, QIODevice::WriteOnly);
+        stream.setVersion(QDataStream::Qt_4_8);
+        stream << qint32(0x88993366) << zarArrangement() << qint8(2) << 5.0f << qint32(8);
+        QStandardItemModel grid(zarGrid::spacings, zarGrid::levels);
+        const qint8 types[] = { 0, 3, 4, 5, 6, 7, 8, 16 };
+        for (qint8 type : types) {
+            zarTemplateSet set(2, 5);
+            set.setArrayType(type);
+            QModelIndexList cells;
+            for (int s = 0; s < 6; ++s)
+                for (int l = 0; l < 8; ++l)
+                    cells << grid.index(s, l);
+            set.applySelection(cells);
+            stream << set;
+        }
+        const QString path = zarDriveRoot::path() + QStringLiteral("eight.zarTemplate");
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+        file.close();
+        zarTemplateDataModel model;
+        QVERIFY(model.loadTemplate(path, true));
+        const zarCableConfiguration configuration = zarBenchData::allWires();
+        const QString out = zarDriveRoot::path() + QStringLiteral("eight.zarSession");
+        int runs = 0;
+        QBENCHMARK {
+            runs = zarSequenceBuilder::instance()->build(&model, &configuration, out, 0);
+        }
+        qInfo("%d quadripoles in %d runs", model.measurementCount(), runs);
+    }
+
+    void builderFiftyThousandRows()
+    {
+        zarTemplateDataModel model;
+        zarBenchData::ertLabTemplate(model, 50000);
+        const zarCableConfiguration configuration = zarBenchData::allWires();
+        const QString out = zarDriveRoot::path() + QStringLiteral("large.zarSession");
+        int runs = 0;
+        QBENCHMARK {
+            runs = zarSequenceBuilder::instance()->build(&model, &configuration, out, 0);
+        }
+        qInfo("%d rows in %d runs", model.ertQuadripoles.size(), runs);
+    }
+};
+
+ZAR_TEST_MAIN(BenchTemplates)
+#include "bench_templates.moc"

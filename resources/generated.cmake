@@ -1,0 +1,1 @@
+include(${CMAKE_SOURCE_DIR}/templates/tools/pseudodepth.cmake)

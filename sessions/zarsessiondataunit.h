@@ -1,0 +1,29 @@
+#ifndef ZARSESSIONDATAUNIT_H
+#define ZARSESSIONDATAUNIT_H
+
+#include "core/zarcorequadripole.h"
+#include "core/zarmeasureset.h"
+#include "templates/zarmeasurement.h"
+
+// One row of a measurement session.
+class zarSessionDataUnit
+{
+public:
+    void configure(zarCableSpacing cableSpacing, zarMeasurement measurement);
+    void derive();
+
+    float x = 0;
+    float z = 0;
+    float k = 1.0f;
+    float rho = 0;
+    qint8 setMask = 0;
+    bool continues = false;
+    bool groupParity = false;
+    zarCoreQuadripole coreQuadripole;
+    zarMeasureSet measureSet;
+};
+
+QDataStream& operator<<(QDataStream& stream, const zarSessionDataUnit& unit);
+QDataStream& operator>>(QDataStream& stream, zarSessionDataUnit& unit);
+
+#endif

@@ -1,0 +1,39 @@
+#ifndef ZARSESSIONFILE_H
+#define ZARSESSIONFILE_H
+
+#include "service/zarcableconfiguration.h"
+#include "service/zargpsfix.h"
+#include "sessions/zarsessiondataunit.h"
+#include "templates/zararrangement.h"
+#include "templates/zararrayset.h"
+#include "templates/zarpoint3d.h"
+
+#include <QList>
+#include <QMap>
+
+// The contents of a session file (named session or autosave) and its byte layout,
+// shared by the sequence builder and the session model.
+class zarSessionFile
+{
+public:
+    enum : qint32 { magic = 0x33114422 };
+    enum ReadResult { Read, Unreadable, Corrupted, ReadError };
+    enum WriteResult { Written, NotOpened, NotWritten };
+
+    zarArrangement arrangement;
+    QVector<zarArraySet> arraySets;
+    zarCableConfiguration cableConfiguration;
+    QMap<qint16, zarPoint3D> electrodes;
+    QList<zarSessionDataUnit> units;
+    zarGPSFix gpsFix;
+
+    // Written through a save file: the old file stays whole until the new one is.
+    // The diagnostic line is written for every failure.
+    WriteResult write(const QString& path) const;
+    void write(QDataStream& stream) const;
+    // Keeps only complete rows; refuses damaged counts and a file without rows.
+    ReadResult read(const QString& path);
+    ReadResult read(QDataStream& stream);
+};
+
+#endif

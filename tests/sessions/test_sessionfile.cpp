@@ -1,0 +1,200 @@
+#include "zartestsupport.h"
+#include "zarsessionfixture.h"
+#include "zardialoganswer.h"
+
+#include "sessions/zarsessiondatamodel.h"
+
+#include <QInputDialog>
+
+class TestSessionFile : public QObject
+{
+    Q_OBJECT
+
+    zarDialogAnswer answer;
+
+    static zarSessionFile::ReadResult parse(const QByteArray& bytes, zarSessionFile& into)
+    {
+        QDataStream stream(bytes);
+        stream.setVersion(QDataStream::Qt_4_8);
+        return into.read(stream);
+    }
+
+    // Types a name into the session name dialog; the proposal shown comes back.
+    static void typeName(const QString& name, QString* proposal = nullptr, bool accept = true)
+    {
+        zarWhenModal([=](QWidget* w) {
+            auto* dialog = qobject_cast<QInputDialog*>(w);
+            if (!dialog)
+                return;
+            if (proposal)
+                *proposal = dialog->textValue();
+            dialog->setTextValue(name);
+            if (accept)
+                dialog->accept();
+            else
+                dialog->reject();
+        });
+    }
+
+private slots:
+    void layoutAndByteIdenticalResave()
+    {
+        const zarSessionFile sample = zarSessionFixture::sample();
+        const QByteArray bytes = zarSessionFixture::bytes(sample);
+        QCOMPARE(bytes.left(4).toHex(), QByteArray("33114422"));
+        const int header = 8 + 1 + 4 + 4 + 4 + 4 + 8 + 4 + 16;
+        const int rows = 4 * 113 + 3 * 24;
+        QCOMPARE(bytes.size(), 4 + header + 4 + 6 + 4 + 64 * 9 + 18 + 4 + 2 * 26 + 4 + rows + 26);
+        // Electrodes go from the highest number down.
+        const int electrodes = 4 + header + 10 + 598;
+        QCOMPARE(bytes.mid(electrodes, 6).toHex(), QByteArray("000000020002"));
+
+        const QString path = zarSessionFixture::write(sample, QStringLiteral("sample.zarSession"));
+        QCOMPARE(zarSessionFixture::readFile(path), bytes);
+        zarSessionDataModel model;
+        QVERIFY(model.loadFromFile(path));
+        QCOMPARE(model.rows(), 4);
+        QDir().mkpath(systemDir);
+        QVERIFY(model.saveToFile(QString(), true));
+        QCOMPARE(zarSessionFixture::readFile(systemDir + autosaveName), bytes);
+    }
+
+    void truncationKeepsOnlyCompleteRows()
+    {
+        const zarSessionFile sample = zarSessionFixture::sample();
+        const QByteArray bytes = zarSessionFixture::bytes(sample);
+        const int rowsStart = bytes.size() - 26 - (4 * 113 + 3 * 24);
+        for (int cut = 0; cut < bytes.size(); ++cut) {
+            zarSessionFile read;
+            const auto result = parse(bytes.left(cut), read);
+            if (cut < rowsStart + 137) {
+                QCOMPARE(result, zarSessionFile::Corrupted);
+                continue;
+            }
+            QVERIFY2(result == zarSessionFile::Read, qPrintable(QStringLiteral("cut %1 of %2, rows at %3").arg(cut).arg(bytes.size()).arg(rowsStart)));
+            int complete = 0, end = rowsStart;
+            for (const auto& unit : sample.units) {
+                end += 113 + 8 * unit.measureSet.samples.size();
+                if (end <= cut)
+                    ++complete;
+            }
+            QCOMPARE(read.units.size(), complete);
+            for (int i = 0; i < complete; ++i)
+                QCOMPARE(read.units[i].measureSet, sample.units[i].measureSet);
+            QVERIFY(cut < bytes.size() - 26 ? read.gpsFix == zarGPSFix() : true);
+        }
+    }
+
+    void hostileCountsAreRefused()
+    {
+        const QByteArray bytes = zarSessionFixture::bytes(zarSessionFixture::sample());
+        const int header = 4 + 8 + 1 + 4 + 4 + 4 + 4 + 8 + 4 + 16;
+        auto patched = [&](int at, const QByteArray& hex) {
+            QByteArray b = bytes;
+            b.replace(at, hex.size() / 2, QByteArray::fromHex(hex));
+            return b;
+        };
+        const int electrodes = header + 10 + 598;
+        const int rows = electrodes + 4 + 52;
+        const QList<QByteArray> hostile {
+            patched(0, "88993366"),
+            patched(4, "7ff0000000000000"),
+            patched(12, "05"),
+            patched(header - 20, "ffffffff"),
+            patched(header, "00000009"),
+            patched(header + 10, "7fffffff"),
+            patched(electrodes, "7fffffff"),
+            patched(rows, "00000000"),
+        };
+        for (int i = 0; i < hostile.size(); ++i) {
+            zarSessionFile read;
+            QVERIFY2(parse(hostile[i], read) == zarSessionFile::Corrupted, qPrintable(QString::number(i)));
+        }
+        // A row count beyond the rows present is a file that ended early.
+        zarSessionFile read;
+        QCOMPARE(parse(patched(rows, "7fffffff"), read), zarSessionFile::Read);
+        QCOMPARE(read.units.size(), 4);
+        // A sample count that cannot fit ends the rows before that one.
+        QCOMPARE(parse(patched(rows + 4 + 137 + 44 + 32, "7fffffff"), read), zarSessionFile::Read);
+        QCOMPARE(read.units.size(), 1);
+    }
+
+    void loadFailuresAreReported()
+    {
+        zarSessionDataModel model;
+        zarDiagnosticCapture capture;
+        answer.expect();
+        QVERIFY(!model.loadFromFile(zarDriveRoot::path() + QStringLiteral("none.zarSession")));
+        QCOMPARE(answer.text, QStringLiteral("Can not open file for reading"));
+        zarSessionFile empty;
+        answer.expect();
+        QVERIFY(!model.loadFromFile(zarSessionFixture::write(empty, QStringLiteral("empty.zarSession"))));
+        QCOMPARE(answer.text, QStringLiteral("Session is corrupted"));
+        answer.expect();
+        QVERIFY(!model.loadFromFile(zarSessionFixture::put("\x88\x99\x33\x66", QStringLiteral("t.zarSession"))));
+        QCOMPARE(answer.text, QStringLiteral("Session is corrupted"));
+        QCOMPARE(model.rows(), 0);
+    }
+
+    void namedSave()
+    {
+        zarSessionDataModel model;
+        QVERIFY(model.loadFromFile(zarSessionFixture::write(zarSessionFixture::sample(), QStringLiteral("a.zarSession"))));
+        QDir().mkpath(sessionsDir);
+        QString proposal = QStringLiteral("unset");
+        typeName(QStringLiteral("line 7"), &proposal);
+        QVERIFY(model.saveToFile(autosaveName, false));
+        QCOMPARE(proposal, QString());
+        const QString path = sessionsDir + QStringLiteral("line 7.zarSession");
+        QCOMPARE(zarSessionFixture::readFile(path), zarSessionFixture::bytes(zarSessionFixture::sample()));
+
+        zarSessionFixture::put("old", QStringLiteral("zar_0/sessions/kept.zarSession"));
+        typeName(QStringLiteral("kept"));
+        answer.expect(QMessageBox::No);
+        QVERIFY(!model.saveToFile(QStringLiteral("kept"), false));
+        QCOMPARE(zarSessionFixture::readFile(sessionsDir + QStringLiteral("kept.zarSession")), QByteArray("old"));
+
+        typeName(QStringLiteral("x"), nullptr, false);
+        QVERIFY(!model.saveToFile(QStringLiteral("x"), false));
+
+        for (const QString& bad : { QStringLiteral("../escape"), QStringLiteral("a/b"), QString() }) {
+            typeName(bad);
+            answer.expect();
+            QVERIFY(!model.saveToFile(QStringLiteral("x"), false));
+            QCOMPARE(answer.text, QStringLiteral("Session name is not valid"));
+        }
+        QVERIFY(!QFile::exists(zarDriveRoot::path() + QStringLiteral("zar_0/escape.zarSession")));
+
+        // A failed write is a failure, so the screen stays open with its data.
+        zarDiagnosticCapture capture;
+        QDir(sessionsDir).removeRecursively();
+        typeName(QStringLiteral("lost"));
+        answer.expect();
+        QVERIFY(!model.saveToFile(QStringLiteral("lost"), false));
+        QCOMPARE(answer.text, QStringLiteral("Can not open file for writing"));
+        QVERIFY(capture.text().startsWith(QStringLiteral("File error: ")));
+    }
+
+    void ipOptionsCheck()
+    {
+        zarSessionFile unmeasured;
+        unmeasured.units << zarSessionFixture::row(0, 3, 1, 2, 1, 1, false);
+        zarSessionDataModel model;
+        QVERIFY(model.loadFromFile(zarSessionFixture::write(unmeasured, QStringLiteral("u.zarSession"))));
+        QVERIFY(model.checkIpOptions());
+
+        zarSessionFile measured = unmeasured;
+        measured.units[0].measureSet.measured = true;
+        measured.units[0].measureSet.settings.ip = true;
+        measured.units[0].measureSet.settings.pauseCode = 3;
+        QVERIFY(model.loadFromFile(zarSessionFixture::write(measured, QStringLiteral("m.zarSession"))));
+        answer.expect(QMessageBox::No);
+        QVERIFY(!model.checkIpOptions());
+        QCOMPARE(answer.text, QStringLiteral("IP options were changed since last session. Change back?"));
+        answer.expect(QMessageBox::Yes);
+        QVERIFY(model.checkIpOptions());
+    }
+};
+
+ZAR_TEST_MAIN(TestSessionFile)
+#include "test_sessionfile.moc"

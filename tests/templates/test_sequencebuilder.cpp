@@ -1,0 +1,456 @@
+#include "zartestsupport.h"
+#include "zartemplatefixture.h"
+
+#include "service/zarcableconfiguration.h"
+#include "sessions/zarsessiondataunit.h"
+#include "templates/zarsequencebuilder.h"
+
+#include <QRandomGenerator>
+#include <cmath>
+
+namespace {
+// Closed-form number of quadripoles of one cell on E electrodes.
+int expectedCount(int type, int spacing, int level, int electrodes)
+{
+    const int m = spacing + 1, n = level + 1;
+    auto slide = [&](int h) { return qMax(0, electrodes - h); };
+    const int gradientK[] = { 3, 5, 7, 9 };
+    const bool wennerLike = type <= 2 || type == 7 || (type >= 12 && type <= 14) || type == 17;
+    if (wennerLike && m != 1)
+        return 0;
+    switch (type) {
+    case 0: case 1: case 2: case 12: case 13: case 14: return slide(3 * n);
+    case 3: case 15: return slide(2 * n + m);
+    case 4: case 16: return slide(n + 2 * m);
+    case 5: case 6: return slide(n + m);
+    case 7: case 17: return slide(n);
+    default: {
+        const int k = gradientK[type >= 18 ? type - 18 : type - 8];
+        const int kept = qMin(2 * n - 1, n + k) - qMax(1, n - k) + 1;
+        return kept * slide(m + 2 * n);
+    }
+    }
+}
+
+QList<zarQuadripole> generated(int type, int spacing, int level, int cables = 2, float cableSpacing = 1)
+{
+    QList<zarQuadripole> list;
+    zarSequenceBuilder::instance()->generate(zarCable(cables), cableSpacing, quint8(type), zarSpacing(spacing),
+                                             zarLevel(level), &list);
+    return list;
+}
+
+zarMeasurement measurement(qint16 a, qint16 b, qint16 m, qint16 n)
+{
+    zarMeasurement item;
+    item.quadripole = zarQuadripole(a, b, m, n);
+    item.setChannels();
+    return item;
+}
+
+double geometricFactor(const zarQuadripole& q, float spacing)
+{
+    zarMeasurement item;
+    item.quadripole = q;
+    zarSessionDataUnit unit;
+    unit.configure(spacing, item);
+    return unit.k;
+}
+
+// Reads a session file the plain way, byte by byte, to check the builder's layout.
+struct RawSession
+{
+    struct Row
+    {
+        double x, z, k;
+        qint8 setMask;
+        bool continues, parity;
+        qint16 a, b, m, n;
+        quint8 channel;
+        bool measured;
+    };
+    int runs = 0, measurements = 0;
+    QList<QPair<qint8, qint16>> arraySets;
+    QList<double> maxDepths;
+    QList<Row> rows;
+    int wires = 0;
+    bool ok = false;
+
+    explicit RawSession(const QByteArray& d)
+    {
+        int p = 0;
+        auto u8 = [&] { return p < d.size() ? quint8(d.at(p++)) : quint8(p++ * 0); };
+        auto u16 = [&] { quint16 v = quint16(u8() << 8); return quint16(v | u8()); };
+        auto u32 = [&] { quint32 v = 0; for (int i = 0; i < 4; ++i) v = (v << 8) | u8(); return v; };
+        auto f64 = [&] { quint64 v = 0; for (int i = 0; i < 8; ++i) v = (v << 8) | u8(); double r; memcpy(&r, &v, 8); return r; };
+        if (u32() != 0x33114422)
+            return;
+        f64(); u8(); measurements = int(u32()); runs = int(u32());
+        for (quint32 i = 0, c = u32(); i < c; ++i) { u8(); u8(); }
+        f64();
+        for (quint32 i = 0, c = u32(); i < c; ++i) maxDepths << f64();
+        for (quint32 i = 0, c = u32(); i < c; ++i) { qint8 t = qint8(u8()); arraySets << qMakePair(t, qint16(u16())); }
+        wires = int(u32());
+        p += wires * 9 + 18;
+        for (quint32 i = 0, c = u32(); i < c; ++i) { u16(); p += 24; }
+        const quint32 count = u32();
+        for (quint32 i = 0; i < count; ++i) {
+            Row r;
+            r.x = f64(); r.z = f64(); r.k = f64(); f64();
+            r.setMask = qint8(u8()); r.continues = u8(); r.parity = u8();
+            r.a = qint16(u16()); r.b = qint16(u16()); r.m = qint16(u16()); r.n = qint16(u16()); r.channel = u8();
+            p += 4 * 8;
+            const quint32 samples = u32();
+            p += int(samples) * 8 + 16;
+            r.measured = u8();
+            p += 2 + 1 + 2 + 8 + 3;
+            rows << r;
+        }
+        ok = p + 26 == d.size();
+    }
+};
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+zarCableConfiguration configuration(int wires, QList<int> disabled = {})
+{
+    zarCableConfiguration c;
+    for (int i = 0; i < wires; ++i)
+        c.wires.append({ 1.5f, !disabled.contains(i) });
+    return c;
+}
+}
+
+class TestSequenceBuilder : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void countsOfEveryArrayOverTheGrid()
+    {
+        for (int cables = 1; cables <= 2; ++cables)
+            for (int type = 0; type < 22; ++type)
+                for (int s = 0; s < zarGrid::spacings; ++s)
+                    for (int l = 0; l < zarGrid::levels; ++l) {
+                        QList<zarQuadripole> list;
+                        const bool fits = zarSequenceBuilder::instance()->generate(
+                            zarCable(cables), 1, quint8(type), zarSpacing(s), zarLevel(l), &list);
+                        const int expected = expectedCount(type, s, l, 32 * cables);
+                        if (list.size() != expected || fits != (expected > 0))
+                            QFAIL(qPrintable(QStringLiteral("type %1 cell %2,%3: %4 instead of %5")
+                                                 .arg(type).arg(s).arg(l).arg(list.size()).arg(expected)));
+                    }
+    }
+
+    void electrodesInRangeDistinctAndCentred()
+    {
+        for (int type = 0; type < 22; ++type)
+            for (int s = 0; s < 30; s += 4)
+                for (int l = 0; l < 99; l += 7)
+                    for (const zarQuadripole& q : generated(type, s, l, 2, 2.5f)) {
+                        QList<int> used;
+                        for (int e : { q.a, q.b, q.m, q.n })
+                            if (e >= 0) {
+                                QVERIFY(e < 64);
+                                QVERIFY(!used.contains(e));
+                                used << e;
+                            }
+                        QVERIFY(q.a >= -1 && q.m >= -2 && q.b >= 0 && q.n >= 0);
+                        const double centre = quadripolePosition(quint8(type), quint16(q.a), quint16(q.b),
+                                                                 quint16(q.m), quint16(q.n)) * 2.5;
+                        QVERIFY(std::fabs(q.x - centre) < 1e-3);
+                        QCOMPARE(q.spacing, zarSpacing(s));
+                        QCOMPARE(q.level, zarLevel(l));
+                    }
+    }
+
+    void examples()
+    {
+        QList<zarQuadripole> wenner = generated(0, 0, 0, 1, 5);
+        QCOMPARE(wenner.size(), 29);
+        QVERIFY(wenner.first() == zarQuadripole(0, 3, 1, 2));
+        QVERIFY(wenner.last() == zarQuadripole(28, 31, 29, 30));
+        QCOMPARE(wenner[1].x, 12.5f);
+        QCOMPARE(wenner.last().z, wenner.first().z);
+        QVERIFY(generated(0, 1, 0).isEmpty());
+        QVERIFY(generated(3, 2, 0).first() == zarQuadripole(0, 5, 1, 4));
+        QCOMPARE(generated(3, 2, 0).size(), 59);
+        const QList<zarQuadripole> pole = generated(7, 0, 0);
+        QCOMPARE(pole.size(), 63);
+        QVERIFY(pole.first() == zarQuadripole(-1, 0, -2, 1));
+        QVERIFY(pole.last() == zarQuadripole(-1, 62, -2, 63));
+        const QList<zarQuadripole> gradient = generated(8, 0, 9, 1);
+        QCOMPARE(gradient.size(), 7 * (32 - 21));
+        QVERIFY(gradient.first() == zarQuadripole(0, 21, 7, 8));
+        QVERIFY(gradient.last() == zarQuadripole(10, 31, 23, 24));
+        QCOMPARE(generated(8, 0, 0, 1).first(), zarQuadripole(0, 3, 1, 2));
+        QList<zarQuadripole> none;
+        QVERIFY(!zarSequenceBuilder::instance()->generate(1, 1, 0, 0, 10, &none));
+        QVERIFY(!zarSequenceBuilder::instance()->generate(2, 1, 22, 0, 0, &none));
+        QVERIFY(!zarSequenceBuilder::instance()->generate(0, 1, 3, 0, 0, &none));
+        QVERIFY(none.isEmpty());
+    }
+
+    void filters()
+    {
+        QList<zarQuadripole> list;
+        QVERIFY(zarSequenceBuilder::instance()->generate(2, 1, 0, 0, 0, &list, nullptr, 48));
+        QCOMPARE(list.size(), 16);
+        QCOMPARE(list.first().b, qint16(48));
+        list.clear();
+        QVERIFY(zarSequenceBuilder::instance()->generate(2, 1, 0, 0, 0, &list, nullptr, 64));
+        QVERIFY(list.isEmpty());
+        const QSet<quint16> disabled { 5 };
+        QVERIFY(zarSequenceBuilder::instance()->generate(2, 1, 0, 0, 0, &list, &disabled));
+        QCOMPARE(list.size(), 61 - 4);
+        for (const zarQuadripole& q : list)
+            QVERIFY(q.a != 5 && q.b != 5 && q.m != 5 && q.n != 5);
+        float deepest = 1000;
+        list.clear();
+        zarSequenceBuilder::instance()->generate(2, 1, 3, 5, 5, &list, nullptr, 0, &deepest);
+        QCOMPARE(deepest, 1000.0f);
+        deepest = 0;
+        zarSequenceBuilder::instance()->generate(2, 1, 3, 5, 5, &list, nullptr, 0, &deepest);
+        QCOMPARE(deepest, list.first().z);
+    }
+
+    void geometricFactorsOfTheTextbook()
+    {
+        const double pi = 3.14159265358979;
+        const float s = 1;
+        auto close = [](double actual, double expected, double tolerance) {
+            return std::fabs(actual - expected) <= tolerance * std::fabs(expected);
+        };
+        for (int sp = 0; sp < 30; ++sp)
+            for (int l = 0; l < 99; ++l) {
+                const double m = sp + 1, n = l + 1;
+                const struct { int type; double k; double tolerance; } arrays[] = {
+                    { 0, 2 * pi * n, 1e-5 },
+                    { 1, 6 * pi * n, 1e-5 },
+                    { 2, 3 * pi * n, 1e-5 },
+                    { 3, pi * n * (n + m) / m, 1e-5 },
+                    { 4, pi * m * (n / m) * (n / m + 1) * (n / m + 2), 1e-5 },
+                    { 5, 2 * pi * n * (n + m) / m, 1e-3 },
+                    { 6, 2 * pi * n * (n + m) / m, 1e-3 },
+                    { 7, 2 * pi * n, 1e-3 },
+                };
+                for (const auto& array : arrays)
+                    for (const zarQuadripole& q : generated(array.type, sp, l, 2, s))
+                        if (!close(geometricFactor(q, s), array.k * s, array.tolerance))
+                            QFAIL(qPrintable(QStringLiteral("type %1 cell %2,%3: K %4 instead of %5")
+                                                 .arg(array.type).arg(sp).arg(l)
+                                                 .arg(geometricFactor(q, s)).arg(array.k)));
+                // Each array and its reciprocal have the same factor.
+                const int pairs[][2] = { { 0, 12 }, { 1, 13 }, { 2, 14 }, { 3, 15 }, { 4, 16 }, { 7, 17 },
+                                         { 8, 18 }, { 11, 21 } };
+                for (const auto& pair : pairs) {
+                    const auto forward = generated(pair[0], sp, l, 2, 5);
+                    const auto reverse = generated(pair[1], sp, l, 2, 5);
+                    QCOMPARE(forward.size(), reverse.size());
+                    for (int i = 0; i < forward.size(); i += 7)
+                        QVERIFY(close(geometricFactor(forward[i], 5), geometricFactor(reverse[i], 5), 1e-3));
+                }
+            }
+    }
+
+    void grouping()
+    {
+        QList<zarMeasurement> group;
+        for (int m = 2; m <= 18; ++m)
+            group << measurement(0, 1, qint16(m), qint16(m + 1));
+        QCOMPARE(zarSequenceBuilder::group(group), 2);
+        QCOMPARE(group.size(), 17);
+        for (int i = 0; i < 16; ++i) {
+            QCOMPARE(int(group[i].channel), i);
+            QCOMPARE(int(group[i].continues), i == 15 ? 0 : 1);
+        }
+        QCOMPARE(group[16].quadripole, zarQuadripole(0, 1, 15, 16));
+        QCOMPARE(int(group[16].continues), 0);
+
+        QList<zarMeasurement> same { measurement(0, 3, 1, 2), measurement(0, 3, 17, 18) };
+        QCOMPARE(zarSequenceBuilder::group(same), 1);
+        QCOMPARE(int(same[0].channel), 1);
+        QCOMPARE(int(same[1].channel), 2);
+
+        QList<zarMeasurement> poles;
+        for (int n = 1; n <= 5; ++n)
+            poles << measurement(-1, 0, -2, qint16(n));
+        QCOMPARE(zarSequenceBuilder::group(poles), 1);
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(int(poles[i].channel), i);
+
+        QVERIFY(zarSequenceBuilder::conflicts({ 0, 3 }, { measurement(5, 6, 3, 4) }));
+        QVERIFY(!zarSequenceBuilder::conflicts({ 0, 3 }, { measurement(0, 3, 1, 2) }));
+        QVERIFY(!zarSequenceBuilder::conflicts({}, { measurement(0, 3, 1, 2) }));
+    }
+
+    void measurementRecord()
+    {
+        const zarMeasurement a = measurement(0, 1, 17, 18);
+        QCOMPARE(int(a.mChannel), 1);
+        QCOMPARE(int(a.nChannel), 2);
+        const zarMeasurement remote = measurement(-1, 0, -2, 5);
+        QCOMPARE(int(remote.mChannel), 0x11);
+        QCOMPARE(int(remote.nChannel), 0x11);
+        QVERIFY(a < measurement(0, 1, 1, 3));
+        QVERIFY(a < measurement(0, 1, 2, 0));
+        QVERIFY(!(a < measurement(0, 1, 1, 2)) && !(measurement(0, 1, 1, 2) < a));
+    }
+
+    void wennerSession()
+    {
+        zarTemplateDataModel model;
+        QVERIFY(zarTemplateFixture::load(model, 1, 5, { { 0, { { 0, 0 } } } }));
+        const zarCableConfiguration config = configuration(32);
+        const QString path = zarDriveRoot::path() + QStringLiteral("wenner.zarSession");
+        QCOMPARE(zarSequenceBuilder::instance()->build(&model, &config, path, 0), 29);
+        const RawSession session(readFile(path));
+        QVERIFY(session.ok);
+        QCOMPARE(session.rows.size(), 29);
+        QCOMPARE(session.runs, 29);
+        QCOMPARE(session.measurements, 29);
+        QCOMPARE(session.wires, 32);
+        QCOMPARE(session.arraySets.size(), 1);
+        QCOMPARE(session.arraySets[0].second, qint16(29));
+        for (int i = 0; i < 29; ++i) {
+            QCOMPARE(session.rows[i].parity, i % 2 == 0);
+            QVERIFY(!session.rows[i].continues);
+            QCOMPARE(session.rows[i].setMask, qint8(1));
+            QVERIFY(std::fabs(session.rows[i].k - 2 * 3.14159265 * 5) < 1e-4);
+        }
+        QCOMPARE(session.maxDepths.size(), 1);
+        QCOMPARE(float(session.maxDepths[0]), float(double(0.519f) * 5));
+        QCOMPARE(zarSequenceBuilder::instance()->build(&model, nullptr, QString(), 0), 29);
+    }
+
+    void sharedQuadripoleAndFilters()
+    {
+        zarTemplateDataModel model;
+        QVERIFY(zarTemplateFixture::load(model, 2, 5, { { 0, { { 0, 0 } } }, { 8, { { 0, 0 } } } }));
+        const zarCableConfiguration config = configuration(64);
+        const QString path = zarDriveRoot::path() + QStringLiteral("shared.zarSession");
+        QCOMPARE(zarSequenceBuilder::instance()->build(&model, &config, path, 0), 61);
+        RawSession session(readFile(path));
+        QCOMPARE(session.rows.size(), 61);
+        QCOMPARE(session.measurements, 122);
+        for (const auto& row : session.rows)
+            QCOMPARE(row.setMask, qint8(3));
+
+        const zarCableConfiguration holed = configuration(64, { 5 });
+        QCOMPARE(zarSequenceBuilder::instance()->build(&model, &holed, path, 0), 57);
+        session = RawSession(readFile(path));
+        for (const auto& row : session.rows)
+            QVERIFY(row.a != 5 && row.b != 5 && row.m != 5 && row.n != 5);
+        QCOMPARE(session.measurements, 114);
+
+        QCOMPARE(zarSequenceBuilder::instance()->build(&model, &config, path, 32), 32);
+        session = RawSession(readFile(path));
+        for (const auto& row : session.rows)
+            QVERIFY(row.b >= 32);
+    }
+
+    void emptyBuildKeepsTheOldFile()
+    {
+        zarTemplateDataModel model;
+        QVERIFY(zarTemplateFixture::load(model, 1, 5, { { 0, { { 0, 0 } } } }));
+        const QString path = zarDriveRoot::path() + QStringLiteral("kept.zarSession");
+        const zarCableConfiguration config = configuration(32);
+        QCOMPARE(zarSequenceBuilder::instance()->build(&model, &config, path, 0), 29);
+        const QByteArray before = readFile(path);
+        QList<int> all;
+        for (int i = 0; i < 32; ++i)
+            all << i;
+        const zarCableConfiguration dead = configuration(32, all);
+        QCOMPARE(zarSequenceBuilder::instance()->build(&model, &dead, path, 0), 0);
+        QCOMPARE(readFile(path), before);
+        QCOMPARE(zarSequenceBuilder::instance()->build(&model, &config, zarDriveRoot::path() + "none/x", 0), -1);
+    }
+
+    void ertLabSession()
+    {
+        zarTemplateDataModel model;
+        for (quint16 e = 1; e <= 8; ++e)
+            model.ertElectrodes.insert(e, zarPoint3D(e, 0, 0));
+        model.ertQuadripoles << zarQuadripole(1, 0, 3, 2) << zarQuadripole(-1, 2, -2, 3) << zarQuadripole(1, 0, 5, 4)
+                             << zarQuadripole(6, 7, 5, 4);
+        const zarCableConfiguration config = configuration(64, { 6 });
+        const QString path = zarDriveRoot::path() + QStringLiteral("ertlab.zarSession");
+        QCOMPARE(zarSequenceBuilder::instance()->build(&model, &config, path, 40), 2);
+        const QByteArray bytes = readFile(path);
+        const RawSession session(bytes);
+        QVERIFY(session.ok);
+        QCOMPARE(session.rows.size(), 3);
+        QVERIFY(session.arraySets.isEmpty());
+        QCOMPARE(session.maxDepths, QList<double>({ 0.0 }));
+        QCOMPARE(session.measurements, 0);
+        for (const auto& row : session.rows) {
+            QCOMPARE(row.k, 1.0);
+            QCOMPARE(row.setMask, qint8(1));
+        }
+        // The longest run first: the two rows that share A and B.
+        QVERIFY(session.rows[0].continues && !session.rows[1].continues);
+        QCOMPARE(session.rows[0].b, qint16(0));
+        QVERIFY(bytes.contains(QByteArray::fromHex("000000080008")));
+    }
+
+    void randomTemplatesKeepTheRules()
+    {
+        QRandomGenerator random(1234);
+        for (int round = 0; round < 12; ++round) {
+            QList<zarTemplateFixture::Set> sets;
+            const int cables = 1 + int(random.bounded(2));
+            for (int s = 0, count = 1 + int(random.bounded(4)); s < count; ++s) {
+                zarTemplateFixture::Set set { qint8(random.bounded(22)), {} };
+                for (int c = 0; c < 6; ++c)
+                    set.cells << qMakePair(int(random.bounded(4)), int(random.bounded(12)));
+                sets << set;
+            }
+            zarTemplateDataModel model;
+            QVERIFY(zarTemplateFixture::load(model, zarCable(cables), 2.5f, sets));
+            const zarCableConfiguration config = configuration(32 * cables, { int(random.bounded(32)) });
+            const QString path = zarDriveRoot::path() + QStringLiteral("random.zarSession");
+            const int runs = zarSequenceBuilder::instance()->build(&model, &config, path, 0);
+            if (runs == 0)
+                continue;
+            const QByteArray first = readFile(path);
+            QCOMPARE(zarSequenceBuilder::instance()->build(&model, &config, path, 0), runs);
+            QCOMPARE(readFile(path), first);
+            const RawSession session(first);
+            QVERIFY(session.ok);
+            int ends = 0;
+            QList<RawSession::Row> run;
+            bool parity = true;
+            for (const auto& row : session.rows) {
+                run << row;
+                if (row.continues)
+                    continue;
+                ++ends;
+                QVERIFY(run.size() <= 16);
+                QSet<int> channels;
+                for (const auto& r : run) {
+                    QCOMPARE(r.a, run.first().a);
+                    QCOMPARE(r.b, run.first().b);
+                    QCOMPARE(r.parity, parity);
+                    QVERIFY(r.channel < 16);
+                    QVERIFY(!channels.contains(r.channel));
+                    channels << r.channel;
+                    if (r.m != -2)
+                        QVERIFY(r.channel == (r.m & 15) || r.channel == (r.n & 15));
+                    QVERIFY(!r.measured);
+                }
+                parity = !parity;
+                run.clear();
+            }
+            QVERIFY(run.isEmpty());
+            QCOMPARE(ends, runs);
+            QCOMPARE(session.runs, runs);
+        }
+    }
+};
+
+ZAR_TEST_MAIN(TestSequenceBuilder)
+#include "test_sequencebuilder.moc"
