@@ -3,12 +3,12 @@
 #include "core/zarconstants.h"
 #include "frame/zaroptionswidget.h"
 #include "frame/zartranslator.h"
+#include "frame/zarkeyboarddialog.h"
 #include "frame/zarwarningdialog.h"
 #include "service/zargpsmanager.h"
 
 #include <QColor>
 #include <QFile>
-#include <QInputDialog>
 #include <QLabel>
 #include <QSlider>
 #include <QTimer>
@@ -324,11 +324,10 @@ bool zarSessionDataModel::saveToFile(QString name, bool autosave)
     if (autosave) {
         path = systemDir + autosaveName;
     } else {
-        bool accepted = false;
-        const QString typed = QInputDialog::getText(nullptr, tr("Save session"), tr("Session name:"),
-                                                    QLineEdit::Normal, name, &accepted);
-        if (!accepted)
+        zarKeyboardDialog keyboard(name);
+        if (keyboard.exec() != QDialog::Accepted)
             return false;
+        const QString typed = keyboard.lineEdit->text();
         // The name is a file in the sessions directory, never a path out of it.
         if (typed.isEmpty() || typed.contains(QLatin1Char('/')) || typed.contains(QLatin1Char('\\'))
             || typed.contains(QStringLiteral(".."))) {

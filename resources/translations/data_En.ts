@@ -135,7 +135,7 @@
     </message>
     <message>
         <source>Ohm</source>
-        <translation>Ohm</translation>
+        <translation>Ω</translation>
     </message>
     <message>
         <source>Rx</source>
@@ -160,14 +160,6 @@
     <message>
         <source>mV/V</source>
         <translation>mV/V</translation>
-    </message>
-    <message>
-        <source>Save session</source>
-        <translation>Save session</translation>
-    </message>
-    <message>
-        <source>Session name:</source>
-        <translation>Session name:</translation>
     </message>
     <message>
         <source>Session name is not valid</source>

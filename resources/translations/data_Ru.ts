@@ -162,14 +162,6 @@
         <translation>мВ/В</translation>
     </message>
     <message>
-        <source>Save session</source>
-        <translation>Сохранить сессию</translation>
-    </message>
-    <message>
-        <source>Session name:</source>
-        <translation>Имя сессии:</translation>
-    </message>
-    <message>
         <source>Session name is not valid</source>
         <translation>Недопустимое имя сессии</translation>
     </message>

@@ -87,6 +87,16 @@ private slots:
             QVERIFY(!translator.isEmpty());
         }
     }
+
+    // In English the unit is shown as its sign; in Russian as a word.
+    void resistanceUnit()
+    {
+        QTranslator en, ru;
+        QVERIFY(en.load(QStringLiteral(":/system/system/En.qm")));
+        QVERIFY(ru.load(QStringLiteral(":/system/system/Ru.qm")));
+        QCOMPARE(en.translate("zarSessionDataModel", "Ohm"), QString(QChar(0x03A9)));
+        QCOMPARE(ru.translate("zarSessionDataModel", "Ohm"), QStringLiteral("Ом"));
+    }
 };
 
 ZAR_TEST_MAIN(TestCatalogues)

@@ -104,7 +104,7 @@ private slots:
         auto watch = [&order](QObject* o, const QString& name) {
             QObject::connect(o, &QObject::destroyed, [&order, name] { order << name; });
         };
-        zarPseudoDepth::instance();
+        zarPseudoDepth::instance(pseudoDepthResource);
         zarSequenceBuilder::instance();
         zarCore::instance()->discover();
         watch(zarCore::instance(), QStringLiteral("core"));

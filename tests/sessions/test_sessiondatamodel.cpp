@@ -64,7 +64,7 @@ private slots:
         QCOMPARE(model.columnCount(), 14);
         QCOMPARE(model.rowCount(), 0);
         QCOMPARE(model.headerData(12, Qt::Horizontal, Qt::DisplayRole).toString(),
-                 QStringLiteral("\u03c1 [Ohm\u22c5m]"));
+                 QStringLiteral("\u03c1 [\u03a9\u22c5m]"));
         QCOMPARE(model.headerData(6, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Tx.I [mA]"));
         QCOMPARE(model.headerData(13, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Q [%]"));
         QVERIFY(!model.headerData(1, Qt::Vertical, Qt::DisplayRole).isValid());
@@ -192,7 +192,7 @@ private slots:
         zarSessionDataModel model;
         load(model, zarSessionFixture::sample());
         model.setResistanceOnly();
-        QCOMPARE(model.headerData(12, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("R [Ohm]"));
+        QCOMPARE(model.headerData(12, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("R [\u03a9]"));
         Series series(model);
         model.setPlot(1);
         model.refresh();

@@ -4,7 +4,7 @@
 
 #include "sessions/zarsessiondatamodel.h"
 
-#include <QInputDialog>
+#include "frame/zarkeyboarddialog.h"
 
 class TestSessionFile : public QObject
 {
@@ -23,12 +23,12 @@ class TestSessionFile : public QObject
     static void typeName(const QString& name, QString* proposal = nullptr, bool accept = true)
     {
         zarWhenModal([=](QWidget* w) {
-            auto* dialog = qobject_cast<QInputDialog*>(w);
+            auto* dialog = qobject_cast<zarKeyboardDialog*>(w);
             if (!dialog)
                 return;
             if (proposal)
-                *proposal = dialog->textValue();
-            dialog->setTextValue(name);
+                *proposal = dialog->lineEdit->text();
+            dialog->lineEdit->setText(name);
             if (accept)
                 dialog->accept();
             else

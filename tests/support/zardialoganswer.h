@@ -3,13 +3,14 @@
 
 #include "zartestsupport.h"
 
-#include <QAbstractButton>
+#include "frame/zarwarningdialog.h"
+
 #include <QMessageBox>
 #include <QTimer>
 
-// Answers the next message box with the given button and keeps its text. The
-// watch ends with disarm() or the object, so a call that showed no message leaves
-// nothing behind to answer a later one.
+// Answers the next message of the program's message dialog with the given button
+// and keeps its text. The watch ends with disarm() or the object, so a call that
+// showed no message leaves nothing behind to answer a later one.
 class zarDialogAnswer
 {
 public:
@@ -17,16 +18,17 @@ public:
     {
         timer.setInterval(10);
         QObject::connect(&timer, &QTimer::timeout, [this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box || !box->isVisible())
+            auto* dialog = qobject_cast<zarWarningDialog*>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->isVisible())
                 return;
             timer.stop();
-            text = box->text();
+            text = dialog->messageLabel->text();
             shown = true;
-            if (QAbstractButton* b = box->button(button))
-                b->click();
-            else
-                box->accept();
+            switch (button) {
+            case QMessageBox::No: dialog->noPushButton->click(); break;
+            case QMessageBox::Cancel: dialog->cancelPushButton->click(); break;
+            default: dialog->okYesPushButton->click(); break;
+            }
         });
     }
 
