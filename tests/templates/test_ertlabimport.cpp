@@ -9,27 +9,20 @@ class TestErtLabImport : public QObject
 
     zarDialogAnswer answer;
 
-    static QString write(const QByteArray& text)
+    // The message of a refused import, or an empty text when it succeeded.
+    QString refusal(const QByteArray& text, zarTemplateDataModel* target = nullptr)
     {
         const QString path = zarDriveRoot::path() + QStringLiteral("ertlab.txt");
         QFile file(path);
         file.open(QIODevice::WriteOnly);
         file.write(text);
-        return path;
-    }
-
-    // The message of a refused import, or an empty text when it succeeded.
-    QString refusal(const QByteArray& text, zarTemplateDataModel* target = nullptr)
-    {
+        file.close();
         zarTemplateDataModel local;
-        zarTemplateDataModel& model = target ? *target : local;
         answer.expect();
-        const bool imported = model.importErtLab(write(text));
+        const bool imported = (target ? target : &local)->importErtLab(path);
         answer.disarm();
         return imported ? QString() : answer.text;
     }
-
-    static QByteArray header() { return "# X Y Z\n1 0 0 0\n2 1 0 0\n3 2 0 0\n4 3 0 0\n# A B M N\n"; }
 
 private slots:
     void readsElectrodesAndQuadripoles()
@@ -41,55 +34,46 @@ private slots:
                  QString());
         QCOMPARE(model.ertElectrodes.size(), 5);
         QCOMPARE(model.ertElectrodes.value(12), zarPoint3D(1.5f, 0.0f, -0.25f));
-        QCOMPARE(model.ertQuadripoles.size(), 2);
-        QCOMPARE(model.ertQuadripoles[0], zarQuadripole(1, 0, 3, 2));
-        QCOMPARE(model.ertQuadripoles[1], zarQuadripole(-1, 2, -2, 3));
+        QCOMPARE(model.ertQuadripoles, QList<zarQuadripole>({ zarQuadripole(1, 0, 3, 2), zarQuadripole(-1, 2, -2, 3) }));
         QVERIFY(!model.isModified());
         QCOMPARE(model.count(), 0);
+        zarTemplateDataModel headerOnly;
+        QCOMPARE(refusal("# X Y Z\n1 0 0 0\n# A B M N\n", &headerOnly), QString());
+        QCOMPARE(headerOnly.ertElectrodes.size(), 1);
+        QVERIFY(headerOnly.ertQuadripoles.isEmpty());
     }
 
-    void headerOnly()
+    void everyFaultIsNamed()
     {
-        zarTemplateDataModel model;
-        QCOMPARE(refusal(header(), &model), QString());
-        QCOMPARE(model.ertElectrodes.size(), 4);
-        QVERIFY(model.ertQuadripoles.isEmpty());
-        QCOMPARE(refusal(QByteArray(header()).append("\n1 1 2 3 4\n")), QString());
-    }
-
-    void headerFaults()
-    {
-        const QString noHeader = QStringLiteral("Can not find the beginning of header (# X Y Z)");
-        QCOMPARE(refusal("1 0 0 0\n# X Y Z\n"), noHeader);
-        QCOMPARE(refusal("\n# X Y Z\n"), noHeader);
-        QCOMPARE(refusal("# X Y Z\n1 0 0 0\n\n# A B M N\n"), QStringLiteral("Electrode number 0 is not supported"));
-        QCOMPARE(refusal("# X Y Z\n1 0 0 0\n"), QStringLiteral("Electrode number 0 is not supported"));
-        QCOMPARE(refusal("# X Y Z\n65 0 0 0\n"), QStringLiteral("Electrode number 65 is not supported"));
-        QCOMPARE(refusal("# X Y Z\n7 0 0 0\n7 1 0 0\n"), QStringLiteral("Electrode 7 appears more than once"));
+        const QByteArray header = "# X Y Z\n1 0 0 0\n2 1 0 0\n3 2 0 0\n4 3 0 0\n# A B M N\n";
+        const QString unreadable = QStringLiteral("Quadripole row can not be read (row: %1)");
+        const QString missing = QStringLiteral("Header does not contains electrode %1 (row: 1)");
+        const QList<QPair<QByteArray, QString>> cases {
+            { "1 0 0 0\n# X Y Z\n", QStringLiteral("Can not find the beginning of header (# X Y Z)") },
+            { "\n# X Y Z\n", QStringLiteral("Can not find the beginning of header (# X Y Z)") },
+            { "# X Y Z\n1 0 0 0\n\n# A B M N\n", QStringLiteral("Electrode number 0 is not supported") },
+            { "# X Y Z\n65 0 0 0\n", QStringLiteral("Electrode number 65 is not supported") },
+            { "# X Y Z\n7 0 0 0\n7 1 0 0\n", QStringLiteral("Electrode 7 appears more than once") },
+            { header + "1 1 2 3 4\n9 0 2 3 4\n", QStringLiteral("A electrode can not be remote (row: 2)") },
+            { header + "1 1 2 0 4\n", QStringLiteral("M electrode can not be remote (row: 1)") },
+            { header + "1 1 2 3 40\n", missing.arg(40) },
+            { header + "1 9 2 3 4\n", missing.arg(9) },
+            { header + "1 1 2 9 4\n", missing.arg(9) },
+            // Short or unreadable rows must not turn into remote electrodes.
+            { header + "1 1 2 3\n", unreadable.arg(1) },
+            { header + "1 1 2 3 4\n2 1 x 3 4\n", unreadable.arg(2) },
+            { header + "1 1 2 3 -4\n", unreadable.arg(1) },
+            { header + "1 1 2 3 4,5\n", unreadable.arg(1) },
+            { header + "1 1 2 3 70000\n", unreadable.arg(1) },
+        };
+        for (const auto& c : cases)
+            QCOMPARE(refusal(c.first), c.second);
         zarDiagnosticCapture capture;
         zarTemplateDataModel model;
         answer.expect();
         QVERIFY(!model.importErtLab(zarDriveRoot::path() + QStringLiteral("none.txt")));
         QCOMPARE(answer.text, QStringLiteral("Can not open file for reading"));
         QVERIFY(capture.text().startsWith(QStringLiteral("File error: ")));
-    }
-
-    void rowFaultsNameTheirRow()
-    {
-        auto rows = [](const QByteArray& lines) { return QByteArray(header()).append(lines); };
-        QCOMPARE(refusal(rows("1 1 2 3 4\n9 0 2 3 4\n")), QStringLiteral("A electrode can not be remote (row: 2)"));
-        QCOMPARE(refusal(rows("1 1 2 0 4\n")), QStringLiteral("M electrode can not be remote (row: 1)"));
-        QCOMPARE(refusal(rows("1 1 2 3 40\n")), QStringLiteral("Header does not contains electrode 40 (row: 1)"));
-        QCOMPARE(refusal(rows("1 9 2 3 4\n")), QStringLiteral("Header does not contains electrode 9 (row: 1)"));
-        QCOMPARE(refusal(rows("1 1 9 3 4\n")), QStringLiteral("Header does not contains electrode 9 (row: 1)"));
-        QCOMPARE(refusal(rows("1 1 2 9 4\n")), QStringLiteral("Header does not contains electrode 9 (row: 1)"));
-        // Short or unreadable rows must not turn into remote electrodes.
-        const QString unreadable = QStringLiteral("Quadripole row can not be read (row: %1)");
-        QCOMPARE(refusal(rows("1 1 2 3\n")), unreadable.arg(1));
-        QCOMPARE(refusal(rows("1 1 2 3 4\n2 1 x 3 4\n")), unreadable.arg(2));
-        QCOMPARE(refusal(rows("1 1 2 3 -4\n")), unreadable.arg(1));
-        QCOMPARE(refusal(rows("1 1 2 3 4,5\n")), unreadable.arg(1));
-        QCOMPARE(refusal(rows("1 1 2 3 70000\n")), unreadable.arg(1));
     }
 };
 

@@ -34,13 +34,7 @@ private slots:
                 for (quint8 t : { 8, 9, 10, 11, 15, 18, 19, 20, 21 })
                     QCOMPARE(table->lookup(t, s, l), table->lookup(3, s, l));
             }
-    }
-
-    void interpolation()
-    {
         QCOMPARE(zarPseudoDepth::interpolate(1, 2, 1, 4, 7), 3.0);
-        QCOMPARE(zarPseudoDepth::interpolate(0, 2, 1, 4, 0), 2.0);
-        QCOMPARE(zarPseudoDepth::interpolate(0, 2, 1, 4, 1), 4.0);
         QCOMPARE(zarPseudoDepth::interpolate(0, 2, 2, 4, 1), 3.0);
     }
 
@@ -62,24 +56,22 @@ private slots:
 
     void badHeadersLeaveTableUnloaded()
     {
-        QByteArray good = readAll(pseudoDepthResource);
+        const QByteArray good = readAll(pseudoDepthResource);
         const QString path = zarDriveRoot::path() + QStringLiteral("bad.base");
-        auto attempt = [&](const QByteArray& bytes) {
+        auto loads = [&](QByteArray bytes, int at = -1, char value = 0) {
+            if (at >= 0)
+                bytes[at] = value;
             QFile file(path);
             file.open(QIODevice::WriteOnly);
             file.write(bytes);
             file.close();
             return zarPseudoDepth(path).isLoaded();
         };
-        QVERIFY(attempt(good));
-        QByteArray wrong = good;
-        wrong[1] = 98;
-        QVERIFY(!attempt(wrong));
-        QVERIFY(!attempt(good.left(good.size() - 1)));
-        QVERIFY(!attempt(good.left(1)));
-        QByteArray hugeCount = good;
-        hugeCount[2] = char(0x7f);
-        QVERIFY(!attempt(hugeCount));
+        QVERIFY(loads(good));
+        QVERIFY(!loads(good, 1, 98));
+        QVERIFY(!loads(good, 2, 0x7f));
+        QVERIFY(!loads(good.left(good.size() - 1)));
+        QVERIFY(!loads(good.left(1)));
         zarDiagnosticCapture capture;
         zarPseudoDepth missing(path + QStringLiteral(".none"));
         QVERIFY(!missing.isLoaded());
@@ -89,49 +81,28 @@ private slots:
 
     void quadripolePositionAndDepth()
     {
-        zarQuadripole q(0, 3, 1, 2);
+        zarPseudoDepth::destroy(); // the table comes back on first use
+        zarQuadripole q(0, 3, 1, 2), unknown(0, 3, 1, 2), pole(-1, 0, -2, 4);
         q.computeX(5, 0);
         q.computeDepth(5, 0);
         QCOMPARE(q.x, 7.5f);
         QCOMPARE(q.z, float(double(0.519f) * 5));
-        zarQuadripole pp(-1, 0, -2, 4);
-        pp.computeX(1, 7);
-        QCOMPARE(pp.x, 2.0f);
-        zarQuadripole unknown(0, 3, 1, 2);
+        pole.computeX(1, 7);
+        QCOMPARE(pole.x, 2.0f);
         unknown.computeX(5, 22);
         unknown.computeDepth(5, 22);
-        QCOMPARE(unknown.x, 0.0f);
-        QCOMPARE(unknown.z, 0.0f);
-        // Gradient: centred potential pair keeps the table depth, an offset one is shallower.
-        zarQuadripole centred(0, 21, 10, 11);
-        centred.level = 9;
+        QCOMPARE(unknown.x + unknown.z, 0.0f);
+        // Gradient: a centred potential pair keeps the table depth, an offset one is shallower.
+        zarQuadripole centred(0, 21, 10, 11), offset(0, 21, 7, 8);
+        centred.level = offset.level = 9;
         centred.computeDepth(1, 8);
-        QCOMPARE(centred.z, zarPseudoDepth::instance(pseudoDepthResource)->lookup(8, 0, 9));
-        zarQuadripole offset(0, 21, 7, 8);
-        offset.level = 9;
         offset.computeDepth(1, 8);
+        QCOMPARE(centred.z, zarPseudoDepth::instance(pseudoDepthResource)->lookup(8, 0, 9));
         QVERIFY(offset.z < centred.z && offset.z > 0);
-    }
-
-    void equalityAndHashIgnoreCell()
-    {
-        zarQuadripole a(0, 3, 1, 2), b(0, 3, 1, 2);
-        b.spacing = 4;
-        b.level = 9;
-        b.x = 11;
-        b.z = 2;
-        QVERIFY(a == b);
-        QCOMPARE(qHash(a), qHash(b));
-        QVERIFY(!(a == zarQuadripole(0, 3, 2, 1)));
-        QCOMPARE(qHash(zarQuadripole(-1, 0, -2, 4)), qHash(QStringLiteral("65535,0,65534,4")));
-    }
-
-    void destroyedTableComesBack()
-    {
-        zarPseudoDepth::destroy();
-        zarQuadripole q(0, 3, 1, 2);
-        q.computeDepth(1, 0);
-        QCOMPARE(q.z, 0.519f);
+        // The cell and position take no part in equality: shared quadripoles of two sets are one run.
+        q.level = 9;
+        QVERIFY(q == zarQuadripole(0, 3, 1, 2) && qHash(q) == qHash(zarQuadripole(0, 3, 1, 2)));
+        QVERIFY(!(q == zarQuadripole(0, 3, 2, 1)));
     }
 };
 

@@ -112,8 +112,7 @@ struct RawSession
 
 QByteArray readFile(const QString& path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return zarTemplateFixture::read(path);
 }
 
 zarCableConfiguration configuration(int wires, QList<int> disabled = {})
@@ -168,53 +167,39 @@ private slots:
                     }
     }
 
-    void examples()
+    void examplesAndFilters()
     {
         QList<zarQuadripole> wenner = generated(0, 0, 0, 1, 5);
         QCOMPARE(wenner.size(), 29);
-        QVERIFY(wenner.first() == zarQuadripole(0, 3, 1, 2));
-        QVERIFY(wenner.last() == zarQuadripole(28, 31, 29, 30));
+        QVERIFY(wenner.first() == zarQuadripole(0, 3, 1, 2) && wenner.last() == zarQuadripole(28, 31, 29, 30));
         QCOMPARE(wenner[1].x, 12.5f);
         QCOMPARE(wenner.last().z, wenner.first().z);
-        QVERIFY(generated(0, 1, 0).isEmpty());
         QVERIFY(generated(3, 2, 0).first() == zarQuadripole(0, 5, 1, 4));
-        QCOMPARE(generated(3, 2, 0).size(), 59);
         const QList<zarQuadripole> pole = generated(7, 0, 0);
-        QCOMPARE(pole.size(), 63);
-        QVERIFY(pole.first() == zarQuadripole(-1, 0, -2, 1));
-        QVERIFY(pole.last() == zarQuadripole(-1, 62, -2, 63));
+        QVERIFY(pole.first() == zarQuadripole(-1, 0, -2, 1) && pole.last() == zarQuadripole(-1, 62, -2, 63));
         const QList<zarQuadripole> gradient = generated(8, 0, 9, 1);
-        QCOMPARE(gradient.size(), 7 * (32 - 21));
-        QVERIFY(gradient.first() == zarQuadripole(0, 21, 7, 8));
-        QVERIFY(gradient.last() == zarQuadripole(10, 31, 23, 24));
+        QVERIFY(gradient.first() == zarQuadripole(0, 21, 7, 8) && gradient.last() == zarQuadripole(10, 31, 23, 24));
         QCOMPARE(generated(8, 0, 0, 1).first(), zarQuadripole(0, 3, 1, 2));
-        QList<zarQuadripole> none;
-        QVERIFY(!zarSequenceBuilder::instance()->generate(1, 1, 0, 0, 10, &none));
-        QVERIFY(!zarSequenceBuilder::instance()->generate(2, 1, 22, 0, 0, &none));
-        QVERIFY(!zarSequenceBuilder::instance()->generate(0, 1, 3, 0, 0, &none));
-        QVERIFY(none.isEmpty());
-    }
-
-    void filters()
-    {
+        zarSequenceBuilder* builder = zarSequenceBuilder::instance();
         QList<zarQuadripole> list;
-        QVERIFY(zarSequenceBuilder::instance()->generate(2, 1, 0, 0, 0, &list, nullptr, 48));
+        QVERIFY(!builder->generate(2, 1, 22, 0, 0, &list) && !builder->generate(0, 1, 3, 0, 0, &list));
+        QVERIFY(builder->generate(2, 1, 0, 0, 0, &list, nullptr, 64) && list.isEmpty());
+        QVERIFY(builder->generate(2, 1, 0, 0, 0, &list, nullptr, 48));
         QCOMPARE(list.size(), 16);
         QCOMPARE(list.first().b, qint16(48));
-        list.clear();
-        QVERIFY(zarSequenceBuilder::instance()->generate(2, 1, 0, 0, 0, &list, nullptr, 64));
-        QVERIFY(list.isEmpty());
         const QSet<quint16> disabled { 5 };
-        QVERIFY(zarSequenceBuilder::instance()->generate(2, 1, 0, 0, 0, &list, &disabled));
+        list.clear();
+        QVERIFY(builder->generate(2, 1, 0, 0, 0, &list, &disabled));
         QCOMPARE(list.size(), 61 - 4);
         for (const zarQuadripole& q : list)
             QVERIFY(q.a != 5 && q.b != 5 && q.m != 5 && q.n != 5);
+        // Quadripoles deeper than the limit are left out.
         float deepest = 1000;
         list.clear();
-        zarSequenceBuilder::instance()->generate(2, 1, 3, 5, 5, &list, nullptr, 0, &deepest);
+        builder->generate(2, 1, 3, 5, 5, &list, nullptr, 0, &deepest);
         QCOMPARE(deepest, 1000.0f);
         deepest = 0;
-        zarSequenceBuilder::instance()->generate(2, 1, 3, 5, 5, &list, nullptr, 0, &deepest);
+        builder->generate(2, 1, 3, 5, 5, &list, nullptr, 0, &deepest);
         QCOMPARE(deepest, list.first().z);
     }
 
@@ -257,110 +242,49 @@ private slots:
             }
     }
 
-    void grouping()
+    void groupingIntoRuns()
     {
         QList<zarMeasurement> group;
         for (int m = 2; m <= 18; ++m)
             group << measurement(0, 1, qint16(m), qint16(m + 1));
         QCOMPARE(zarSequenceBuilder::group(group), 2);
-        QCOMPARE(group.size(), 17);
-        for (int i = 0; i < 16; ++i) {
-            QCOMPARE(int(group[i].channel), i);
-            QCOMPARE(int(group[i].continues), i == 15 ? 0 : 1);
-        }
+        for (int i = 0; i < 16; ++i)
+            QVERIFY(group[i].channel == i && group[i].continues == (i != 15));
         QCOMPARE(group[16].quadripole, zarQuadripole(0, 1, 15, 16));
         QCOMPARE(int(group[16].continues), 0);
-
         QList<zarMeasurement> same { measurement(0, 3, 1, 2), measurement(0, 3, 17, 18) };
         QCOMPARE(zarSequenceBuilder::group(same), 1);
-        QCOMPARE(int(same[0].channel), 1);
-        QCOMPARE(int(same[1].channel), 2);
-
-        QList<zarMeasurement> poles;
-        for (int n = 1; n <= 5; ++n)
-            poles << measurement(-1, 0, -2, qint16(n));
-        QCOMPARE(zarSequenceBuilder::group(poles), 1);
-        for (int i = 0; i < 5; ++i)
-            QCOMPARE(int(poles[i].channel), i);
-
+        QVERIFY(same[0].channel == 1 && same[1].channel == 2);
         QVERIFY(zarSequenceBuilder::conflicts({ 0, 3 }, { measurement(5, 6, 3, 4) }));
         QVERIFY(!zarSequenceBuilder::conflicts({ 0, 3 }, { measurement(0, 3, 1, 2) }));
-        QVERIFY(!zarSequenceBuilder::conflicts({}, { measurement(0, 3, 1, 2) }));
-    }
-
-    void measurementRecord()
-    {
-        const zarMeasurement a = measurement(0, 1, 17, 18);
-        QCOMPARE(int(a.mChannel), 1);
-        QCOMPARE(int(a.nChannel), 2);
         const zarMeasurement remote = measurement(-1, 0, -2, 5);
-        QCOMPARE(int(remote.mChannel), 0x11);
-        QCOMPARE(int(remote.nChannel), 0x11);
-        QVERIFY(a < measurement(0, 1, 1, 3));
-        QVERIFY(a < measurement(0, 1, 2, 0));
+        QVERIFY(remote.mChannel == 0x11 && remote.nChannel == 0x11);
+        const zarMeasurement a = measurement(0, 1, 17, 18);
+        QVERIFY(a < measurement(0, 1, 1, 3) && a < measurement(0, 1, 2, 0));
         QVERIFY(!(a < measurement(0, 1, 1, 2)) && !(measurement(0, 1, 1, 2) < a));
     }
 
-    void wennerSession()
+    void oneSetSessionFile()
     {
         zarTemplateDataModel model;
         QVERIFY(zarTemplateFixture::load(model, 1, 5, { { 0, { { 0, 0 } } } }));
         const zarCableConfiguration config = configuration(32);
         const QString path = zarDriveRoot::path() + QStringLiteral("wenner.zarSession");
         QCOMPARE(zarSequenceBuilder::instance()->build(&model, &config, path, 0), 29);
-        const RawSession session(readFile(path));
+        const QByteArray before = readFile(path);
+        const RawSession session(before);
         QVERIFY(session.ok);
         QCOMPARE(session.rows.size(), 29);
-        QCOMPARE(session.runs, 29);
-        QCOMPARE(session.measurements, 29);
-        QCOMPARE(session.wires, 32);
-        QCOMPARE(session.arraySets.size(), 1);
-        QCOMPARE(session.arraySets[0].second, qint16(29));
+        QVERIFY(session.runs == 29 && session.measurements == 29 && session.wires == 32);
+        QCOMPARE(session.arraySets, (QList<QPair<qint8, qint16>>({ qMakePair(qint8(0), qint16(29)) })));
+        QCOMPARE(session.maxDepths, QList<double>({ double(float(double(0.519f) * 5)) }));
         for (int i = 0; i < 29; ++i) {
-            QCOMPARE(session.rows[i].parity, i % 2 == 0);
-            QVERIFY(!session.rows[i].continues);
-            QCOMPARE(session.rows[i].setMask, qint8(1));
-            QVERIFY(std::fabs(session.rows[i].k - 2 * 3.14159265 * 5) < 1e-4);
+            const RawSession::Row& row = session.rows[i];
+            QVERIFY(row.parity == (i % 2 == 0) && !row.continues && row.setMask == 1);
+            QVERIFY(std::fabs(row.k - 2 * 3.14159265 * 5) < 1e-4);
         }
-        QCOMPARE(session.maxDepths.size(), 1);
-        QCOMPARE(float(session.maxDepths[0]), float(double(0.519f) * 5));
         QCOMPARE(zarSequenceBuilder::instance()->build(&model, nullptr, QString(), 0), 29);
-    }
-
-    void sharedQuadripoleAndFilters()
-    {
-        zarTemplateDataModel model;
-        QVERIFY(zarTemplateFixture::load(model, 2, 5, { { 0, { { 0, 0 } } }, { 8, { { 0, 0 } } } }));
-        const zarCableConfiguration config = configuration(64);
-        const QString path = zarDriveRoot::path() + QStringLiteral("shared.zarSession");
-        QCOMPARE(zarSequenceBuilder::instance()->build(&model, &config, path, 0), 61);
-        RawSession session(readFile(path));
-        QCOMPARE(session.rows.size(), 61);
-        QCOMPARE(session.measurements, 122);
-        for (const auto& row : session.rows)
-            QCOMPARE(row.setMask, qint8(3));
-
-        const zarCableConfiguration holed = configuration(64, { 5 });
-        QCOMPARE(zarSequenceBuilder::instance()->build(&model, &holed, path, 0), 57);
-        session = RawSession(readFile(path));
-        for (const auto& row : session.rows)
-            QVERIFY(row.a != 5 && row.b != 5 && row.m != 5 && row.n != 5);
-        QCOMPARE(session.measurements, 114);
-
-        QCOMPARE(zarSequenceBuilder::instance()->build(&model, &config, path, 32), 32);
-        session = RawSession(readFile(path));
-        for (const auto& row : session.rows)
-            QVERIFY(row.b >= 32);
-    }
-
-    void emptyBuildKeepsTheOldFile()
-    {
-        zarTemplateDataModel model;
-        QVERIFY(zarTemplateFixture::load(model, 1, 5, { { 0, { { 0, 0 } } } }));
-        const QString path = zarDriveRoot::path() + QStringLiteral("kept.zarSession");
-        const zarCableConfiguration config = configuration(32);
-        QCOMPARE(zarSequenceBuilder::instance()->build(&model, &config, path, 0), 29);
-        const QByteArray before = readFile(path);
+        // A build without rows keeps the old file; a write that fails is -1.
         QList<int> all;
         for (int i = 0; i < 32; ++i)
             all << i;
@@ -368,6 +292,27 @@ private slots:
         QCOMPARE(zarSequenceBuilder::instance()->build(&model, &dead, path, 0), 0);
         QCOMPARE(readFile(path), before);
         QCOMPARE(zarSequenceBuilder::instance()->build(&model, &config, zarDriveRoot::path() + "none/x", 0), -1);
+    }
+
+    void sharedQuadripolesAndFilters()
+    {
+        zarTemplateDataModel model;
+        QVERIFY(zarTemplateFixture::load(model, 2, 5, { { 0, { { 0, 0 } } }, { 8, { { 0, 0 } } } }));
+        const zarCableConfiguration config = configuration(64), holed = configuration(64, { 5 });
+        const QString path = zarDriveRoot::path() + QStringLiteral("shared.zarSession");
+        QCOMPARE(zarSequenceBuilder::instance()->build(&model, &config, path, 0), 61);
+        RawSession session(readFile(path));
+        QCOMPARE(session.measurements, 122);
+        for (const auto& row : session.rows)
+            QCOMPARE(row.setMask, qint8(3));
+        QCOMPARE(zarSequenceBuilder::instance()->build(&model, &holed, path, 0), 57);
+        session = RawSession(readFile(path));
+        for (const auto& row : session.rows)
+            QVERIFY(row.a != 5 && row.b != 5 && row.m != 5 && row.n != 5);
+        QCOMPARE(zarSequenceBuilder::instance()->build(&model, &config, path, 32), 32);
+        session = RawSession(readFile(path));
+        for (const auto& row : session.rows)
+            QVERIFY(row.b >= 32);
     }
 
     void ertLabSession()
@@ -382,18 +327,13 @@ private slots:
         QCOMPARE(zarSequenceBuilder::instance()->build(&model, &config, path, 40), 2);
         const QByteArray bytes = readFile(path);
         const RawSession session(bytes);
-        QVERIFY(session.ok);
+        QVERIFY(session.ok && session.arraySets.isEmpty() && session.measurements == 0);
         QCOMPARE(session.rows.size(), 3);
-        QVERIFY(session.arraySets.isEmpty());
         QCOMPARE(session.maxDepths, QList<double>({ 0.0 }));
-        QCOMPARE(session.measurements, 0);
-        for (const auto& row : session.rows) {
-            QCOMPARE(row.k, 1.0);
-            QCOMPARE(row.setMask, qint8(1));
-        }
+        for (const auto& row : session.rows)
+            QVERIFY(row.k == 1.0 && row.setMask == 1);
         // The longest run first: the two rows that share A and B.
-        QVERIFY(session.rows[0].continues && !session.rows[1].continues);
-        QCOMPARE(session.rows[0].b, qint16(0));
+        QVERIFY(session.rows[0].continues && !session.rows[1].continues && session.rows[0].b == 0);
         QVERIFY(bytes.contains(QByteArray::fromHex("000000080008")));
     }
 

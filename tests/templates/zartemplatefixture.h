@@ -46,6 +46,12 @@ struct zarTemplateFixture
         return path;
     }
 
+    static QByteArray read(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
     static bool load(zarTemplateDataModel& model, zarCable cables, float spacing, const QList<Set>& sets)
     {
         return model.loadTemplate(write(bytes(cables, spacing, sets)), true);
