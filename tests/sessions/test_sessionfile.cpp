@@ -29,10 +29,7 @@ class TestSessionFile : public QObject
             if (proposal)
                 *proposal = dialog->lineEdit->text();
             dialog->lineEdit->setText(name);
-            if (accept)
-                dialog->accept();
-            else
-                dialog->reject();
+            accept ? dialog->accept() : dialog->reject();
         });
     }
 
@@ -42,8 +39,7 @@ private slots:
         const zarSessionFile sample = zarSessionFixture::sample();
         const QByteArray bytes = zarSessionFixture::bytes(sample);
         QCOMPARE(bytes.left(4).toHex(), QByteArray("33114422"));
-        const int header = 8 + 1 + 4 + 4 + 4 + 4 + 8 + 4 + 16;
-        const int rows = 4 * 113 + 3 * 24;
+        const int header = 8 + 1 + 4 + 4 + 4 + 4 + 8 + 4 + 16, rows = 4 * 113 + 3 * 24;
         QCOMPARE(bytes.size(), 4 + header + 4 + 6 + 4 + 64 * 9 + 18 + 4 + 2 * 26 + 4 + rows + 26);
         // Electrodes go from the highest number down.
         const int electrodes = 4 + header + 10 + 598;
@@ -88,51 +84,37 @@ private slots:
     void hostileCountsAreRefused()
     {
         const QByteArray bytes = zarSessionFixture::bytes(zarSessionFixture::sample());
-        const int header = 4 + 8 + 1 + 4 + 4 + 4 + 4 + 8 + 4 + 16;
-        auto patched = [&](int at, const QByteArray& hex) {
-            QByteArray b = bytes;
-            b.replace(at, hex.size() / 2, QByteArray::fromHex(hex));
-            return b;
-        };
-        const int electrodes = header + 10 + 598;
+        const int header = 4 + 8 + 1 + 4 + 4 + 4 + 4 + 8 + 4 + 16, electrodes = header + 10 + 598;
         const int rows = electrodes + 4 + 52;
-        const QList<QByteArray> hostile {
-            patched(0, "88993366"),
-            patched(4, "7ff0000000000000"),
-            patched(12, "05"),
-            patched(header - 20, "ffffffff"),
-            patched(header, "00000009"),
-            patched(header + 10, "7fffffff"),
-            patched(electrodes, "7fffffff"),
-            patched(rows, "00000000"),
+        auto patched = [&](int at, const QByteArray& hex) {
+            return QByteArray(bytes).replace(at, hex.size() / 2, QByteArray::fromHex(hex));
         };
-        for (int i = 0; i < hostile.size(); ++i) {
-            zarSessionFile read;
-            QVERIFY2(parse(hostile[i], read) == zarSessionFile::Corrupted, qPrintable(QString::number(i)));
-        }
-        // A row count beyond the rows present is a file that ended early.
+        const QList<QPair<int, QByteArray>> hostile {
+            { 0, "88993366" }, { 4, "7ff0000000000000" }, { 12, "05" }, { header - 20, "ffffffff" },
+            { header, "00000009" }, { header + 10, "7fffffff" }, { electrodes, "7fffffff" }, { rows, "00000000" },
+        };
         zarSessionFile read;
+        for (const auto& h : hostile)
+            QVERIFY2(parse(patched(h.first, h.second), read) == zarSessionFile::Corrupted, qPrintable(QString::number(h.first)));
+        // A row count beyond the rows present is a file that ended early.
         QCOMPARE(parse(patched(rows, "7fffffff"), read), zarSessionFile::Read);
         QCOMPARE(read.units.size(), 4);
         // A sample count that cannot fit ends the rows before that one.
         QCOMPARE(parse(patched(rows + 4 + 137 + 44 + 32, "7fffffff"), read), zarSessionFile::Read);
         QCOMPARE(read.units.size(), 1);
-    }
 
-    void loadFailuresAreReported()
-    {
         zarSessionDataModel model;
+        const QList<QPair<QString, QString>> failures {
+            { zarDriveRoot::path() + QStringLiteral("none.zarSession"), QStringLiteral("Can not open file for reading") },
+            { zarSessionFixture::write(zarSessionFile(), QStringLiteral("empty.zarSession")), QStringLiteral("Session is corrupted") },
+            { zarSessionFixture::put("\x88\x99\x33\x66", QStringLiteral("t.zarSession")), QStringLiteral("Session is corrupted") },
+        };
         zarDiagnosticCapture capture;
-        answer.expect();
-        QVERIFY(!model.loadFromFile(zarDriveRoot::path() + QStringLiteral("none.zarSession")));
-        QCOMPARE(answer.text, QStringLiteral("Can not open file for reading"));
-        zarSessionFile empty;
-        answer.expect();
-        QVERIFY(!model.loadFromFile(zarSessionFixture::write(empty, QStringLiteral("empty.zarSession"))));
-        QCOMPARE(answer.text, QStringLiteral("Session is corrupted"));
-        answer.expect();
-        QVERIFY(!model.loadFromFile(zarSessionFixture::put("\x88\x99\x33\x66", QStringLiteral("t.zarSession"))));
-        QCOMPARE(answer.text, QStringLiteral("Session is corrupted"));
+        for (const auto& f : failures) {
+            answer.expect();
+            QVERIFY(!model.loadFromFile(f.first));
+            QCOMPARE(answer.text, f.second);
+        }
         QCOMPARE(model.rows(), 0);
     }
 
@@ -145,15 +127,14 @@ private slots:
         typeName(QStringLiteral("line 7"), &proposal);
         QVERIFY(model.saveToFile(autosaveName, false));
         QCOMPARE(proposal, QString());
-        const QString path = sessionsDir + QStringLiteral("line 7.zarSession");
-        QCOMPARE(zarSessionFixture::readFile(path), zarSessionFixture::bytes(zarSessionFixture::sample()));
+        QCOMPARE(zarSessionFixture::readFile(sessionsDir + QStringLiteral("line 7.zarSession")),
+                 zarSessionFixture::bytes(zarSessionFixture::sample()));
 
         zarSessionFixture::put("old", QStringLiteral("zar_0/sessions/kept.zarSession"));
         typeName(QStringLiteral("kept"));
         answer.expect(QMessageBox::No);
         QVERIFY(!model.saveToFile(QStringLiteral("kept"), false));
         QCOMPARE(zarSessionFixture::readFile(sessionsDir + QStringLiteral("kept.zarSession")), QByteArray("old"));
-
         typeName(QStringLiteral("x"), nullptr, false);
         QVERIFY(!model.saveToFile(QStringLiteral("x"), false));
 
@@ -177,17 +158,15 @@ private slots:
 
     void ipOptionsCheck()
     {
-        zarSessionFile unmeasured;
-        unmeasured.units << zarSessionFixture::row(0, 3, 1, 2, 1, 1, false);
+        zarSessionFile session;
+        session.units << zarSessionFixture::row(0, 3, 1, 2, 1, 1, false);
         zarSessionDataModel model;
-        QVERIFY(model.loadFromFile(zarSessionFixture::write(unmeasured, QStringLiteral("u.zarSession"))));
+        QVERIFY(model.loadFromFile(zarSessionFixture::write(session, QStringLiteral("u.zarSession"))));
         QVERIFY(model.checkIpOptions());
-
-        zarSessionFile measured = unmeasured;
-        measured.units[0].measureSet.measured = true;
-        measured.units[0].measureSet.settings.ip = true;
-        measured.units[0].measureSet.settings.pauseCode = 3;
-        QVERIFY(model.loadFromFile(zarSessionFixture::write(measured, QStringLiteral("m.zarSession"))));
+        session.units[0].measureSet.measured = true;
+        session.units[0].measureSet.settings.ip = true;
+        session.units[0].measureSet.settings.pauseCode = 3;
+        QVERIFY(model.loadFromFile(zarSessionFixture::write(session, QStringLiteral("m.zarSession"))));
         answer.expect(QMessageBox::No);
         QVERIFY(!model.checkIpOptions());
         QCOMPARE(answer.text, QStringLiteral("IP options were changed since last session. Change back?"));

@@ -13,26 +13,14 @@ struct zarSessionFixture
                                   float rho = 100, qint8 mask = 1)
     {
         zarSessionDataUnit u;
-        u.coreQuadripole.a = a;
-        u.coreQuadripole.b = b;
-        u.coreQuadripole.m = m;
-        u.coreQuadripole.n = n;
-        u.coreQuadripole.channel = quint8(n & 15);
+        u.coreQuadripole = { a, b, m, n, quint8(n & 15) };
         u.x = x;
         u.z = z;
         u.k = 31.4159f;
         u.rho = rho;
         u.setMask = mask;
-        u.measureSet.measured = measured;
-        if (measured) {
-            u.measureSet.txCurrent = 50.25f;
-            u.measureSet.txVoltage = 120000;
-            u.measureSet.rxVoltage = -10.04f;
-            u.measureSet.rxDeviation = 0.5f;
-            u.measureSet.chargeability = -4.5f;
-            u.measureSet.quality = 1.25f;
-            u.measureSet.samples = { 1.0f, 2.0f, 3.5f };
-        }
+        if (measured)
+            u.measureSet = { 120000, 50.25f, -10.04f, -4.5f, 0.5f, { 1.0f, 2.0f, 3.5f }, 1.25f, true, {} };
         return u;
     }
 
