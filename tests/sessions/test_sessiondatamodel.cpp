@@ -92,6 +92,7 @@ private slots:
         for (const auto& c : colours)
             QCOMPARE(cell(0, c.column, Qt::BackgroundRole).value<QColor>(), c.colour);
         QCOMPARE(model.quadripole(99), zarQuadripole(2, 9, 4, 7));
+        QVERIFY(model.hasElectrodes());
 
         model.onRowDelete(4);
         QVERIFY(cell(3, 6).isValid());

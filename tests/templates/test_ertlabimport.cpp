@@ -1,7 +1,5 @@
 #include "zardialoganswer.h"
-
-#include "core/zarconstants.h"
-#include "templates/zartemplatedatamodel.h"
+#include "zartemplatefixture.h"
 
 class TestErtLabImport : public QObject
 {
@@ -12,11 +10,7 @@ class TestErtLabImport : public QObject
     // The message of a refused import, or an empty text when it succeeded.
     QString refusal(const QByteArray& text, zarTemplateDataModel* target = nullptr)
     {
-        const QString path = zarDriveRoot::path() + QStringLiteral("ertlab.txt");
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(text);
-        file.close();
+        const QString path = zarTemplateFixture::write(text, QStringLiteral("ertlab.txt"));
         zarTemplateDataModel local;
         answer.expect();
         const bool imported = (target ? target : &local)->importErtLab(path);
@@ -39,6 +33,7 @@ private slots:
         QCOMPARE(model.count(), 0);
         zarTemplateDataModel headerOnly;
         QCOMPARE(refusal("# X Y Z\n1 0 0 0\n# A B M N\n", &headerOnly), QString());
+        QCOMPARE(refusal("# X Y Z\n1 0 0 0\n2 1 0 0\n3 2 0 0\n4 3 0 0\n# A B M N\n\n1 1 2 3 4\n"), QString());
         QCOMPARE(headerOnly.ertElectrodes.size(), 1);
         QVERIFY(headerOnly.ertQuadripoles.isEmpty());
     }
@@ -52,12 +47,14 @@ private slots:
             { "1 0 0 0\n# X Y Z\n", QStringLiteral("Can not find the beginning of header (# X Y Z)") },
             { "\n# X Y Z\n", QStringLiteral("Can not find the beginning of header (# X Y Z)") },
             { "# X Y Z\n1 0 0 0\n\n# A B M N\n", QStringLiteral("Electrode number 0 is not supported") },
+            { "# X Y Z\n1 0 0 0\n", QStringLiteral("Electrode number 0 is not supported") },
             { "# X Y Z\n65 0 0 0\n", QStringLiteral("Electrode number 65 is not supported") },
             { "# X Y Z\n7 0 0 0\n7 1 0 0\n", QStringLiteral("Electrode 7 appears more than once") },
             { header + "1 1 2 3 4\n9 0 2 3 4\n", QStringLiteral("A electrode can not be remote (row: 2)") },
             { header + "1 1 2 0 4\n", QStringLiteral("M electrode can not be remote (row: 1)") },
             { header + "1 1 2 3 40\n", missing.arg(40) },
             { header + "1 9 2 3 4\n", missing.arg(9) },
+            { header + "1 1 9 3 4\n", missing.arg(9) },
             { header + "1 1 2 9 4\n", missing.arg(9) },
             // Short or unreadable rows must not turn into remote electrodes.
             { header + "1 1 2 3\n", unreadable.arg(1) },

@@ -1,20 +1,11 @@
 #include "zartestsupport.h"
+#include "zartemplatefixture.h"
 
-#include "core/zarconstants.h"
 #include "templates/zarpseudodepth.h"
-#include "templates/zarquadripole.h"
-
-#include <QFile>
 
 class TestPseudoDepth : public QObject
 {
     Q_OBJECT
-
-    static QByteArray readAll(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
 
 private slots:
     void sampleFactors()
@@ -43,11 +34,11 @@ private slots:
         const QString path = QDir::tempPath() + QStringLiteral("/zar-pseudo-%1.base").arg(QCoreApplication::applicationPid());
         zarPseudoDepth created{QString()};
         QVERIFY(created.createBaseFile(path));
-        const QByteArray bytes = readAll(path);
+        const QByteArray bytes = zarTemplateFixture::read(path);
         QFile::remove(path);
         QCOMPARE(bytes.size(), 525476);
         QCOMPARE(bytes.left(11).toHex(), QByteArray("1e6300000016150000001e"));
-        QCOMPARE(bytes, readAll(pseudoDepthResource));
+        QCOMPARE(bytes, zarTemplateFixture::read(pseudoDepthResource));
         for (int s = 0; s < zarGrid::spacings; s += 7)
             for (int l = 0; l < zarGrid::levels; l += 5)
                 for (quint8 t = 0; t < 22; ++t)
@@ -56,16 +47,11 @@ private slots:
 
     void badHeadersLeaveTableUnloaded()
     {
-        const QByteArray good = readAll(pseudoDepthResource);
-        const QString path = zarDriveRoot::path() + QStringLiteral("bad.base");
+        const QByteArray good = zarTemplateFixture::read(pseudoDepthResource);
         auto loads = [&](QByteArray bytes, int at = -1, char value = 0) {
             if (at >= 0)
                 bytes[at] = value;
-            QFile file(path);
-            file.open(QIODevice::WriteOnly);
-            file.write(bytes);
-            file.close();
-            return zarPseudoDepth(path).isLoaded();
+            return zarPseudoDepth(zarTemplateFixture::write(bytes, QStringLiteral("bad.base"))).isLoaded();
         };
         QVERIFY(loads(good));
         QVERIFY(!loads(good, 1, 98));
@@ -73,7 +59,7 @@ private slots:
         QVERIFY(!loads(good.left(good.size() - 1)));
         QVERIFY(!loads(good.left(1)));
         zarDiagnosticCapture capture;
-        zarPseudoDepth missing(path + QStringLiteral(".none"));
+        zarPseudoDepth missing(zarDriveRoot::path() + QStringLiteral("none.base"));
         QVERIFY(!missing.isLoaded());
         QCOMPARE(missing.lookup(0, 0, 0), 0.0f);
         QVERIFY(capture.text().startsWith(QStringLiteral("File error: ")));

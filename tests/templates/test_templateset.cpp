@@ -76,6 +76,7 @@ private slots:
         QCOMPARE(back.measurementCount(), set.measurementCount());
         QCOMPARE(back.mainMatrix(), set.mainMatrix());
         QCOMPARE(back.auxMatrix(), set.auxMatrix());
+        QCOMPARE(back.cable(), zarCable(2));
 
         auto patched = [&](int at, const QByteArray& hex) {
             return QByteArray(bytes).replace(at, hex.size() / 2, QByteArray::fromHex(hex));
