@@ -7,19 +7,15 @@ namespace {
 zarCoreQuadripole quadripole(qint16 a, qint16 b, qint16 m, qint16 n, quint8 channel)
 {
     zarCoreQuadripole q;
-    q.a = a;
-    q.b = b;
-    q.m = m;
-    q.n = n;
-    q.channel = channel;
+    q.a = a; q.b = b; q.m = m; q.n = n; q.channel = channel;
     return q;
 }
 
-// Levels for the circuit: voltage on 24, current on 25, everything else default.
-void circuit(zarFakeBoard* board, float volts, float amperes)
+// Levels for the circuit: voltage on 24, current on 25, the receivers at rx().
+void circuit(zarFakeBoard* board, float volts, float amperes, std::function<float()> rx = [] { return 50.0f; })
 {
-    board->level = [volts, amperes](quint8 address) -> float {
-        return address == 24 ? volts : address == 25 ? amperes : 50.0f;
+    board->level = [volts, amperes, rx](quint8 address) -> float {
+        return address == 24 ? volts : address == 25 ? amperes : rx();
     };
 }
 }
@@ -41,27 +37,22 @@ private slots:
         QCOMPARE(external, 12600.0f);
         QCOMPARE(moisture, 20.0f);
 
-        // The magnitude counts, and the values are written before the checks.
-        board->queued[1] = { -9000.0f };
-        board->queued[2] = { -10000.0f };
-        QVERIFY(!thread.discover(internal, external, moisture));
-        QCOMPARE(int(thread.error().code), 6);
-        QCOMPARE(internal, 9000.0f);
-        QCOMPARE(external, 10000.0f);
-
-        board->queued[2] = { 10500.0f };
-        board->queued[3] = { 95.0f };
-        QVERIFY(thread.discover(internal, external, moisture));
-
-        board->queued[3] = { 150.0f };
-        QVERIFY(!thread.discover(internal, external, moisture));
-        QCOMPARE(int(thread.error().code), 7);
-        QCOMPARE(moisture, 100.0f);
-
-        board->queued[2] = { std::numeric_limits<float>::quiet_NaN() };
-        QVERIFY(!thread.discover(internal, external, moisture));
-        QCOMPARE(int(thread.error().code), 6);
-
+        // The magnitude counts, and the values are written before the checks: the
+        // external supply must be near the internal one, moisture at most 100.
+        const float nan = std::numeric_limits<float>::quiet_NaN();
+        const struct { float i, e, m; int error; float mi, me, mm; } cases[] = {
+            { 12000.0f, 10500.0f, 95.0f, 0, 12000.0f, 10500.0f, 95.0f },
+            { -9000.0f, -10000.0f, 20.0f, 6, 9000.0f, 10000.0f, 20.0f },
+            { 12000.0f, 12600.0f, 150.0f, 7, 12000.0f, 12600.0f, 100.0f },
+            { 12000.0f, nan, 20.0f, 6, 12000.0f, nan, 20.0f } };
+        for (const auto& c : cases) {
+            board->queued = { { 1, { c.i } }, { 2, { c.e } }, { 3, { c.m } } };
+            QCOMPARE(thread.discover(internal, external, moisture), c.error == 0);
+            QCOMPARE(int(thread.error().code), c.error);
+            QCOMPARE(internal, c.mi);
+            QCOMPARE(external, c.me);
+            QCOMPARE(moisture, c.mm);
+        }
         board->silent.insert(3);
         QVERIFY(!thread.discover(internal, external, moisture));
         QCOMPARE(zarCoreError(thread.error().packed()).packed(), 5 + 256 * 3);
@@ -101,9 +92,7 @@ private slots:
     {
         zarCoreThread thread;
         zarFakeBoard* board = zarFakeBoard::attach(thread);
-        board->level = [](quint8 address) -> float {
-            return address == 24 ? 1000.0f : address == 25 ? 10.0f : 9500.0f;
-        };
+        circuit(board, 1000.0f, 10.0f, [] { return 9500.0f; });
         float current = 0.0f;
         QVERIFY(thread.measureWithTxAdjust({ 9, 24, 25 }, 50, &current));
         QCOMPARE(current, 10.0f);
@@ -119,7 +108,7 @@ private slots:
 
         // Next time within the minute: no re-adjust, and no overload any more.
         board->frames.clear();
-        board->level = [](quint8 address) -> float { return address == 24 ? 1000.0f : address == 25 ? 10.0f : 50.0f; };
+        circuit(board, 1000.0f, 10.0f);
         QVERIFY(thread.measureWithTxAdjust({ 9, 24, 25 }, 50, nullptr));
         QCOMPARE(board->frames.size(), 13);
         QVERIFY(thread.overloadList().isEmpty());
@@ -175,14 +164,10 @@ private slots:
         zarCoreThread thread;
         zarFakeBoard* board = zarFakeBoard::attach(thread);
         // The receiver of channel 3 sees R x 10 with R = 100, 102, 99, 105, 101 over the five settings.
-        board->level = [board](quint8 address) -> float {
+        circuit(board, 1000.0f, 10.0f, [board] {
             static const float r[5] = { 100.0f, 102.0f, 99.0f, 105.0f, 101.0f };
-            if (address == 24)
-                return 1000.0f;
-            if (address == 25)
-                return 10.0f;
             return r[board->lastPercent <= 4 ? board->lastPercent : 0] * 10.0f;
-        };
+        });
         float result = -1.0f;
         QVERIFY(thread.getChRDev(3, result));
         QVERIFY(qAbs(result - 5.0f) < 1e-4f);
@@ -197,27 +182,15 @@ private slots:
         QCOMPARE(int(thread.error().code), 15);
         QCOMPARE(capture.text(), QStringLiteral("zarCoreThread error: getChRDev rx is invalid: 16\n\r"));
         QCOMPARE(result, -1.0f);
-    }
 
-    void channelDeviationWithoutSignal()
-    {
         // No receiver voltage on the first setting: nothing to compare with.
-        zarCoreThread thread;
-        zarFakeBoard* board = zarFakeBoard::attach(thread);
-        board->level = [board](quint8 address) -> float {
-            if (address == 24)
-                return 1000.0f;
-            if (address == 25)
-                return 10.0f;
-            return board->lastPercent == 0 ? 0.0f : 500.0f;
-        };
-        float result = -1.0f;
+        circuit(board, 1000.0f, 10.0f, [board] { return board->lastPercent == 0 ? 0.0f : 500.0f; });
         QVERIFY(!thread.getChRDev(0, result));
         QCOMPARE(int(thread.error().code), 10);
         QCOMPARE(result, -1.0f);
 
         // No current during a round's own pulses: open circuit, board left reset.
-        board->level = [](quint8 address) -> float { return address == 24 ? 1000.0f : address == 25 ? 10.0f : 500.0f; };
+        circuit(board, 1000.0f, 10.0f, [] { return 500.0f; });
         board->frames.clear();
         board->queued[25] = { 10.0f, -10.0f, 5.0f, 5.0f, 5.0f, 5.0f };
         QVERIFY(!thread.getChRDev(0, result));
