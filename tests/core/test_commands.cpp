@@ -14,6 +14,7 @@ Q_DECLARE_METATYPE(Command)
 
 #define CALL(call) Command([](zarCoreThread& t) { return t.call; })
 
+// Frames, replies and the command set of the serial link.
 class TestCommands : public QObject
 {
     Q_OBJECT
@@ -23,6 +24,9 @@ private slots:
     {
         QTest::addColumn<Command>("command");
         QTest::addColumn<QString>("frame");
+        QTest::newRow("sendCommand") << CALL(sendCommand(255, 0x0F)) << "ff0f0000";
+        QTest::newRow("sendMessage 16 bytes") << CALL(sendMessage(9, 0x0E, QByteArray(16, char(0xAB))))
+                                              << "090e0010" + QStringLiteral("ab").repeated(16);
         QTest::newRow("ping") << CALL(ping(5, alive)) << "0000000105";
         QTest::newRow("rxRead") << CALL(rxRead(8, 3, samples)) << "080a00020003";
         QTest::newRow("rxStart") << CALL(rxStart({ 8, 25, 8 }, 1)) << "ff0c0006000100020001";
@@ -52,6 +56,8 @@ private slots:
         zarFakeBoard* board = zarFakeBoard::attach(thread);
         QVERIFY(command(thread));
         QCOMPARE(board->hex(), QStringList({ frame }));
+        QCOMPARE(thread.lastDevice(), frame.left(2).toInt(nullptr, 16));
+        QCOMPARE(thread.lastCommand(), frame.mid(2, 2).toInt(nullptr, 16));
         QVERIFY(board->input.isEmpty()); // every reply was taken whole
         QCOMPARE(capture.text(), QString());
         QCOMPARE(int(thread.error().code), 0);
@@ -61,6 +67,8 @@ private slots:
     {
         QTest::addColumn<Command>("command");
         QTest::addColumn<QString>("diagnostic");
+        QTest::newRow("sendMessage 17 bytes") << CALL(sendMessage(7, 0x1F, QByteArray(17, 0)))
+                                              << "sendMessage dataBytes.size() exceeds 16";
         QTest::newRow("ping") << CALL(ping(43, alive)) << "ping device is invalid: 43";
         QTest::newRow("rxRead all") << CALL(rxRead(255, 1, samples)) << "rxRead device is invalid: 255";
         QTest::newRow("rxRead 3001") << CALL(rxRead(25, 3001, samples)) << "rxRead samples is invalid: 3001";
@@ -98,6 +106,93 @@ private slots:
         QVERIFY(board->frames.isEmpty());
     }
 
+    void replySize_data()
+    {
+        QTest::addColumn<QByteArray>("pending");
+        QTest::addColumn<QString>("expected");
+        const QString head = QStringLiteral("zarCoreThread error: no data received, wait / available: 3 / ");
+        const QString last = QStringLiteral("\n\rLast sent device:command: 255:15\n\rInput buffer: ");
+        QTest::newRow("exact") << QByteArray("abc") << QString();
+        QTest::newRow("too few") << QByteArray::fromHex("0aff") << head + "2" + last + "A FF \n\r";
+        QTest::newRow("too many") << QByteArray::fromHex("00010210ff") << head + "5" + last + "0 1 2 10 FF \n\r";
+        QTest::newRow("none") << QByteArray() << head + "0" + last + "\n\r";
+    }
+
+    // A reply of the wrong size is dumped and discarded.
+    void replySize()
+    {
+        QFETCH(QByteArray, pending);
+        QFETCH(QString, expected);
+        zarCoreThread thread;
+        zarFakeBoard* board = zarFakeBoard::attach(thread);
+        QVERIFY(thread.sendCommand(255, 15));
+        board->input = pending;
+        zarDiagnosticCapture capture;
+        QCOMPARE(thread.waitForData(3, 2), expected.isEmpty());
+        QCOMPARE(capture.text(), expected);
+        if (expected.isEmpty()) {
+            QCOMPARE(thread.read(3), pending);
+            QCOMPARE(int(thread.error().code), 0);
+        } else {
+            QCOMPARE(int(thread.error().code), 4);
+            QVERIFY(board->input.isEmpty());
+            QCOMPARE(board->inFlushes, 1);
+        }
+    }
+
+    void closedPortSetsErrorThreeWithTheAddress()
+    {
+        zarCoreThread thread;
+        zarFakeBoard* board = zarFakeBoard::attach(thread);
+        // An oversized payload forgets the last frame sent.
+        QVERIFY(thread.sendCommand(255, 0x0F));
+        QVERIFY(!thread.sendMessage(7, 0x1F, QByteArray(17, 0)));
+        QCOMPARE(thread.lastDevice(), -1);
+        QCOMPARE(thread.lastCommand(), -1);
+        // An earlier "does not respond" leaves its address in the parameter...
+        board->silent.insert(3);
+        QVERIFY(!thread.pingAll({ 0, 3, 4 })); // stops at the silent device
+        QCOMPARE(zarCoreError(thread.error().packed()).packed(), 5 + 256 * 3);
+        QCOMPARE(board->frames.size(), 3);
+
+        // ...a failed send replaces it with the address of the frame that failed.
+        board->acceptWrites = false;
+        zarDiagnosticCapture capture;
+        QVERIFY(!thread.sendMessage(42, 0x43, QByteArray()));
+        QCOMPARE(capture.text(), QStringLiteral("\rzarCoreThread error: no data sent, port was closed\n\r"));
+        QCOMPARE(thread.error().text(), QStringLiteral("Can not send command 42"));
+        QCOMPARE(board->outFlushes, 1);
+        QCOMPARE(board->closes, 1);
+        QCOMPARE(thread.lastDevice(), -1);
+
+        // A receive failure after that leaves the parameter alone and shows -1:-1.
+        capture.clear();
+        QVERIFY(!thread.waitForData(1, 1));
+        QVERIFY(capture.text().contains(QLatin1String("Last sent device:command: -1:-1\n\r")));
+        QCOMPARE(int(thread.error().code), 4);
+        QCOMPARE(int(thread.error().param), 42);
+    }
+
+    void readLimitsAndLargeReads()
+    {
+        zarCoreThread thread;
+        zarFakeBoard* board = zarFakeBoard::attach(thread);
+        board->input = QByteArray(12000, 'x');
+        zarDiagnosticCapture capture;
+        QVERIFY(thread.read(0).isEmpty());
+        QVERIFY(thread.read(12001).isEmpty());
+        QCOMPARE(int(thread.error().code), 15);
+        QCOMPARE(capture.text(), QStringLiteral("zarCoreThread error: read dataBytes is invalid: 0\n\r"
+                                                "zarCoreThread error: read dataBytes is invalid: 12001\n\r"));
+        QCOMPARE(thread.read(12000).size(), 12000);
+
+        // 12000 bytes need about 1042 ms at 115200 baud, 10 bits a byte.
+        QVERIFY(zarCoreThread::replyTimeout(500, 12000) >= 1541);
+        QVERIFY(zarCoreThread::replyTimeout(500, 12000) <= 1600);
+        QCOMPARE(int(zarCoreThread::replyTimeout(1, 1)), 1);
+        QCOMPARE(int(zarCoreThread::replyTimeout(500, 4)), 500);
+    }
+
     void replies()
     {
         zarCoreThread thread;
@@ -111,10 +206,6 @@ private slots:
         board->silent.insert(3);
         QVERIFY(thread.ping(3, alive));
         QVERIFY(!alive);
-        board->frames.clear();
-        QVERIFY(!thread.pingAll({ 0, 3, 4 })); // stops at the silent device
-        QCOMPARE(zarCoreError(thread.error().packed()).packed(), 5 + 256 * 3);
-        QCOMPARE(board->frames.size(), 2);
         float reading = 0.0f;
         QVERIFY(thread.intTxRead(reading));
         QCOMPARE(reading, 3.25f);
@@ -140,8 +231,7 @@ private slots:
         }
         capture.clear();
         board->clockReply = QByteArray::fromHex("07ea0d01030405");
-        QVERIFY(!thread.clockGet(date, time));
-        QCOMPARE(int(thread.error().code), 15);
+        QCOMPARE(zarFailure(thread, thread.clockGet(date, time)), 15);
         QCOMPARE(date, QDate(2100, 1, 2));
         QCOMPARE(capture.text(), QStringLiteral("zarCoreThread error: clockGet reply is invalid\n\r"));
     }
@@ -155,10 +245,8 @@ private slots:
             zarFakeBoard* board = zarFakeBoard::attach(thread);
             zarDiagnosticCapture capture;
             board->txStates = { s.first, s.first };
-            QVERIFY(!thread.intTxState());
-            QCOMPARE(int(thread.error().code), s.second);
-            QVERIFY(!thread.intTxAdjust(0x20, 50));
-            QCOMPARE(int(thread.error().code), s.second);
+            QCOMPARE(zarFailure(thread, thread.intTxState()), s.second);
+            QCOMPARE(zarFailure(thread, thread.intTxAdjust(0x20, 50)), s.second);
             QCOMPARE(capture.text(), s.second != 15 ? QString()
                      : QStringLiteral("zarCoreThread error:intTxAdjust illegal txState\n\r"
                                       "zarCoreThread error:intTxAdjust illegal txState: %1\n\r").arg(qint8(s.first)));
@@ -172,21 +260,18 @@ private slots:
         zarFakeBoard* board = zarFakeBoard::attach(thread);
         // A cancel during the settle fails the command after its frame went out.
         thread.abort();
-        QVERIFY(!thread.rxClear(255));
-        QCOMPARE(int(thread.error().code), 14);
+        QCOMPARE(zarFailure(thread, thread.rxClear(255)), 14);
         QCOMPARE(board->frames.size(), 1);
 
         // Long calibrations are waited for, not refused: only a cancel ends them early.
         thread.abort();
-        QVERIFY(!thread.rxCalibrate(8, 0x10, 3000));
-        QCOMPARE(int(thread.error().code), 14);
+        QCOMPARE(zarFailure(thread, thread.rxCalibrate(8, 0x10, 3000)), 14);
         QCOMPARE(board->hex().last(), QStringLiteral("081000020bb8"));
 
         // No settle after a failed send.
         board->acceptWrites = false;
         thread.abort();
-        QVERIFY(!thread.rxReset(8));
-        QCOMPARE(int(thread.error().code), 3);
+        QCOMPARE(zarFailure(thread, thread.rxReset(8)), 3);
         QVERIFY(thread.abortRequested());
     }
 
@@ -237,8 +322,7 @@ private slots:
         QCOMPARE(thread.average({ 1.0f, 2.0f, 6.0f }), 3.0f);
         QCOMPARE(capture.text(), QString());
         QVERIFY(!thread.sampleSum(out, { 1.0f }));
-        QVERIFY(!thread.sampleAbsHalfDifference(out, {}));
-        QCOMPARE(int(thread.error().code), 15);
+        QCOMPARE(zarFailure(thread, thread.sampleAbsHalfDifference(out, {})), 15);
         QCOMPARE(thread.average({}), 0.0f);
         QCOMPARE(capture.text(), QStringLiteral("zarCoreThread error: sampleSum out.size() != in.size()\n\r"
                                                 "zarCoreThread error: sampleAbsHalfDifference out.size() != in.size()\n\r"

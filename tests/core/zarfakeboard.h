@@ -130,4 +130,10 @@ private:
     }
 };
 
+// The error code a failed call left, or -1 for a success: one comparison checks both.
+inline int zarFailure(const zarCoreThread& thread, bool ok)
+{
+    return ok ? -1 : int(thread.error().code);
+}
+
 #endif
