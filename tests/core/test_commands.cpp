@@ -35,12 +35,10 @@ private slots:
         QTest::newRow("rxInput") << CALL(rxInput(9, 1)) << "090e000101";
         QTest::newRow("rxCalibrate") << CALL(rxCalibrate(8, 0x12, 1)) << "081200020001";
         QTest::newRow("rxCalibrateDefault all") << CALL(rxCalibrateDefault(255)) << "ff140000";
-        QTest::newRow("intTxState") << CALL(intTxState()) << "071e000101";
         QTest::newRow("intTxAdjust 100") << CALL(intTxAdjust(0x1F, 100)) << "071f000164";
         QTest::newRow("intTxAdjust 0") << CALL(intTxAdjust(0x20, 0)) << "0720000100";
         QTest::newRow("clockSet") << CALL(clockSet(QDate(2026, 12, 6), QTime(21, 5, 7))) << "0529000707ea0c06150507";
         QTest::newRow("sound") << CALL(sound(3)) << "0432000103";
-        QTest::newRow("swSet all boards") << CALL(swSetNoDelay(254, 0, 5)) << "fe3d000105";
         QTest::newRow("swSet pin 1") << CALL(swSetNoDelay(30, 1, 63)) << "1e3e00013f";
         QTest::newRow("swSet generator") << CALL(swSetNoDelay(42, 1, 0)) << "2a3e000100";
         QTest::newRow("swSet remote receiver") << CALL(swSetNoDelay(30, 1, -2)) << "1e420000";

@@ -167,7 +167,7 @@ private slots:
             QCOMPARE(item.size(), 4);
     }
 
-    void directoriesFollowTheDriveRoot()
+    void directoriesAndFixedTexts()
     {
         const QString root = zarDriveRoot::path();
         QVERIFY2(!root.startsWith(QDir::homePath() + QLatin1Char('/')) || root.contains(QLatin1String("zar-test")),
@@ -180,10 +180,7 @@ private slots:
         zarDriveRoot::setPath(QStringLiteral("/x"));
         QCOMPARE(QString(templatesDir), QStringLiteral("/x/zar_0/templates/"));
         zarDriveRoot::setPath(root);
-    }
 
-    void fixedTexts()
-    {
         QCOMPARE(secondPortSettings, QStringLiteral("9600  , 8, N, 1, off"));
         QCOMPARE(logPassed, QStringLiteral("   <font color=blue>") + QChar(0x2713) + QStringLiteral("</font> <br> "));
         QCOMPARE(logFailed, QStringLiteral("   <font color=red>") + QChar(0x2717) + QStringLiteral("</font> <br> "));

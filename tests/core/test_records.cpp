@@ -8,21 +8,13 @@ namespace {
 zarMeasureSet sampleSet()
 {
     zarMeasureSet set;
-    set.txVoltage = 201000.0f;
-    set.txCurrent = 53.07625f;
-    set.rxVoltage = 10.030201f;
-    set.chargeability = 4.5f;
-    set.rxDeviation = -7.568025f;
+    set.txVoltage = 201000.0f; set.txCurrent = 53.07625f; set.rxVoltage = 10.030201f;
+    set.chargeability = 4.5f; set.rxDeviation = -7.568025f; set.quality = 0.0015f;
     set.samples = { 13.0f, 12.5f, -1.0f };
-    set.quality = 0.0015f;
     set.measured = true;
-    set.settings.pulseCode = 98;
-    set.settings.ip = true;
-    set.settings.pauseCode = 48;
-    set.settings.deviation = 0.25f;
-    set.settings.minStacking = 200;
-    set.settings.maxStacking = 255;
-    set.settings.transmitterPower = 130;
+    zarMeasureSettings& s = set.settings;
+    s.pulseCode = 98; s.ip = true; s.pauseCode = 48; s.deviation = 0.25f;
+    s.minStacking = 200; s.maxStacking = 255; s.transmitterPower = 130;
     return set;
 }
 }
