@@ -230,7 +230,9 @@ private slots:
         // refused before anything reaches the board.
         capture.clear();
         QVERIFY(!thread.swPhantom(30));
-        QCOMPARE(capture.text(), QStringLiteral("zarCoreThread error: swSetNoDelay electrode and channelPin are invalid: 65534 0\n\r"));
+        QVERIFY(!thread.swPhantom(42));
+        QCOMPARE(capture.text(), QStringLiteral("zarCoreThread error: swSetNoDelay electrode and channelPin are invalid: 65534 0\n\r")
+                                     .repeated(2));
         QVERIFY(board->frames.isEmpty());
         QVERIFY(thread.swPhantom(254));
         QVERIFY(board->frames.isEmpty());
