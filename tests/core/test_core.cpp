@@ -14,24 +14,32 @@ zarCoreParamET2D group(int size)
     return param;
 }
 
-// Records the order and thread of every report that reaches it.
+// Records the order, error codes and thread of every report that reaches it.
 class Listener : public QObject
 {
 public:
     QStringList order;
+    QList<int> codes;
     bool allInGuiThread = true;
     explicit Listener(zarCore* core)
     {
-        auto note = [this](const char* name) {
+        listen(core, &zarCore::sendReportSensor, "sensor");
+        listen(core, &zarCore::sendReportET2D, "et2d");
+        listen(core, &zarCore::sendReportDiscover, "discover");
+        listen(core, &zarCore::sendReportSound, "sound");
+        listen(core, &zarCore::sendReportClock, "clock");
+        listen(core, &zarCore::sendReportTxAux, "tx");
+    }
+
+private:
+    template <typename Report>
+    void listen(zarCore* core, void (zarCore::*signal)(Report), const char* name)
+    {
+        connect(core, signal, this, [this, name](Report r) {
             order << QLatin1String(name);
+            codes << r.error.code;
             allInGuiThread = allInGuiThread && QThread::currentThread() == qApp->thread();
-        };
-        connect(core, &zarCore::sendReportSensor, this, [note] { note("sensor"); });
-        connect(core, &zarCore::sendReportET2D, this, [note] { note("et2d"); });
-        connect(core, &zarCore::sendReportDiscover, this, [note] { note("discover"); });
-        connect(core, &zarCore::sendReportSound, this, [note] { note("sound"); });
-        connect(core, &zarCore::sendReportClock, this, [note] { note("clock"); });
-        connect(core, &zarCore::sendReportTxAux, this, [note] { note("tx"); });
+        });
     }
 };
 }
@@ -42,14 +50,6 @@ class TestCore : public QObject
 
 private slots:
     void cleanup() { zarCore::destroy(); }
-
-    void doubleOrder()
-    {
-        QVERIFY(!doubleLessThan(1.0, 1.0));
-        QVERIFY(doubleLessThan(1.0, 2.0));
-        QVERIFY(!doubleLessThan(qQNaN(), 2.0));
-        QVERIFY(!doubleLessThan(2.0, qQNaN()));
-    }
 
     void oneReportPerJobInTheGuiThread()
     {
@@ -68,72 +68,55 @@ private slots:
     void sensorReportPrecedesACancelledET2D()
     {
         zarCore* core = zarCore::instance();
-        QList<int> codes;
-        QStringList order;
-        connect(core, &zarCore::sendReportSensor, this, [&](const zarCoreReportSensor r) {
-            order << "sensor";
-            QCOMPARE(r.sensors.value(2), 13.2f);
-        });
-        connect(core, &zarCore::sendReportET2D, this, [&](const zarCoreReportET2D r) {
-            order << "et2d";
-            codes << r.error.code;
-            QCOMPARE(r.results.size(), 3);
-        });
+        Listener listener(core);
         core->thread().abort();
         core->et2d(group(3)); // the setter forgets that stale request
         core->stop();          // this one cancels the wait
-        QVERIFY(zarWaitFor([&] { return codes.size() == 1; }));
-        QCOMPARE(order, QStringList({ "sensor", "et2d" }));
-        QCOMPARE(codes.first(), 14);
+        QVERIFY(zarWaitFor([&] { return listener.order.size() == 2; }));
+        QCOMPARE(listener.order, QStringList({ "sensor", "et2d" }));
+        QCOMPARE(listener.codes.last(), 14);
     }
 
-    void sensorsIsSkippedWhileBusy()
+    void sensorsIsSkippedWhileBusyAndIdleStopIsForgotten()
     {
         zarCore* core = zarCore::instance();
-        QSignalSpy sensor(core, &zarCore::sendReportSensor);
-        QSignalSpy tx(core, &zarCore::sendReportTxAux);
+        Listener listener(core);
         core->txCommand(zarCoreParamTxAux()); // 1000 ms
         core->sensors();
-        QVERIFY(zarWaitFor([&] { return tx.count() == 1; }));
-        QCOMPARE(sensor.count(), 0);
-        core->sensors();
-        QVERIFY(zarWaitFor([&] { return sensor.count() == 1; }));
-    }
-
-    void stopWhileIdleIsForgotten()
-    {
-        zarCore* core = zarCore::instance();
-        QSignalSpy discover(core, &zarCore::sendReportDiscover);
+        QVERIFY(zarWaitFor([&] { return listener.order.size() == 1; }));
         core->stop();
+        core->sensors();
         core->discover();
-        QVERIFY(zarWaitFor([&] { return discover.count() == 1; }));
-        QCOMPARE(int(discover.first().at(0).value<zarCoreReportDiscover>().error.code), 0);
+        QVERIFY(zarWaitFor([&] { return listener.order.size() == 3; }));
+        QCOMPARE(listener.order, QStringList({ "tx", "sensor", "discover" }));
+        QCOMPARE(listener.codes, QList<int>({ 0, 0, 0 }));
     }
 
     void soundCancelsTheRunningJob()
     {
         zarCore* core = zarCore::instance();
         Listener listener(core);
-        QList<int> txCodes;
-        connect(core, &zarCore::sendReportTxAux, this, [&](const zarCoreReportTxAux r) { txCodes << r.error.code; });
         core->txCommand(zarCoreParamTxAux());
         core->sound(1);
         QVERIFY(zarWaitFor([&] { return listener.order.size() == 2; }));
         QCOMPARE(listener.order, QStringList({ "tx", "sound" }));
-        QCOMPARE(txCodes, QList<int>({ 14 }));
+        QCOMPARE(listener.codes.first(), 14);
     }
 
     void panicWaitsAndReportsNothing()
     {
         zarDiagnosticCapture capture;
         zarCore* core = zarCore::instance();
-        QSignalSpy tx(core, &zarCore::sendReportTxAux);
+        Listener listener(core);
         core->txCommand(zarCoreParamTxAux());
         core->panic();
-        QVERIFY(zarWaitFor([&] { return !core->thread().isRunning() && tx.count() == 1; }));
+        QVERIFY(zarWaitFor([&] { return !core->thread().isRunning() && listener.order.size() == 1; }));
         QTest::qWait(20);
-        QCOMPARE(int(tx.first().at(0).value<zarCoreReportTxAux>().error.code), 0);
+        QCOMPARE(listener.order, QStringList({ "tx" }));
+        QCOMPARE(listener.codes, QList<int>({ 0 }));
+        // Every stop command is tried on the closed port; the last failure is reported.
         QCOMPARE(capture.text().count(QLatin1String("port was closed")), 5);
+        QCOMPARE(core->thread().error().text(), QStringLiteral("Can not send command 4"));
     }
 
     void aHandlerCanChainTheNextJob()
@@ -163,7 +146,6 @@ private slots:
         QVERIFY(!delivered);
 
         zarCore* fresh = zarCore::instance();
-        QVERIFY(fresh);
         QSignalSpy discover(fresh, &zarCore::sendReportDiscover);
         fresh->discover();
         QVERIFY(zarWaitFor([&] { return discover.count() == 1; }));

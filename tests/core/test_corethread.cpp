@@ -1,35 +1,45 @@
 #include "zartestsupport.h"
+#include "zarfakeboard.h"
 
 #include "core/zarcorethread.h"
 
+#include <cmath>
 #include <thread>
 
 namespace {
-// Records the frames the thread writes; writes succeed unless told otherwise.
-class FakeLine : public zarSerialDevice
-{
-public:
-    QList<QByteArray>* frames;
-    bool accept = true;
-    explicit FakeLine(QList<QByteArray>* sink) : frames(sink) {}
-    qint64 write(const QByteArray& data) override
-    {
-        frames->append(data);
-        return accept ? data.size() : -1;
-    }
-    qint64 bytesAvailable() override { return 0; }
-    QByteArray read(qint64) override { return QByteArray(); }
-    void flushInBuffer() override {}
-    void flushOutBuffer() override {}
-    void close() override {}
-};
-
-// Lets a test call the thread's protected run() on its own thread.
-class DirectThread : public zarCoreThread
+// The job thread on its simulated board, with a fixed clock; run() is called on
+// the test's own thread.
+class SimulatedBoard : public zarCoreThread
 {
 public:
     using zarCoreThread::run;
+    SimulatedBoard()
+    {
+        zarRegisterCoreReports();
+        setSimulationClock([] { return QDateTime(QDate(2026, 3, 14), QTime(9, 26, 25, 500)); });
+    }
+    void draws(QList<quint32> values)
+    {
+        setSimulationRandom([values, i = 0]() mutable { return values.at(i++ % values.size()); });
+    }
+    // Runs the job set up before and returns its one report.
+    template <typename Report>
+    Report run(void (zarCoreThread::*signal)(Report))
+    {
+        QSignalSpy spy(this, signal);
+        zarCoreThread::run();
+        if (spy.count() != 1)
+            qFatal("expected exactly one report, got %d", spy.count());
+        return spy.takeFirst().at(0).template value<Report>();
+    }
 };
+
+zarCoreQuadripole quad(int a, int b, int m, int n)
+{
+    zarCoreQuadripole q;
+    q.a = qint16(a); q.b = qint16(b); q.m = qint16(m); q.n = qint16(n);
+    return q;
+}
 }
 
 class TestCoreThread : public QObject
@@ -37,99 +47,61 @@ class TestCoreThread : public QObject
     Q_OBJECT
 
 private slots:
-    void delayZeroIgnoresTheFlag()
+    void delay()
     {
+        zarDiagnosticCapture capture;
         zarCoreThread thread;
+        // Zero passes with the flag set and leaves it for the next wait.
         thread.abort();
         QVERIFY(thread.delay(0));
         QVERIFY(thread.abortRequested());
         QCOMPARE(int(thread.error().code), 0);
-    }
-
-    void delayAbove30000IsRefused()
-    {
-        zarDiagnosticCapture capture;
-        zarCoreThread thread;
-        thread.abort();
-        QVERIFY(!thread.delay(30001));
-        QCOMPARE(int(thread.error().code), 15);
-        QVERIFY(thread.abortRequested()); // not looked at
-        QCOMPARE(capture.text(), QStringLiteral("zarCoreThread error: delay msec is invalid: 30001\n\r"));
-        // Sizes that wrapped in 16 bits must be refused, not shortened.
+        // Above 30000 is refused without looking at the flag; sizes that wrapped
+        // in 16 bits are refused, not shortened.
+        QCOMPARE(zarFailure(thread, thread.delay(30001)), 15);
+        QVERIFY(thread.abortRequested());
         QVERIFY(!thread.delay(3277u * 20u));
-        QCOMPARE(capture.text().count(QLatin1Char('\n')), 2);
-    }
-
-    void abortBeforeTheWaitCancelsAtOnce()
-    {
-        zarCoreThread thread;
-        thread.abort();
-        QVERIFY(!thread.delay(30000));
-        QCOMPARE(int(thread.error().code), 14);
+        QCOMPARE(capture.text(), QStringLiteral("zarCoreThread error: delay msec is invalid: 30001\n\r"
+                                                "zarCoreThread error: delay msec is invalid: 65540\n\r"));
+        // An abort before the wait cancels at once and is consumed.
+        QCOMPARE(zarFailure(thread, thread.delay(30000)), 14);
         QVERIFY(!thread.abortRequested());
-    }
-
-    void abortDuringTheWaitCancels()
-    {
-        zarCoreThread thread;
-        std::thread canceller([&thread] {
-            QThread::msleep(50);
-            thread.abort();
-        });
-        QElapsedTimer clock;
-        clock.start();
-        const bool finished = thread.delay(30000);
-        canceller.join();
-        QVERIFY(!finished);
-        QVERIFY(clock.elapsed() < 20000);
-        QCOMPARE(int(thread.error().code), 14);
-        QVERIFY(!thread.abortRequested());
-    }
-
-    void setterForgetsAStaleAbort()
-    {
-        zarCoreThread thread;
+        // A setter forgets a stale abort.
         thread.abort();
         thread.setSensors();
-        QVERIFY(!thread.abortRequested());
         QVERIFY(thread.delay(2));
-        QCOMPARE(int(thread.error().code), 0);
-    }
-
-    void isNearBounds()
-    {
-        QVERIFY(!zarCoreThread::isNear(0.9f, 1.0f));
-        QVERIFY(!zarCoreThread::isNear(1.1f, 1.0f));
-        QVERIFY(zarCoreThread::isNear(1.0f, 1.0f));
-        QVERIFY(!zarCoreThread::isNear(-1.0f, -1.0f));
-        QVERIFY(zarCoreThread::isNear(1.0f, -1.0f));
-        QVERIFY(zarCoreThread::isNear1000(1050.0f));
-        QVERIFY(!zarCoreThread::isNear1000(1100.0f));
+        // An abort from another thread ends a running wait.
+        std::thread canceller([&thread] { QThread::msleep(50); thread.abort(); });
+        const bool finished = thread.delay(30000);
+        canceller.join();
+        QCOMPARE(zarFailure(thread, finished), 14);
+        QVERIFY(!thread.abortRequested());
     }
 
     void helpers()
     {
+        QVERIFY(zarCoreThread::isNear(1.0f, 1.0f) && zarCoreThread::isNear(1.0f, -1.0f));
+        QVERIFY(!zarCoreThread::isNear(0.9f, 1.0f) && !zarCoreThread::isNear(1.1f, 1.0f));
+        QVERIFY(!zarCoreThread::isNear(-1.0f, -1.0f));
+        QVERIFY(zarCoreThread::isNear1000(1050.0f) && !zarCoreThread::isNear1000(1100.0f));
+
         QVector<float> samples { 1.0f, -2.0f };
         QVERIFY(zarCoreThread::invertPolarity(9, samples, { 9 }));
-        QCOMPARE(samples, QVector<float>({ -1.0f, 2.0f }));
         QVERIFY(zarCoreThread::invertPolarity(8, samples, { 9 }));
         QCOMPARE(samples, QVector<float>({ -1.0f, 2.0f }));
-        QCOMPARE(zarCoreThread::zeroVector5(), QVector<float>(5, 0.0f));
 
         zarCoreThread thread;
         QCOMPARE(thread.electrodeIdleTime(5), qint64(-1));
-        QCOMPARE(thread.electrodeIdleTime(0xFFFF), qint64(-1));
         thread.setElectrodeStates({ 5, 0xFFFE }, zarMeasureSettings());
         QVERIFY(thread.electrodeIdleTime(5) >= 0);
         QVERIFY(thread.electrodeIdleTime(0xFFFE) >= 0);
-
         zarDiagnosticCapture capture;
-        QVERIFY(!thread.setTxElectrodeStates({}, zarMeasureSettings()));
-        QCOMPARE(int(thread.error().code), 15);
+        QCOMPARE(zarFailure(thread, thread.setTxElectrodeStates({}, zarMeasureSettings())), 15);
         QVERIFY(capture.text().startsWith(QLatin1String("zarCoreThread error: ")));
         zarCoreQuadripole q;
         q.a = -1;
         q.b = 7;
+        QCOMPARE(thread.electrodeIdleTime(0xFFFF), qint64(-1));
         QVERIFY(thread.setTxElectrodeStates({ q }, zarMeasureSettings()));
         QVERIFY(thread.electrodeIdleTime(0xFFFF) >= 0);
         QVERIFY(thread.electrodeIdleTime(7) >= 0);
@@ -137,7 +109,7 @@ private slots:
 
     void idleJobsEmitNothing()
     {
-        DirectThread thread;
+        SimulatedBoard thread;
         QSignalSpy discover(&thread, &zarCoreThread::sendReportDiscover);
         thread.run(); // job 0
         thread.setDiscover();
@@ -147,50 +119,145 @@ private slots:
         QCOMPARE(int(thread.job()), 0);
     }
 
-    void stopAllSendsFiveFrames()
+    void discoverSignalAndResistance()
     {
-        QList<QByteArray> frames;
-        DirectThread thread;
-        thread.setSerialDevice(std::unique_ptr<zarSerialDevice>(new FakeLine(&frames)));
-        QSignalSpy anyReport(&thread, &zarCoreThread::sendReportSound);
-        thread.setPanic();
-        thread.run();
-        QStringList hex;
-        for (const QByteArray& f : frames)
-            hex << QString::fromLatin1(f.toHex());
-        QCOMPARE(hex, QStringList({ "071e000100", "061e0000", "ff0f0000", "fe3c0000", "0432000100" }));
-        QCOMPARE(anyReport.count(), 0);
-        QCOMPARE(thread.lastDevice(), 4);
-        QCOMPARE(thread.lastCommand(), 0x32);
+        SimulatedBoard board;
+        board.setDiscover();
+        const auto discover = board.run(&zarCoreThread::sendReportDiscover);
+        QCOMPARE(discover.devices.size(), 43);
+        QCOMPARE(int(discover.devices.last()), 42);
+
+        zarCoreParamSignal param;
+        param.settings.pulseCode = 2;
+        board.setSignal(param);
+        auto report = board.run(&zarCoreThread::sendReportSignal);
+        QCOMPARE(report.txVoltagePositivePulse, QVector<float>({ 83576.0f, 153576.0f, 153576.0f }));
+        QCOMPARE(report.rxVoltageNegativePulse, QVector<float>({ -25.7f, -38.7f, -38.7f }));
+        QVERIFY(report.txVoltagePositivePause.isEmpty() && report.rxVoltageNegativePause.isEmpty());
+        param.settings.ip = true;
+        param.settings.pauseCode = 3;
+        board.setSignal(param);
+        report = board.run(&zarCoreThread::sendReportSignal);
+        QCOMPARE(report.txVoltagePositivePause, QVector<float>({ 5000.5f, 2500.25f, 5000.5f / 3.0f }));
+        QCOMPARE(report.txCurrentNegativePause.size(), 3);
+        QCOMPARE(report.settings, param.settings);
+
+        // The resistance follows the seconds of the clock.
+        zarCoreParamResistance resistance;
+        resistance.wire = 0xFFFE;
+        board.setResistance(resistance);
+        const auto measured = board.run(&zarCoreThread::sendReportResistance);
+        QCOMPARE(int(measured.wire), 0xFFFE);
+        QCOMPARE(measured.resistance, 0.66543f);
     }
 
-    void stopAllOnAClosedPortKeepsGoing()
+    void et2dWorkedExample()
     {
-        zarDiagnosticCapture capture;
-        DirectThread thread; // the real port, never opened
-        thread.setPanic();
-        thread.run();
-        const QString text = capture.text();
-        QCOMPARE(text.count(QStringLiteral("zarCoreThread error: no data sent, port was closed")), 5);
-        QCOMPARE(int(thread.error().code), 3);
-        QCOMPARE(thread.lastDevice(), -1);
-        QCOMPARE(zarCoreError(thread.error().packed()).text(), QStringLiteral("Can not send command 4"));
+        SimulatedBoard board;
+        board.draws({ 2, 1 }); // u = 2.5, v = 1.5
+        zarCoreParamET2D param;
+        param.quadripoles = { quad(0, 3, 1, 2), quad(-1, 3, -2, 4) };
+        param.settings.ip = true;
+        param.settings.pauseCode = 4;
+        board.setEt2d(param);
+        const auto report = board.run(&zarCoreThread::sendReportET2D);
+        QCOMPARE(report.results.size(), 2);
+        const zarMeasureSet& first = report.results[0];
+        QCOMPARE(first.txVoltage, 201000.0f);
+        QVERIFY(qAbs(first.txCurrent - 53.07625f) < 1e-4f);
+        QVERIFY(qAbs(first.rxVoltage - 10.030201f) < 1e-5f);
+        QVERIFY(qAbs(first.rxDeviation - -7.568025f) < 1e-5f);
+        QCOMPARE(first.quality, 0.0015f);
+        QCOMPARE(first.chargeability, first.rxVoltage);
+        QCOMPARE(first.samples, QVector<float>(4, 13.0f));
+        QVERIFY(!first.measured);
+        QCOMPARE(first.settings, param.settings);
+        // Remote A and M do not count: lo 3, hi 4, log10(1) = 0.
+        QCOMPARE(report.results[1].rxVoltage, 10.0f);
+        QCOMPARE(report.sensors.keys(), QList<quint8>({ 1, 2, 3 }));
+        QCOMPARE(report.sensors.value(3), 18.8f);
+        QCOMPARE(int(report.error.code), 0);
     }
 
-    void oversizedPayloadIsRefused()
+    void et2dDegenerateEmptyAndAborted()
     {
-        QList<QByteArray> frames;
+        SimulatedBoard board;
+        zarCoreParamET2D param;
+        param.quadripoles = { quad(0, 0, 0, 0), quad(5, 5, 5, 5), quad(-1, 0, -2, 0) };
+        board.setEt2d(param);
+        auto report = board.run(&zarCoreThread::sendReportET2D);
+        for (const zarMeasureSet& set : report.results)
+            QVERIFY(std::isfinite(set.rxVoltage) && std::isfinite(set.txCurrent) && std::isfinite(set.txVoltage));
+
+        board.setEt2d(zarCoreParamET2D());
+        report = board.run(&zarCoreThread::sendReportET2D);
+        QVERIFY(report.results.isEmpty());
+        QCOMPARE(report.sensors.size(), 3);
+
+        param.quadripoles = { quad(0, 3, 1, 2), quad(1, 4, 2, 3), quad(2, 5, 3, 4) };
+        board.setEt2d(param);
+        board.abort();
+        report = board.run(&zarCoreThread::sendReportET2D);
+        QCOMPARE(int(report.error.code), 14);
+        QCOMPARE(report.results.size(), 3);
+        QCOMPARE(int(report.sensorError.code), 0);
+    }
+
+    void vesDraws()
+    {
+        SimulatedBoard board;
+        board.draws({ 7, 3 });
+        zarMeasureSettings settings;
+        settings.pauseCode = 2; // samples even without ip
+        board.setVes(settings);
+        const zarMeasureSet result = board.run(&zarCoreThread::sendReportVES).result;
+        QCOMPARE(result.rxVoltage, 7.01f);
+        QCOMPARE(result.txCurrent, 3.01f);
+        QCOMPARE(result.txVoltage, 340000.0f);
+        QVERIFY(qAbs(result.chargeability - 4.01f) < 1e-5f);
+        QCOMPARE(result.quality, 0.68f);
+        QCOMPARE(result.samples, QVector<float>(2, 13.0f));
+    }
+
+    void sensorClockAndAux()
+    {
+        SimulatedBoard board;
+        board.setSensors();
+        board.abort(); // a sensor reading ignores the cancel in its head
+        const auto sensor = board.run(&zarCoreThread::sendReportSensor);
+        QCOMPARE(int(sensor.error.code), 0); // never carries an error
+        QCOMPARE(sensor.sensors.value(1), 12600.0f);
+
+        board.setClock(zarCoreParamClock());
+        auto clock = board.run(&zarCoreThread::sendReportClock);
+        QCOMPARE(QDateTime(clock.date, clock.time), QDateTime(QDate(2026, 3, 14), QTime(9, 26, 25, 500)));
+        zarCoreParamClock set;
+        set.set = 1;
+        set.date = QDate(2020, 1, 1);
+        board.setClock(set);
+        clock = board.run(&zarCoreThread::sendReportClock);
+        QCOMPARE(int(clock.set), 1);
+        QVERIFY(clock.date.isNull() && clock.time.isNull());
+
+        zarCoreParamRxAux rx;
+        rx.get = 1;
+        rx.samples = 4;
+        board.setRx(rx);
+        QCOMPARE(board.run(&zarCoreThread::sendReportRxAux).samples, QVector<float>(4, 5.57f));
         zarDiagnosticCapture capture;
-        zarCoreThread thread;
-        thread.setSerialDevice(std::unique_ptr<zarSerialDevice>(new FakeLine(&frames)));
-        QVERIFY(thread.sendMessage(255, 15, QByteArray(16, 'x')));
-        QCOMPARE(frames.last().size(), 20);
-        QCOMPARE(thread.lastDevice(), 255);
-        QVERIFY(!thread.sendMessage(1, 2, QByteArray(17, 'x')));
-        QCOMPARE(frames.size(), 1);
-        QCOMPARE(int(thread.error().code), 15);
-        QCOMPARE(thread.lastDevice(), -1);
-        QCOMPARE(capture.text(), QStringLiteral("zarCoreThread error: sendMessage dataBytes.size() exceeds 16\n\r"));
+        rx.start = 1;
+        rx.samples = 3277; // 65540 ms: refused, not wrapped to 4 ms
+        board.setRx(rx);
+        const auto refused = board.run(&zarCoreThread::sendReportRxAux);
+        QCOMPARE(int(refused.error.code), 15);
+        QVERIFY(refused.samples.isEmpty());
+        QVERIFY(capture.text().contains(QLatin1String("delay msec is invalid: 65540")));
+
+        board.setTx(zarCoreParamTxAux());
+        board.abort();
+        const auto tx = board.run(&zarCoreThread::sendReportTxAux);
+        QCOMPARE(tx.temperature, -298.0f);
+        QCOMPARE(int(tx.error.code), 14);
     }
 };
 

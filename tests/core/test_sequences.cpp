@@ -7,19 +7,15 @@ namespace {
 zarCoreQuadripole quadripole(qint16 a, qint16 b, qint16 m, qint16 n, quint8 channel)
 {
     zarCoreQuadripole q;
-    q.a = a;
-    q.b = b;
-    q.m = m;
-    q.n = n;
-    q.channel = channel;
+    q.a = a; q.b = b; q.m = m; q.n = n; q.channel = channel;
     return q;
 }
 
-// Levels for the circuit: voltage on 24, current on 25, everything else default.
-void circuit(zarFakeBoard* board, float volts, float amperes)
+// Levels for the circuit: voltage on 24, current on 25, the receivers at rx().
+void circuit(zarFakeBoard* board, float volts, float amperes, std::function<float()> rx = [] { return 50.0f; })
 {
-    board->level = [volts, amperes](quint8 address) -> float {
-        return address == 24 ? volts : address == 25 ? amperes : 50.0f;
+    board->level = [volts, amperes, rx](quint8 address) -> float {
+        return address == 24 ? volts : address == 25 ? amperes : rx();
     };
 }
 }
@@ -34,34 +30,24 @@ private slots:
         zarCoreThread thread;
         zarFakeBoard* board = zarFakeBoard::attach(thread);
         float internal = 0, external = 0, moisture = 0;
-        QVERIFY(thread.discover(internal, external, moisture));
-        QCOMPARE(board->hex(), QStringList({ "0000000100", "0000000101", "0000000102", "0000000103",
-                                             "010a00020001", "020a00020001", "030a00020001" }));
-        QCOMPARE(internal, 12000.0f);
-        QCOMPARE(external, 12600.0f);
-        QCOMPARE(moisture, 20.0f);
-
-        // The magnitude counts, and the values are written before the checks.
-        board->queued[1] = { -9000.0f };
-        board->queued[2] = { -10000.0f };
-        QVERIFY(!thread.discover(internal, external, moisture));
-        QCOMPARE(int(thread.error().code), 6);
-        QCOMPARE(internal, 9000.0f);
-        QCOMPARE(external, 10000.0f);
-
-        board->queued[2] = { 10500.0f };
-        board->queued[3] = { 95.0f };
-        QVERIFY(thread.discover(internal, external, moisture));
-
-        board->queued[3] = { 150.0f };
-        QVERIFY(!thread.discover(internal, external, moisture));
-        QCOMPARE(int(thread.error().code), 7);
-        QCOMPARE(moisture, 100.0f);
-
-        board->queued[2] = { std::numeric_limits<float>::quiet_NaN() };
-        QVERIFY(!thread.discover(internal, external, moisture));
-        QCOMPARE(int(thread.error().code), 6);
-
+        // The magnitude counts, and the values are written before the checks: the
+        // external supply must be near the internal one, moisture at most 100.
+        const float nan = std::numeric_limits<float>::quiet_NaN();
+        const struct { float i, e, m; int error; float mi, me, mm; } cases[] = {
+            { 12000.0f, 10500.0f, 95.0f, 0, 12000.0f, 10500.0f, 95.0f },
+            { -9000.0f, -10000.0f, 20.0f, 6, 9000.0f, 10000.0f, 20.0f },
+            { 12000.0f, 12600.0f, 150.0f, 7, 12000.0f, 12600.0f, 100.0f },
+            { 12000.0f, nan, 20.0f, 6, 12000.0f, nan, 20.0f } };
+        for (const auto& c : cases) {
+            board->queued = { { 1, { c.i } }, { 2, { c.e } }, { 3, { c.m } } };
+            QCOMPARE(thread.discover(internal, external, moisture), c.error == 0);
+            QCOMPARE(int(thread.error().code), c.error);
+            QCOMPARE(internal, c.mi);
+            QCOMPARE(external, c.me);
+            QCOMPARE(moisture, c.mm);
+        }
+        QCOMPARE(board->hex().mid(0, 7), QStringList({ "0000000100", "0000000101", "0000000102", "0000000103",
+                                                       "010a00020001", "020a00020001", "030a00020001" }));
         board->silent.insert(3);
         QVERIFY(!thread.discover(internal, external, moisture));
         QCOMPARE(zarCoreError(thread.error().packed()).packed(), 5 + 256 * 3);
@@ -69,41 +55,31 @@ private slots:
 
     void reAdjust()
     {
-        zarCoreThread thread;
-        zarFakeBoard* board = zarFakeBoard::attach(thread);
-        // The first adjust overheats: all four exchanges are still made.
-        board->txStates = { 2 };
-        QVERIFY(!thread.intTxReAdjust());
-        QCOMPARE(int(thread.error().code), 13);
-        QCOMPARE(board->hex(), QStringList({ "071f0001ff", "071e000101", "07200001ff", "071e000101" }));
-        // Within the minute nothing is sent.
-        QVERIFY(thread.intTxReAdjust());
-        QCOMPARE(board->frames.size(), 4);
-
-        // "Battery low or short circuit" is forgiven.
-        zarCoreThread other;
-        zarFakeBoard* second = zarFakeBoard::attach(other);
-        second->txStates = { 0, 1 };
-        QVERIFY(other.intTxReAdjust());
-        QCOMPARE(int(other.error().code), 0);
-        QCOMPARE(second->frames.size(), 4);
-
-        zarCoreThread closed;
-        zarFakeBoard* dead = zarFakeBoard::attach(closed);
-        dead->acceptWrites = false;
-        zarDiagnosticCapture capture;
-        QVERIFY(!closed.intTxReAdjust());
-        QCOMPARE(int(closed.error().code), 3);
-        QCOMPARE(dead->frames.size(), 4);
+        // All four exchanges are made even when the first adjust overheats;
+        // "battery low or short circuit" is forgiven; a closed port fails.
+        const struct { QList<quint8> states; bool open; int error; } cases[] = {
+            { { 2 }, true, 13 }, { { 0, 1 }, true, 0 }, { {}, false, 3 } };
+        for (const auto& c : cases) {
+            zarCoreThread thread;
+            zarFakeBoard* board = zarFakeBoard::attach(thread);
+            board->txStates = c.states;
+            board->acceptWrites = c.open;
+            zarDiagnosticCapture capture;
+            QCOMPARE(thread.intTxReAdjust(), c.error == 0);
+            QCOMPARE(int(thread.error().code), c.error);
+            QCOMPARE(board->hex(), QStringList({ "071f0001ff", "071e000101", "07200001ff", "071e000101" }));
+            if (c.open) { // within the minute nothing is sent
+                QVERIFY(thread.intTxReAdjust());
+                QCOMPARE(board->frames.size(), 4);
+            }
+        }
     }
 
     void measureWithTxAdjust()
     {
         zarCoreThread thread;
         zarFakeBoard* board = zarFakeBoard::attach(thread);
-        board->level = [](quint8 address) -> float {
-            return address == 24 ? 1000.0f : address == 25 ? 10.0f : 9500.0f;
-        };
+        circuit(board, 1000.0f, 10.0f, [] { return 9500.0f; });
         float current = 0.0f;
         QVERIFY(thread.measureWithTxAdjust({ 9, 24, 25 }, 50, &current));
         QCOMPARE(current, 10.0f);
@@ -119,7 +95,7 @@ private slots:
 
         // Next time within the minute: no re-adjust, and no overload any more.
         board->frames.clear();
-        board->level = [](quint8 address) -> float { return address == 24 ? 1000.0f : address == 25 ? 10.0f : 50.0f; };
+        circuit(board, 1000.0f, 10.0f);
         QVERIFY(thread.measureWithTxAdjust({ 9, 24, 25 }, 50, nullptr));
         QCOMPARE(board->frames.size(), 13);
         QVERIFY(thread.overloadList().isEmpty());
@@ -166,8 +142,7 @@ private slots:
         QCOMPARE(board->hex(), QStringList({ "07210000", "ff0c0006000100030000", "071e000101", "180a00020001", "190a00020001",
                                              "07220000", "ff0c0006000100030000", "071e000101", "180a00020001", "190a00020001" }));
         board->txStates = { 0, 4 };
-        QVERIFY(!thread.measureTxOutput());
-        QCOMPARE(int(thread.error().code), 11);
+        QCOMPARE(zarFailure(thread, thread.measureTxOutput()), 11);
     }
 
     void channelDeviation()
@@ -175,14 +150,10 @@ private slots:
         zarCoreThread thread;
         zarFakeBoard* board = zarFakeBoard::attach(thread);
         // The receiver of channel 3 sees R x 10 with R = 100, 102, 99, 105, 101 over the five settings.
-        board->level = [board](quint8 address) -> float {
+        circuit(board, 1000.0f, 10.0f, [board] {
             static const float r[5] = { 100.0f, 102.0f, 99.0f, 105.0f, 101.0f };
-            if (address == 24)
-                return 1000.0f;
-            if (address == 25)
-                return 10.0f;
             return r[board->lastPercent <= 4 ? board->lastPercent : 0] * 10.0f;
-        };
+        });
         float result = -1.0f;
         QVERIFY(thread.getChRDev(3, result));
         QVERIFY(qAbs(result - 5.0f) < 1e-4f);
@@ -193,65 +164,52 @@ private slots:
 
         zarDiagnosticCapture capture;
         result = -1.0f;
-        QVERIFY(!thread.getChRDev(16, result));
-        QCOMPARE(int(thread.error().code), 15);
+        QCOMPARE(zarFailure(thread, thread.getChRDev(16, result)), 15);
         QCOMPARE(capture.text(), QStringLiteral("zarCoreThread error: getChRDev rx is invalid: 16\n\r"));
         QCOMPARE(result, -1.0f);
-    }
 
-    void channelDeviationWithoutSignal()
-    {
         // No receiver voltage on the first setting: nothing to compare with.
-        zarCoreThread thread;
-        zarFakeBoard* board = zarFakeBoard::attach(thread);
-        board->level = [board](quint8 address) -> float {
-            if (address == 24)
-                return 1000.0f;
-            if (address == 25)
-                return 10.0f;
-            return board->lastPercent == 0 ? 0.0f : 500.0f;
-        };
-        float result = -1.0f;
-        QVERIFY(!thread.getChRDev(0, result));
-        QCOMPARE(int(thread.error().code), 10);
+        circuit(board, 1000.0f, 10.0f, [board] { return board->lastPercent == 0 ? 0.0f : 500.0f; });
+        QCOMPARE(zarFailure(thread, thread.getChRDev(0, result)), 10);
         QCOMPARE(result, -1.0f);
 
         // No current during a round's own pulses: open circuit, board left reset.
-        board->level = [](quint8 address) -> float { return address == 24 ? 1000.0f : address == 25 ? 10.0f : 500.0f; };
+        circuit(board, 1000.0f, 10.0f, [] { return 500.0f; });
         board->frames.clear();
         board->queued[25] = { 10.0f, -10.0f, 5.0f, 5.0f, 5.0f, 5.0f };
-        QVERIFY(!thread.getChRDev(0, result));
-        QCOMPARE(int(thread.error().code), 10);
+        QCOMPARE(zarFailure(thread, thread.getChRDev(0, result)), 10);
         QCOMPARE(result, -1.0f);
         QCOMPARE(board->hex().mid(board->frames.size() - 2), QStringList({ "fe3c0000", "ff0d000100" }));
         QCOMPARE(board->hex().filter(QStringLiteral("fe3c0000")).size(), 1);
     }
 
-    void groundingSwitches_data()
+    void groundingAndAllSwitches()
     {
-        QTest::addColumn<int>("electrode");
-        QTest::addColumn<QString>("first");
-        QTest::addColumn<QString>("others");
-        QTest::newRow("even") << 10 << "2a3e00010a" << "3d";
-        QTest::newRow("odd") << 11 << "2a3d00010b" << "3e";
-        QTest::newRow("remote transmitter") << -1 << "2a3f0001ff" << "3e";
-        QTest::newRow("remote receiver") << -2 << "2a420001fe" << "3d";
-    }
+        // The chosen electrode on its own pin of the generator switch, all others on the other pin.
+        const struct { int electrode; const char* first; const char* others; } rows[] = {
+            { 10, "2a3e00010a", "3d" }, { 11, "2a3d00010b", "3e" }, { -1, "2a3f0001ff", "3e" }, { -2, "2a420001fe", "3d" } };
+        auto hex = [](int e) { return QStringLiteral("0001%1").arg(e, 2, 16, QLatin1Char('0')); };
+        for (const auto& r : rows) {
+            zarCoreThread thread;
+            zarFakeBoard* board = zarFakeBoard::attach(thread);
+            QVERIFY(thread.swGnd(qint16(r.electrode)));
+            QStringList expected { QLatin1String(r.first) };
+            for (int e = 0; e < 64; ++e)
+                if (e != r.electrode)
+                    expected << QStringLiteral("2a") + QLatin1String(r.others) + hex(e);
+            QCOMPARE(board->hex(), expected << QStringLiteral("2a430000"));
+        }
 
-    void groundingSwitches()
-    {
-        QFETCH(int, electrode);
-        QFETCH(QString, first);
-        QFETCH(QString, others);
         zarCoreThread thread;
         zarFakeBoard* board = zarFakeBoard::attach(thread);
-        QVERIFY(thread.swGnd(qint16(electrode)));
-        QStringList expected { first };
+        QVERIFY(thread.swAll(30));
+        QStringList expected { "1e3f0000", "1e420000" };
         for (int e = 0; e < 64; ++e)
-            if (e != electrode)
-                expected << QStringLiteral("2a") + others + QStringLiteral("0001%1").arg(e, 2, 16, QLatin1Char('0'));
-        expected << QStringLiteral("2a430000");
-        QCOMPARE(board->hex(), expected);
+            expected << QStringLiteral("1e3d") + hex(e) << QStringLiteral("1e3e") + hex(e);
+        QCOMPARE(board->hex(), expected << QStringLiteral("1e430000"));
+        board->frames.clear();
+        QVERIFY(thread.swAll(254));
+        QCOMPARE(board->frames.size(), 131);
     }
 
     void switchRefusals()
@@ -273,27 +231,11 @@ private slots:
         capture.clear();
         QVERIFY(!thread.swPhantom(30));
         QVERIFY(!thread.swPhantom(42));
-        QCOMPARE(capture.text().count(QStringLiteral("swSetNoDelay electrode and channelPin are invalid: 65534 0")), 2);
+        QCOMPARE(capture.text(), QStringLiteral("zarCoreThread error: swSetNoDelay electrode and channelPin are invalid: 65534 0\n\r")
+                                     .repeated(2));
         QVERIFY(board->frames.isEmpty());
         QVERIFY(thread.swPhantom(254));
         QVERIFY(board->frames.isEmpty());
-    }
-
-    void allSwitches()
-    {
-        zarCoreThread thread;
-        zarFakeBoard* board = zarFakeBoard::attach(thread);
-        QVERIFY(thread.swAll(30));
-        QStringList expected { "1e3f0000", "1e420000" };
-        for (int e = 0; e < 64; ++e) {
-            const QString hex = QStringLiteral("%1").arg(e, 2, 16, QLatin1Char('0'));
-            expected << QStringLiteral("1e3d0001") + hex << QStringLiteral("1e3e0001") + hex;
-        }
-        expected << QStringLiteral("1e430000");
-        QCOMPARE(board->hex(), expected);
-        board->frames.clear();
-        QVERIFY(thread.swAll(254));
-        QCOMPARE(board->frames.size(), 131);
     }
 
     void quadripoleSwitches()
@@ -335,8 +277,7 @@ private slots:
 
         thread.setElectrodeStates({ 5, 0xFFFE }, settings);
         thread.abort(); // the wait goes through the cancellable delay
-        QVERIFY(!thread.waitElectrodesRest({ 4, 5 }));
-        QCOMPARE(int(thread.error().code), 14);
+        QCOMPARE(zarFailure(thread, thread.waitElectrodesRest({ 4, 5 })), 14);
         QRegularExpression line(QStringLiteral("^Wait (\\d+)msec...\n$"));
         QRegularExpressionMatch match = line.match(capture.text());
         QVERIFY2(match.hasMatch(), qPrintable(capture.text()));

@@ -29,7 +29,6 @@ public:
     QSet<quint8> silent;               // devices whose ping answers 0
     QList<quint8> txStates;            // answered in turn, then 0
     QHash<quint8, QList<float>> queued; // raw readings per address, before the model
-    std::function<float(quint8)> level;
     QByteArray clockReply = QByteArray::fromHex("07ea0c06150507");
     float txReading = 3.25f;
     int polarity = 1;
@@ -38,19 +37,11 @@ public:
     int outFlushes = 0;
     int closes = 0;
 
-    zarFakeBoard()
-    {
-        level = [](quint8 address) -> float {
-            switch (address) {
-            case 1: return 12000.0f;
-            case 2: return 12600.0f;
-            case 3: return 20.0f;
-            case 24: return 1000.0f;
-            case 25: return 10.0f;
-            default: return 50.0f;
-            }
-        };
-    }
+    std::function<float(quint8)> level = [](quint8 address) {
+        static const QHash<quint8, float> levels { { 1, 12000.0f }, { 2, 12600.0f }, { 3, 20.0f },
+                                                   { 24, 1000.0f }, { 25, 10.0f } };
+        return levels.value(address, 50.0f);
+    };
 
     // Hands a new board to the thread; the thread owns it, the pointer stays valid.
     static zarFakeBoard* attach(zarCoreThread& thread)
@@ -73,11 +64,9 @@ public:
         frames.append(data);
         if (!acceptWrites || refusedWrites.contains(frames.size() - 1))
             return -1;
-        QByteArray reply = answer(data);
-        if (!reply.isEmpty())
-            reply += extra;
-        if (!mute)
-            input += reply;
+        const QByteArray reply = answer(data);
+        if (!mute && !reply.isEmpty())
+            input += reply + extra;
         return data.size();
     }
     qint64 bytesAvailable() override { return input.size(); }
@@ -87,11 +76,7 @@ public:
         input.remove(0, taken.size());
         return taken;
     }
-    void flushInBuffer() override
-    {
-        ++inFlushes;
-        input.clear();
-    }
+    void flushInBuffer() override { ++inFlushes; input.clear(); }
     void flushOutBuffer() override { ++outFlushes; }
     void close() override { ++closes; }
 
@@ -144,5 +129,11 @@ private:
         return reply;
     }
 };
+
+// The error code a failed call left, or -1 for a success: one comparison checks both.
+inline int zarFailure(const zarCoreThread& thread, bool ok)
+{
+    return ok ? -1 : int(thread.error().code);
+}
 
 #endif
