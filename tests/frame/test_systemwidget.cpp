@@ -51,15 +51,6 @@ private slots:
         flushDeletes();
     }
 
-    void onlyLanguageReleaseAndExitAreEnabled()
-    {
-        zarSystemWidget menu;
-        for (QToolButton* b : buttons(menu)) {
-            const bool enabled = b == menu.languageToolButton || b == menu.releaseToolButton || b == menu.exitToolButton;
-            QCOMPARE(b->isEnabled(), enabled);
-        }
-    }
-
     void busyRefusesWithItsText()
     {
         zarSystemWidget menu;
@@ -96,55 +87,61 @@ private slots:
         zarSystemWidget menu;
         QSignalSpy off(&menu, &zarSystemWidget::sendPowerOff);
         QStringList texts;
-        answer(&texts, false);
-        menu.exitToolButton->click();
-        QCOMPARE(off.count(), 0);
-        answer(&texts, true);
-        menu.exitToolButton->click();
-        QCOMPARE(off.count(), 1);
+        for (bool yes : { false, true }) {
+            answer(&texts, yes);
+            menu.exitToolButton->click();
+            QCOMPARE(off.count(), int(yes));
+        }
         QCOMPARE(texts, QStringList({ "Are you sure you want to exit?", "Are you sure you want to exit?" }));
     }
 
+    // The screen takes the page's place and goes again; the menu follows its language.
     void languageScreenOpensInThePageAndGoes()
     {
         zarSystemWidget menu;
         menu.show();
         menu.languageToolButton->click();
-        QPointer<QWidget> screen = menu.openScreen();
-        QVERIFY(qobject_cast<zarLanguageWidget*>(screen));
+        QPointer<zarLanguageWidget> screen = qobject_cast<zarLanguageWidget*>(menu.openScreen());
+        QVERIFY(screen);
         QCOMPARE(screen->parentWidget(), &menu);
         QTRY_VERIFY(screen->isVisible());
         for (QToolButton* b : buttons(menu))
             QVERIFY(!b->isVisible());
         QCOMPARE(menu.verticalLayout->contentsMargins(), QMargins(0, 0, 0, 0));
+        screen->ruPushButton->click();
+        QCOMPARE(menu.exitToolButton->text() + menu.usbToolButton->text(), QStringLiteral("ВыходUSB"));
 
-        static_cast<zarLanguageWidget*>(screen.data())->pushButton->click();
+        screen->pushButton->click();
         QVERIFY(!menu.openScreen());
         QVERIFY(menu.verticalLayout->indexOf(screen) < 0);
         flushDeletes();
         QVERIFY(!screen);
-        for (QToolButton* b : buttons(menu))
+        // Back: all buttons, only Language, Release and Exit usable.
+        for (QToolButton* b : buttons(menu)) {
             QVERIFY(b->isVisible());
-        QVERIFY(!menu.usbToolButton->isEnabled());
+            QCOMPARE(b->isEnabled(), b == menu.languageToolButton || b == menu.releaseToolButton || b == menu.exitToolButton);
+        }
         QCOMPARE(menu.verticalLayout->contentsMargins(), QMargins(6, 6, 6, 6));
+        QVERIFY(zarTranslator::instance()->setLanguage(QStringLiteral("En")));
+        QCOMPARE(menu.exitToolButton->text(), QStringLiteral("Exit"));
 
         // And again: a second screen opens normally.
         menu.releaseToolButton->click();
-        QVERIFY(qobject_cast<zarReleaseWidget*>(menu.openScreen()));
-        static_cast<zarReleaseWidget*>(menu.openScreen())->acceptPushButton->click();
+        auto* release = qobject_cast<zarReleaseWidget*>(menu.openScreen());
+        QVERIFY(release);
+        release->acceptPushButton->click();
         QVERIFY(!menu.openScreen());
     }
 
     void engineerOpensInTheModeOfTheEntry_data()
     {
         QTest::addColumn<QString>("entry");
-        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("mode"); // -1: cancelled, nothing opens
         QTest::addColumn<int>("tabs");
-        QTest::addColumn<bool>("testsLocked");
-        QTest::newRow("first code") << engineerCodeA << 0 << 2 << false;
-        QTest::newRow("second code") << engineerCodeB << 1 << 1 << false;
-        QTest::newRow("wrong") << QStringLiteral("1") << 3 << 1 << true;
-        QTest::newRow("empty") << QString() << 3 << 1 << true;
+        QTest::newRow("first code") << engineerCodeA << 0 << 2;
+        QTest::newRow("second code") << engineerCodeB << 1 << 1;
+        QTest::newRow("wrong") << QStringLiteral("1") << 3 << 1;
+        QTest::newRow("cancelled") << engineerCodeA << -1 << 0;
     }
 
     void engineerOpensInTheModeOfTheEntry()
@@ -152,44 +149,27 @@ private slots:
         QFETCH(QString, entry);
         QFETCH(int, mode);
         QFETCH(int, tabs);
-        QFETCH(bool, testsLocked);
         zarSystemWidget menu;
-        zarWhenModal([entry](QWidget* w) {
+        zarWhenModal([entry, mode](QWidget* w) {
             auto* d = qobject_cast<zarPasswordDialog*>(w);
             QVERIFY(d);
             for (QChar c : entry)
                 d->findChild<QPushButton*>(QStringLiteral("pushButton") + c)->click();
-            d->enterPushButton->click();
+            (mode < 0 ? d->cancelPushButton : d->enterPushButton)->click();
         });
         invoke(menu, "onEngineer");
         auto* engineer = qobject_cast<zarEngineerWidget*>(menu.openScreen());
+        if (mode < 0) {
+            QVERIFY(!menu.openScreen());
+            QVERIFY(menu.exitToolButton->isVisibleTo(&menu));
+            return;
+        }
         QVERIFY(engineer);
         QCOMPARE(engineer->mode(), mode);
         QCOMPARE(engineer->tabWidget->count(), tabs);
-        QCOMPARE(engineer->proToolButton16->isEnabled(), !testsLocked);
+        QCOMPARE(engineer->proToolButton16->isEnabled(), mode != 3);
         engineer->proExitPushButton->click();
         QVERIFY(!menu.openScreen());
-    }
-
-    void cancelledPasswordOpensNothing()
-    {
-        zarSystemWidget menu;
-        zarWhenModal([](QWidget* w) { qobject_cast<zarPasswordDialog*>(w)->cancelPushButton->click(); });
-        invoke(menu, "onEngineer");
-        QVERIFY(!menu.openScreen());
-        QVERIFY(menu.exitToolButton->isVisibleTo(&menu));
-    }
-
-    void languageChangeRelabelsSevenButtons()
-    {
-        zarSystemWidget menu;
-        QVERIFY(zarTranslator::instance()->setLanguage(QStringLiteral("Ru")));
-        QCOMPARE(menu.exitToolButton->text(), QStringLiteral("Выход"));
-        QVERIFY(menu.clockToolButton->text() != QStringLiteral("Clock"));
-        QCOMPARE(menu.usbToolButton->text(), QStringLiteral("USB"));
-        QCOMPARE(menu.gpsToolButton->text(), QStringLiteral("GPS"));
-        QVERIFY(zarTranslator::instance()->setLanguage(QStringLiteral("En")));
-        QCOMPARE(menu.exitToolButton->text(), QStringLiteral("Exit"));
     }
 
     void usb_data()
@@ -198,14 +178,14 @@ private slots:
         QTest::addColumn<int>("stop");
         QTest::addColumn<QStringList>("messages");
         const QString ok = QStringLiteral("Press OK to leave USB storage mode");
-        const QString cannotEnter = QStringLiteral("Can not enter USB storage mode");
-        const QString cannotLeave = QStringLiteral("Can not leave USB storage mode");
-        QTest::newRow("works") << int(zarCommandRunner::Succeeded) << int(zarCommandRunner::Succeeded) << QStringList { ok };
-        QTest::newRow("start missing") << int(zarCommandRunner::NotStarted) << int(zarCommandRunner::Succeeded) << QStringList { cannotEnter };
-        QTest::newRow("start fails") << int(zarCommandRunner::Failed) << int(zarCommandRunner::Succeeded) << QStringList { cannotEnter };
-        QTest::newRow("start hangs") << int(zarCommandRunner::TimedOut) << int(zarCommandRunner::Succeeded) << QStringList { cannotEnter };
-        QTest::newRow("stop fails") << int(zarCommandRunner::Succeeded) << int(zarCommandRunner::Failed) << QStringList { ok, cannotLeave };
-        QTest::newRow("stop hangs") << int(zarCommandRunner::Succeeded) << int(zarCommandRunner::TimedOut) << QStringList { ok, cannotLeave };
+        const QString enter = QStringLiteral("Can not enter USB storage mode");
+        const QString leave = QStringLiteral("Can not leave USB storage mode");
+        using R = zarCommandRunner;
+        QTest::newRow("works") << int(R::Succeeded) << int(R::Succeeded) << QStringList { ok };
+        QTest::newRow("start fails") << int(R::Failed) << int(R::Succeeded) << QStringList { enter };
+        QTest::newRow("start hangs") << int(R::TimedOut) << int(R::Succeeded) << QStringList { enter };
+        QTest::newRow("stop fails") << int(R::Succeeded) << int(R::Failed) << QStringList { ok, leave };
+        QTest::newRow("stop hangs") << int(R::Succeeded) << int(R::TimedOut) << QStringList { ok, leave };
     }
 
     // USB storage mode with the commands substituted: usb_stop always runs, behind
@@ -216,28 +196,18 @@ private slots:
         QFETCH(int, stop);
         QFETCH(QStringList, messages);
         zarSystemWidget menu;
-        QStringList calls;
-        QString busyText;
-        QStringList texts;
-        bool plainCalls = true;
+        QStringList calls, texts;
         zarCommandRunner::setHandler([&](const QString& program, const QStringList& arguments, int timeoutMs) {
-            calls << program;
-            plainCalls = plainCalls && arguments.isEmpty() && timeoutMs == 30000;
-            if (program == QLatin1String("usb_start")) {
+            const zarWarningDialog* d = zarWarningDialog::current();
+            calls << QStringLiteral("%1%2 %3 %4").arg(program, arguments.join(QLatin1Char(' '))).arg(timeoutMs)
+                         .arg(d && d->isVisible() ? d->messageLabel->text() : QString());
+            // "Press OK..." follows usb_start, "Can not leave..." usb_stop.
+            if (program == QLatin1String("usb_start") || messages.size() > 1)
                 answer(&texts);
-                return zarCommandRunner::Outcome(start);
-            }
-            zarWarningDialog* d = zarWarningDialog::current();
-            if (d && d->isVisible())
-                busyText = d->messageLabel->text();
-            if (messages.size() > 1)
-                answer(&texts); // "Can not leave..." follows usb_stop
-            return zarCommandRunner::Outcome(stop);
+            return zarCommandRunner::Outcome(program == QLatin1String("usb_start") ? start : stop);
         });
         invoke(menu, "onUsb");
-        QCOMPARE(calls, QStringList({ "usb_start", "usb_stop" }));
-        QVERIFY(plainCalls);
-        QCOMPARE(busyText, QStringLiteral("Please wait..."));
+        QCOMPARE(calls, QStringList({ "usb_start 30000 ", "usb_stop 30000 Please wait..." }));
         QCOMPARE(texts, messages);
         QVERIFY(!zarWarningDialog::current() || messages.size() > 1);
     }
