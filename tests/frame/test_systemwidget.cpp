@@ -8,7 +8,6 @@
 #include "frame/zarsystemwidget.h"
 #include "frame/zartranslator.h"
 #include "frame/zarwarningdialog.h"
-#include "service/zarreleasewidget.h"
 
 #include <QPointer>
 #include <QSignalSpy>
@@ -29,16 +28,7 @@ class TestSystemWidget : public QObject
         });
     }
 
-    static void invoke(zarSystemWidget& menu, const char* slot)
-    {
-        QVERIFY(QMetaObject::invokeMethod(&menu, slot));
-    }
-
-    static QList<QToolButton*> buttons(zarSystemWidget& m)
-    {
-        return { m.languageToolButton, m.usbToolButton, m.devicesToolButton, m.updateToolButton, m.clockToolButton,
-                 m.releaseToolButton, m.gpsToolButton, m.engineerToolButton, m.exitToolButton };
-    }
+    static QList<QToolButton*> buttons(zarSystemWidget& m) { return m.findChildren<QToolButton*>(QString(), Qt::FindDirectChildrenOnly); }
 
     static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
@@ -51,7 +41,9 @@ private slots:
         flushDeletes();
     }
 
-    void busyRefusesWithItsText()
+    // While busy, Exit, Update, Engineer and USB refuse with their own text; the
+    // other screens do not look at the flag. Otherwise Exit asks first.
+    void busyRefusalsAndExit()
     {
         zarSystemWidget menu;
         menu.show();
@@ -63,7 +55,7 @@ private slots:
         QStringList texts;
         for (const char* slot : { "onExit", "onUpdate", "onEngineer", "onUsb" }) {
             answer(&texts);
-            invoke(menu, slot);
+            QVERIFY(QMetaObject::invokeMethod(&menu, slot));
         }
         QCOMPARE(texts, QStringList({ "Stop all activities to exit", "Stop all activities to update",
                                       "Stop all activities to enter engineer mode",
@@ -72,21 +64,16 @@ private slots:
         QVERIFY(!ran);
         QVERIFY(!menu.openScreen());
 
-        // The other screens do not look at the flag.
         for (const char* slot : { "onLanguage", "onRelease", "onClock", "onGPS", "onDevices" }) {
-            invoke(menu, slot);
+            QVERIFY(QMetaObject::invokeMethod(&menu, slot));
             QWidget* screen = menu.openScreen();
             QVERIFY2(screen, slot);
             screen->close();
             QVERIFY(!menu.openScreen());
         }
-    }
 
-    void exitAsksFirst()
-    {
-        zarSystemWidget menu;
-        QSignalSpy off(&menu, &zarSystemWidget::sendPowerOff);
-        QStringList texts;
+        zarSystemWidget::setBusy(false);
+        texts.clear();
         for (bool yes : { false, true }) {
             answer(&texts, yes);
             menu.exitToolButton->click();
@@ -103,6 +90,7 @@ private slots:
         menu.languageToolButton->click();
         QPointer<zarLanguageWidget> screen = qobject_cast<zarLanguageWidget*>(menu.openScreen());
         QVERIFY(screen);
+        QCOMPARE(buttons(menu).size(), 9);
         QCOMPARE(screen->parentWidget(), &menu);
         QTRY_VERIFY(screen->isVisible());
         for (QToolButton* b : buttons(menu))
@@ -124,52 +112,34 @@ private slots:
         QCOMPARE(menu.verticalLayout->contentsMargins(), QMargins(6, 6, 6, 6));
         QVERIFY(zarTranslator::instance()->setLanguage(QStringLiteral("En")));
         QCOMPARE(menu.exitToolButton->text(), QStringLiteral("Exit"));
-
-        // And again: a second screen opens normally.
-        menu.releaseToolButton->click();
-        auto* release = qobject_cast<zarReleaseWidget*>(menu.openScreen());
-        QVERIFY(release);
-        release->acceptPushButton->click();
-        QVERIFY(!menu.openScreen());
     }
 
-    void engineerOpensInTheModeOfTheEntry_data()
-    {
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<int>("mode"); // -1: cancelled, nothing opens
-        QTest::addColumn<int>("tabs");
-        QTest::newRow("first code") << engineerCodeA << 0 << 2;
-        QTest::newRow("second code") << engineerCodeB << 1 << 1;
-        QTest::newRow("wrong") << QStringLiteral("1") << 3 << 1;
-        QTest::newRow("cancelled") << engineerCodeA << -1 << 0;
-    }
-
+    // The engineer screen opens in the password's mode (-1: cancelled, nothing opens).
     void engineerOpensInTheModeOfTheEntry()
     {
-        QFETCH(QString, entry);
-        QFETCH(int, mode);
-        QFETCH(int, tabs);
-        zarSystemWidget menu;
-        zarWhenModal([entry, mode](QWidget* w) {
-            auto* d = qobject_cast<zarPasswordDialog*>(w);
-            QVERIFY(d);
-            for (QChar c : entry)
-                d->findChild<QPushButton*>(QStringLiteral("pushButton") + c)->click();
-            (mode < 0 ? d->cancelPushButton : d->enterPushButton)->click();
-        });
-        invoke(menu, "onEngineer");
-        auto* engineer = qobject_cast<zarEngineerWidget*>(menu.openScreen());
-        if (mode < 0) {
-            QVERIFY(!menu.openScreen());
-            QVERIFY(menu.exitToolButton->isVisibleTo(&menu));
-            return;
+        const QList<std::tuple<QString, int, int>> cases = { { engineerCodeA, 0, 2 }, { engineerCodeB, 1, 1 },
+                                                             { QStringLiteral("1"), 3, 1 }, { engineerCodeA, -1, 0 } };
+        for (const auto& c : cases) {
+            const int mode = std::get<1>(c);
+            zarSystemWidget menu;
+            zarWhenModal([&c, mode](QWidget* w) {
+                auto* d = qobject_cast<zarPasswordDialog*>(w);
+                QVERIFY(d);
+                for (QChar digit : std::get<0>(c))
+                    d->findChild<QPushButton*>(QStringLiteral("pushButton") + digit)->click();
+                (mode < 0 ? d->cancelPushButton : d->enterPushButton)->click();
+            });
+            QVERIFY(QMetaObject::invokeMethod(&menu, "onEngineer"));
+            auto* engineer = qobject_cast<zarEngineerWidget*>(menu.openScreen());
+            QCOMPARE(engineer ? engineer->mode() : -1, mode);
+            QCOMPARE(engineer ? engineer->tabWidget->count() : 0, std::get<2>(c));
+            QCOMPARE(menu.exitToolButton->isVisibleTo(&menu), !engineer);
+            if (engineer) {
+                QCOMPARE(engineer->proToolButton16->isEnabled(), mode != 3);
+                engineer->proExitPushButton->click();
+                QVERIFY(!menu.openScreen());
+            }
         }
-        QVERIFY(engineer);
-        QCOMPARE(engineer->mode(), mode);
-        QCOMPARE(engineer->tabWidget->count(), tabs);
-        QCOMPARE(engineer->proToolButton16->isEnabled(), mode != 3);
-        engineer->proExitPushButton->click();
-        QVERIFY(!menu.openScreen());
     }
 
     void usb_data()
@@ -206,7 +176,7 @@ private slots:
                 answer(&texts);
             return zarCommandRunner::Outcome(program == QLatin1String("usb_start") ? start : stop);
         });
-        invoke(menu, "onUsb");
+        QVERIFY(QMetaObject::invokeMethod(&menu, "onUsb"));
         QCOMPARE(calls, QStringList({ "usb_start 30000 ", "usb_stop 30000 Please wait..." }));
         QCOMPARE(texts, messages);
         QVERIFY(!zarWarningDialog::current() || messages.size() > 1);
