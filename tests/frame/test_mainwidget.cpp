@@ -68,7 +68,6 @@ private slots:
 
         // A lasting message gives way to the next one, and an empty one clears the line.
         zarUserMessage::instance()->userMessageForever(QStringLiteral("A1 B2 M3 N4"));
-        QCOMPARE(window.statusBar.statusLabel->text(), QStringLiteral("A1 B2 M3 N4"));
         zarUserMessage::instance()->userMessage(QStringLiteral("now"));
         QCOMPARE(window.statusBar.statusLabel->text(), QStringLiteral("now"));
         zarUserMessage::instance()->userMessageForever(QString());

@@ -118,9 +118,6 @@ private slots:
         QVERIFY(zarTranslator::instance()->setLanguage(QStringLiteral("Ru")));
         QCOMPARE(d->windowTitle() + d->noPushButton->text() + d->cancelPushButton->text(), QStringLiteral("Внимание!НетОтмена"));
         answer(0, &seen);
-        zarWarningDialog::warning(QStringLiteral("b"));
-        QCOMPARE(seen.buttons, QStringLiteral("OK --"));
-        answer(0, &seen);
         QCOMPARE(zarWarningDialog::question(QStringLiteral("c")), 1);
         QCOMPARE(seen.buttons, QStringLiteral("Да N-"));
 
