@@ -108,21 +108,14 @@ private slots:
     // The flags switch at once; the choice is stored only when the screen closes.
     void languageScreenStoresTheChoiceOnClose()
     {
-        {
-            zarLanguageWidget screen;
-            QSignalSpy closed(&screen, &zarLanguageWidget::sendLanguageWidgetClose);
-            screen.ruPushButton->click();
-            QCOMPARE(screen.groupBox->title() + screen.ruPushButton->text() + screen.pushButton->text(),
-                     QStringLiteral("ЯзыкРУСПринять"));
-            QVERIFY(storedLanguage().isEmpty());
-            screen.close();
-            QCOMPARE(storedLanguage(), QStringLiteral("Ru"));
-            screen.usPushButton->click();
-            QCOMPARE(screen.pushButton->text(), QStringLiteral("Accept"));
-            screen.pushButton->click();
-            QCOMPARE(closed.count(), 2);
-        }
-        QCOMPARE(storedLanguage(), QStringLiteral("En"));
+        zarLanguageWidget screen;
+        QSignalSpy closed(&screen, &zarLanguageWidget::sendLanguageWidgetClose);
+        screen.ruPushButton->click();
+        QCOMPARE(screen.groupBox->title() + screen.ruPushButton->text() + screen.pushButton->text(), QStringLiteral("ЯзыкРУСПринять"));
+        QVERIFY(storedLanguage().isEmpty());
+        screen.pushButton->click();
+        QCOMPARE(closed.count(), 1);
+        QCOMPARE(storedLanguage(), QStringLiteral("Ru"));
     }
 };
 
