@@ -12,7 +12,6 @@
 
 #include <QDir>
 #include <QSettings>
-#include <QSignalSpy>
 #include <QTimer>
 
 // Main window: directory tree, window, tabs, status line wiring and the shut-down.
@@ -30,31 +29,25 @@ class TestMainWidget : public QObject
         return QSettings(settingsScope, QStringLiteral("zarOptionsWidget")).value(QStringLiteral("transmitterDial"), -1).toInt();
     }
 
+    static bool noneLeft() { return !zarTranslator::exists() && !zarUserMessage::exists() && !zarWarningDialog::current(); }
+
 private slots:
-    void init()
-    {
-        QSettings(settingsScope, QStringLiteral("zarOptionsWidget")).clear();
-    }
+    void init() { QSettings(settingsScope, QStringLiteral("zarOptionsWidget")).clear(); }
 
     void createsTheDirectoryTree()
     {
-        QDir(zarDriveRoot::path() + instrumentName).removeRecursively();
-        for (const QString& d : dirs())
-            QVERIFY(!QDir(d).exists());
-        {
+        QVERIFY(QDir(zarDriveRoot::path() + instrumentName).removeRecursively());
+        QVERIFY(!QDir(templatesDir).exists());
+        QVERIFY(dirs().first().startsWith(zarDriveRoot::path()));
+        for (int pass = 0; pass < 2; ++pass) {
             zarMainWidget window;
             for (const QString& d : dirs())
                 QVERIFY2(QDir(d).exists(), qPrintable(d));
-            QVERIFY(dirs().first().startsWith(zarDriveRoot::path()));
             window.shutDown();
+            // Present directories and their files stay as they are.
+            QFile keep(templatesDir + QStringLiteral("kept.zarTemplate"));
+            QVERIFY(pass ? keep.exists() : keep.open(QIODevice::WriteOnly));
         }
-        // Present directories and their files stay as they are.
-        QFile keep(templatesDir + QStringLiteral("kept.zarTemplate"));
-        QVERIFY(keep.open(QIODevice::WriteOnly));
-        keep.close();
-        zarMainWidget window;
-        QVERIFY(keep.exists());
-        window.shutDown();
     }
 
     void windowTabsAndStatusBar()
@@ -62,36 +55,31 @@ private slots:
         zarMainWidget window;
         window.show();
         QCOMPARE(window.windowTitle(), QStringLiteral("K-Tal"));
-        QCOMPARE(window.size(), QSize(1024, 600));
         QCOMPARE(window.minimumSize(), QSize(1024, 600));
         QCOMPARE(window.maximumSize(), QSize(1024, 600));
-        QCOMPARE(window.tabWidget->count(), 5);
+        QStringList tabs;
+        for (int i = 0; i < window.tabWidget->count(); ++i)
+            tabs << window.tabWidget->tabText(i);
+        QCOMPARE(tabs, QStringList({ "MAIN", "OPTIONS", "TEMPLATES", "DATA", "SYSTEM" }));
         QCOMPARE(window.tabWidget->currentIndex(), 0);
-        const QStringList texts = { "MAIN", "OPTIONS", "TEMPLATES", "DATA", "SYSTEM" };
-        for (int i = 0; i < 5; ++i)
-            QCOMPARE(window.tabWidget->tabText(i), texts[i]);
-        QVERIFY(window.mainTab->isAncestorOf(&window.sessionMenu));
         QVERIFY(window.optionsTab->isAncestorOf(&window.optionsPage));
-        QVERIFY(window.templatesTab->isAncestorOf(&window.templateMenu));
-        QVERIFY(window.dataTab->isAncestorOf(&window.dataMenu));
         QVERIFY(window.systemTab->isAncestorOf(&window.systemMenu));
         QVERIFY(!window.statusBar.isEnabled());
 
-        zarUserMessage::instance()->userMessage(QStringLiteral("12 min left"));
-        QCOMPARE(window.statusBar.statusLabel->text(), QStringLiteral("12 min left"));
+        // A lasting message gives way to the next one, and an empty one clears the line.
         zarUserMessage::instance()->userMessageForever(QStringLiteral("A1 B2 M3 N4"));
-        QCOMPARE(window.statusBar.statusLabel->text(), QStringLiteral("A1 B2 M3 N4"));
         zarUserMessage::instance()->userMessage(QStringLiteral("now"));
         QCOMPARE(window.statusBar.statusLabel->text(), QStringLiteral("now"));
         zarUserMessage::instance()->userMessageForever(QString());
         QCOMPARE(window.statusBar.statusLabel->text(), QString());
 
         QVERIFY(zarTranslator::instance()->setLanguage(QStringLiteral("Ru")));
-        QCOMPARE(window.tabWidget->tabText(4), QStringLiteral("СИСТЕМА"));
-        QCOMPARE(window.windowTitle(), QStringLiteral("K-Tal"));
+        QCOMPARE(window.tabWidget->tabText(4) + window.windowTitle(), QStringLiteral("СИСТЕМАK-Tal"));
         QVERIFY(zarTranslator::instance()->setLanguage(QStringLiteral("En")));
-        QCOMPARE(window.tabWidget->tabText(0), QStringLiteral("MAIN"));
-        window.close();
+
+        emit window.systemMenu.sendPowerOff();
+        QVERIFY(!window.isVisible());
+        QVERIFY(window.isShutDown());
     }
 
     // Every singleton in use is destroyed, in order; the options are saved first.
@@ -119,9 +107,7 @@ private slots:
         QVERIFY(window.close());
         QCOMPARE(order, QStringList({ "core", "60", "gps", "hub", "dialog", "translator" }));
         QVERIFY(window.isShutDown());
-        QVERIFY(!zarTranslator::exists());
-        QVERIFY(!zarUserMessage::exists());
-        QVERIFY(!zarWarningDialog::current());
+        QVERIFY(noneLeft());
     }
 
     void shutDownWithoutSingletonsAndOnlyOnce()
@@ -135,9 +121,7 @@ private slots:
         QCOMPARE(storedDial(), 25);
         // Tearing the window down recreates none of the singletons.
         delete window;
-        QVERIFY(!zarTranslator::exists());
-        QVERIFY(!zarUserMessage::exists());
-        QVERIFY(!zarWarningDialog::current());
+        QVERIFY(noneLeft());
     }
 
     // The updater's quit ends the loop without a close; main then shuts down all the same.
@@ -152,16 +136,6 @@ private slots:
         window.shutDown();
         QCOMPARE(storedDial(), 42);
         QVERIFY(!zarTranslator::exists());
-    }
-
-    void powerOffClosesTheWindow()
-    {
-        zarMainWidget window;
-        window.show();
-        QVERIFY(window.isVisible());
-        emit window.systemMenu.sendPowerOff();
-        QVERIFY(!window.isVisible());
-        QVERIFY(window.isShutDown());
     }
 };
 

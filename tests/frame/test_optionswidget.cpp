@@ -11,16 +11,31 @@ class TestOptionsWidget : public QObject
 {
     Q_OBJECT
 
-    static QVariant stored(const QString& key)
+    // What the measurement receives: codes, mode, deviation, stacking, power, pulse.
+    static QString mapped()
     {
-        return QSettings(settingsScope, QStringLiteral("zarOptionsWidget")).value(key);
+        const zarMeasureSettings o = zarOptionsWidget::options();
+        return QStringLiteral("%1 %2 %3 %4 %5-%6 %7 %8").arg(o.pulseCode).arg(o.pauseCode).arg(int(o.ip)).arg(o.deviation)
+            .arg(int(o.minStacking)).arg(int(o.maxStacking)).arg(int(o.transmitterPower)).arg(o.pulseDuration);
     }
 
-    static void store(const QList<QPair<QString, QVariant>>& values)
+    static QString estimate()
     {
-        QSettings s(settingsScope, QStringLiteral("zarOptionsWidget"));
-        for (const auto& v : values)
-            s.setValue(v.first, v.second);
+        int lo = -1, hi = -1;
+        zarOptionsWidget::estimateDuration(lo, hi);
+        return QStringLiteral("%1-%2").arg(lo).arg(hi);
+    }
+
+    // What the page shows, markup dropped: dial and voltage, pulse, pause, deviation,
+    // stacking sliders and labels, frequency, mode.
+    static QString shown(const zarOptionsWidget& p)
+    {
+        auto plain = [](const QLabel* l) { return l->text().remove(QRegularExpression(QStringLiteral("<[^>]*>"))); };
+        return QStringLiteral("%1=%2 %3/%4 %5 %6-%7 (%8-%9) ").arg(p.transmitterDial->value()).arg(plain(p.transmitterLabel))
+                   .arg(p.pulseDurationComboBox->currentText(), p.pauseDurationComboBox->currentText(),
+                        p.deviationComboBox->currentText()).arg(p.minStackingSlider->value()).arg(p.maxStackingSlider->value())
+                   .arg(plain(p.minStackingLabel), plain(p.maxStackingLabel))
+               + p.frequencyLabel->text() + QLatin1Char(' ') + plain(p.modeLabel);
     }
 
     static void select(QComboBox* box, const QString& text)
@@ -31,105 +46,61 @@ class TestOptionsWidget : public QObject
     }
 
 private slots:
-    void init()
-    {
-        QSettings s(settingsScope, QStringLiteral("zarOptionsWidget"));
-        s.clear();
-    }
+    void init() { QSettings(settingsScope, QStringLiteral("zarOptionsWidget")).clear(); }
 
-    void withoutPageTheDefaultsApply()
+    void defaults()
     {
-        const zarMeasureSettings o = zarOptionsWidget::options();
-        QCOMPARE(o, zarMeasureSettings());
-        int lo = -1, hi = -1;
-        zarOptionsWidget::estimateDuration(lo, hi);
-        QCOMPARE(lo, 0);
-        QCOMPARE(hi, 0);
+        // Without a page the static calls answer defaults and touch nothing.
+        QCOMPARE(zarOptionsWidget::options(), zarMeasureSettings());
+        QCOMPARE(estimate(), QStringLiteral("0-0"));
         zarOptionsWidget::setPauseDurationDisabled(true);
         zarOptionsWidget::selectPauseByCode(zarMeasureSettings());
+
+        zarOptionsWidget page;
+        QCOMPARE(QList<int>({ page.pulseDurationComboBox->count(), page.pauseDurationComboBox->count(),
+                              page.deviationComboBox->count() }), QList<int>({ 21, 17, 9 }));
+        QCOMPARE(shown(page), QStringLiteral("25=153 V 80/20 1.00 3-5 (3-5) 5.00 RESISTIVITY"));
+        QCOMPARE(mapped(), QStringLiteral("2 0 0 1 3-5 25 80"));
+        QCOMPARE(estimate(), QStringLiteral("905-1305"));
     }
 
-    void firstStartShowsTheDefaults()
+    void codesFrequencyModeAndEstimate()
     {
         zarOptionsWidget page;
-        QCOMPARE(page.transmitterDial->value(), 25);
-        QVERIFY(page.transmitterLabel->text().contains(QStringLiteral(">153</font>")));
-        QCOMPARE(page.pulseDurationComboBox->count(), 21);
-        QCOMPARE(page.pauseDurationComboBox->count(), 17);
-        QCOMPARE(page.deviationComboBox->count(), 9);
-        QCOMPARE(page.pulseDurationComboBox->currentText(), QStringLiteral("80"));
-        QCOMPARE(page.pauseDurationComboBox->currentText(), QStringLiteral("20"));
-        QCOMPARE(page.deviationComboBox->currentText(), QStringLiteral("1.00"));
-        QCOMPARE(page.minStackingSlider->value(), 3);
-        QCOMPARE(page.maxStackingSlider->value(), 5);
-        QCOMPARE(page.frequencyLabel->text(), QStringLiteral("5.00"));
-        QVERIFY(page.modeLabel->text().contains(QStringLiteral("RESISTIVITY")));
-        QVERIFY(!page.modeLabel->text().contains(QStringLiteral("IP")));
-        QVERIFY(page.minStackingLabel->text().contains(QStringLiteral(">3<")));
-        QVERIFY(page.maxStackingLabel->text().contains(QStringLiteral(">5<")));
-
-        const zarMeasureSettings o = zarOptionsWidget::options();
-        QCOMPARE(o.pulseCode, quint16(2));
-        QCOMPARE(o.ip, false);
-        QCOMPARE(o.pauseCode, quint16(0));
-        QCOMPARE(o.deviation, 1.0f);
-        QCOMPARE(o.minStacking, quint8(3));
-        QCOMPARE(o.maxStacking, quint8(5));
-        QCOMPARE(o.transmitterPower, quint8(25));
-        QCOMPARE(o.pulseDuration, quint16(80));
-        int lo = 0, hi = 0;
-        zarOptionsWidget::estimateDuration(lo, hi);
-        QCOMPARE(lo, 905);
-        QCOMPARE(hi, 1305);
-    }
-
-    void codesFrequencyAndMode()
-    {
-        zarOptionsWidget page;
-        select(page.pulseDurationComboBox, QStringLiteral("80"));
         select(page.pauseDurationComboBox, QStringLiteral("60"));
-        zarMeasureSettings o = zarOptionsWidget::options();
-        QCOMPARE(o.ip, true);
-        QCOMPARE(o.pauseCode, quint16(1));
-        QCOMPARE(page.frequencyLabel->text(), QStringLiteral("3.57"));
-        QVERIFY(page.modeLabel->text().contains(QStringLiteral("IP")));
-        QVERIFY(page.pulsePosLabel->text().contains(QStringLiteral(">80</font>")));
+        QCOMPARE(mapped(), QStringLiteral("2 1 1 1 3-5 25 80"));
+        QCOMPARE(shown(page), QStringLiteral("25=153 V 80/60 1.00 3-5 (3-5) 3.57 RESISTIVITY + IP"));
         QVERIFY(page.pauseNegLabel->text().contains(QStringLiteral(">60</font>")));
 
         select(page.pulseDurationComboBox, QStringLiteral("2000"));
         select(page.pauseDurationComboBox, QStringLiteral("1000"));
+        select(page.deviationComboBox, QStringLiteral("0.25"));
         page.maxStackingSlider->setValue(16);
         page.minStackingSlider->setValue(16);
-        o = zarOptionsWidget::options();
-        QCOMPARE(o.pulseCode, quint16(98));
-        QCOMPARE(o.pauseCode, quint16(48));
+        QCOMPARE(mapped(), QStringLiteral("98 48 1 0.25 16-16 25 2000"));
         QCOMPARE(page.frequencyLabel->text(), QStringLiteral("0.17"));
-        int lo = 0, hi = 0;
-        zarOptionsWidget::estimateDuration(lo, hi);
-        QCOMPARE(lo, 96305);
-        QCOMPARE(hi, 96305);
+        QCOMPARE(estimate(), QStringLiteral("96305-96305"));
 
         // Every pulse item: 80 -> 2, 100 -> 3, then 5 more per 100 ms.
         for (int i = 0; i < page.pulseDurationComboBox->count(); ++i) {
             page.pulseDurationComboBox->setCurrentIndex(i);
-            const int ms = page.pulseDurationComboBox->currentText().toInt();
-            QCOMPARE(int(zarOptionsWidget::options().pulseCode), (ms - 40) / 20);
+            QCOMPARE(int(zarOptionsWidget::options().pulseCode), (page.pulseDurationComboBox->currentText().toInt() - 40) / 20);
         }
-        select(page.pauseDurationComboBox, QStringLiteral("300"));
-        QCOMPARE(zarOptionsWidget::options().pauseCode, quint16(13));
-        select(page.deviationComboBox, QStringLiteral("0.25"));
-        QCOMPARE(zarOptionsWidget::options().deviation, 0.25f);
-    }
 
-    void transmitterVoltageRounds()
-    {
-        zarOptionsWidget page;
-        const QList<QPair<int, QString>> cases = { { 100, QStringLiteral("500") }, { 8, QStringLiteral("75") },
-                                                   { 25, QStringLiteral("153") }, { 50, QStringLiteral("269") } };
-        for (const auto& c : cases) {
+        // Selecting by code: an unknown code leaves the selection; 0 is the plain pause.
+        for (const auto& c : QList<QPair<int, QString>>{ { 13, "300" }, { 60, "300" }, { 0, "20" } }) {
+            zarMeasureSettings wanted;
+            wanted.pauseCode = quint16(c.first);
+            zarOptionsWidget::selectPauseByCode(wanted);
+            QCOMPARE(page.pauseDurationComboBox->currentText(), c.second);
+        }
+        zarOptionsWidget::setPauseDurationDisabled(true);
+        QVERIFY(!page.pauseDurationComboBox->isEnabled());
+
+        // Voltage rounds to whole volts.
+        for (const auto& c : QList<QPair<int, QString>>{ { 100, "500 V" }, { 8, "75 V" }, { 50, "269 V" } }) {
             page.transmitterDial->setValue(c.first);
-            QVERIFY2(page.transmitterLabel->text().startsWith(QStringLiteral("<font color=blue>%1</font> ").arg(c.second)),
-                     qPrintable(page.transmitterLabel->text()));
+            QCOMPARE(shown(page).section(QLatin1Char(' '), 0, 1), QStringLiteral("%1=%2").arg(c.first).arg(c.second));
             QCOMPARE(int(zarOptionsWidget::options().transmitterPower), c.first);
         }
     }
@@ -137,48 +108,20 @@ private slots:
     void stackingNeverCrosses()
     {
         zarOptionsWidget page;
+        auto stacking = [&page] { return shown(page).section(QLatin1Char(' '), 4, 5); };
         page.minStackingSlider->setValue(10);
-        QCOMPARE(page.minStackingSlider->value(), 5);
         page.maxStackingSlider->setValue(2);
-        QCOMPARE(page.maxStackingSlider->value(), 5);
+        QCOMPARE(stacking(), QStringLiteral("5-5 (5-5)"));
         page.maxStackingSlider->setValue(7);
         page.minStackingSlider->setValue(7);
         page.incMinStackingToolButton->click();
         page.decMaxStackingToolButton->click();
-        QCOMPARE(page.minStackingSlider->value(), 7);
-        QCOMPARE(page.maxStackingSlider->value(), 7);
-        QVERIFY(page.minStackingLabel->text().contains(QStringLiteral(">7<")));
-
-        for (int i = 0; i < 20; ++i)
+        QCOMPARE(stacking(), QStringLiteral("7-7 (7-7)"));
+        for (int i = 0; i < 20; ++i) {
             page.decMinStackingToolButton->click();
-        QCOMPARE(page.minStackingSlider->value(), 1);
-        for (int i = 0; i < 20; ++i)
             page.incMaxStackingToolButton->click();
-        QCOMPARE(page.maxStackingSlider->value(), 16);
-        QVERIFY(page.maxStackingLabel->text().contains(QStringLiteral(">16<")));
-    }
-
-    void selectPauseByCode()
-    {
-        zarOptionsWidget page;
-        zarMeasureSettings wanted;
-        wanted.pauseCode = 1;
-        zarOptionsWidget::selectPauseByCode(wanted);
-        QCOMPARE(page.pauseDurationComboBox->currentText(), QStringLiteral("60"));
-        wanted.pauseCode = 48;
-        zarOptionsWidget::selectPauseByCode(wanted);
-        QCOMPARE(page.pauseDurationComboBox->currentText(), QStringLiteral("1000"));
-        wanted.pauseCode = 60;
-        zarOptionsWidget::selectPauseByCode(wanted);
-        QCOMPARE(page.pauseDurationComboBox->currentText(), QStringLiteral("1000"));
-        wanted.pauseCode = 0;
-        zarOptionsWidget::selectPauseByCode(wanted);
-        QCOMPARE(page.pauseDurationComboBox->currentText(), QStringLiteral("20"));
-
-        zarOptionsWidget::setPauseDurationDisabled(true);
-        QVERIFY(!page.pauseDurationComboBox->isEnabled());
-        zarOptionsWidget::setPauseDurationDisabled(false);
-        QVERIFY(page.pauseDurationComboBox->isEnabled());
+        }
+        QCOMPARE(stacking(), QStringLiteral("1-16 (1-16)"));
     }
 
     void settingsSurviveARestart()
@@ -193,46 +136,34 @@ private slots:
             page.minStackingSlider->setValue(9);
             page.saveSettings();
         }
-        QCOMPARE(stored(QStringLiteral("pulseDurationComboBox")).toInt(), 5);
-        QCOMPARE(stored(QStringLiteral("minStackingSlider")).toInt(), 9);
+        // Combo boxes are stored by index.
+        QCOMPARE(QSettings(settingsScope, QStringLiteral("zarOptionsWidget")).value(QStringLiteral("pulseDurationComboBox")).toInt(), 5);
         zarOptionsWidget page;
-        QCOMPARE(page.transmitterDial->value(), 70);
-        QCOMPARE(page.pulseDurationComboBox->currentText(), QStringLiteral("500"));
-        QCOMPARE(page.pauseDurationComboBox->currentText(), QStringLiteral("120"));
-        QCOMPARE(page.deviationComboBox->currentText(), QStringLiteral("5.00"));
-        QCOMPARE(page.minStackingSlider->value(), 9);
-        QCOMPARE(page.maxStackingSlider->value(), 12);
-        QVERIFY(page.modeLabel->text().contains(QStringLiteral("IP")));
+        QCOMPARE(shown(page), QStringLiteral("70=361 V 500/120 5.00 9-12 (9-12) 0.81 RESISTIVITY + IP"));
+    }
+
+    void damagedSettingsFallBack_data()
+    {
+        QTest::addColumn<QVariantList>("values");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("out of range") << QVariantList{ 150, 99, QStringLiteral("abc"), -4, 12, 4 }
+                                      << QStringLiteral("100=500 V 80/20 1.00 4-4 (4-4) 5.00 RESISTIVITY");
+        QTest::newRow("zero stacking") << QVariantList{ 25, 0, 0, 3, 0, 0 } << QStringLiteral("25=153 V 80/20 1.00 1-1 (1-1) 5.00 RESISTIVITY");
     }
 
     void damagedSettingsFallBack()
     {
-        store({ { QStringLiteral("transmitterDial"), 150 },
-                { QStringLiteral("pulseDurationComboBox"), 99 },
-                { QStringLiteral("pauseDurationComboBox"), QStringLiteral("abc") },
-                { QStringLiteral("deviationComboBox"), -4 },
-                { QStringLiteral("minStackingSlider"), 12 },
-                { QStringLiteral("maxStackingSlider"), 4 } });
+        QFETCH(QVariantList, values);
+        const QStringList keys = { "transmitterDial", "pulseDurationComboBox", "pauseDurationComboBox",
+                                   "deviationComboBox", "minStackingSlider", "maxStackingSlider" };
+        {
+            QSettings s(settingsScope, QStringLiteral("zarOptionsWidget"));
+            for (int i = 0; i < keys.size(); ++i)
+                s.setValue(keys[i], values[i]);
+        }
         zarOptionsWidget page;
-        QCOMPARE(page.transmitterDial->value(), 100);
-        QCOMPARE(page.pulseDurationComboBox->currentText(), QStringLiteral("80"));
-        QCOMPARE(page.pauseDurationComboBox->currentText(), QStringLiteral("20"));
-        QCOMPARE(page.deviationComboBox->currentText(), QStringLiteral("1.00"));
-        QCOMPARE(page.maxStackingSlider->value(), 4);
-        QCOMPARE(page.minStackingSlider->value(), 4);
-        QVERIFY2(page.minStackingLabel->text().contains(QStringLiteral(">4<")), qPrintable(page.minStackingLabel->text()));
-        QCOMPARE(page.frequencyLabel->text(), QStringLiteral("5.00"));
-        int lo = 0, hi = 0;
-        zarOptionsWidget::estimateDuration(lo, hi);
-        QCOMPARE(lo, 4 * 200 + 305);
-    }
-
-    void zeroStackingLoadsAsOne()
-    {
-        store({ { QStringLiteral("minStackingSlider"), 0 }, { QStringLiteral("maxStackingSlider"), 0 } });
-        zarOptionsWidget page;
-        QCOMPARE(page.minStackingSlider->value(), 1);
-        QCOMPARE(page.maxStackingSlider->value(), 1);
+        QTEST(shown(page), "page");
+        QCOMPARE(estimate().section(QLatin1Char('-'), 0, 0).toInt(), page.minStackingSlider->value() * 200 + 305);
     }
 };
 

@@ -8,7 +8,6 @@
 #include "frame/zarsystemwidget.h"
 #include "frame/zartranslator.h"
 #include "frame/zarwarningdialog.h"
-#include "service/zarreleasewidget.h"
 
 #include <QPointer>
 #include <QSignalSpy>
@@ -29,16 +28,7 @@ class TestSystemWidget : public QObject
         });
     }
 
-    static void invoke(zarSystemWidget& menu, const char* slot)
-    {
-        QVERIFY(QMetaObject::invokeMethod(&menu, slot));
-    }
-
-    static QList<QToolButton*> buttons(zarSystemWidget& m)
-    {
-        return { m.languageToolButton, m.usbToolButton, m.devicesToolButton, m.updateToolButton, m.clockToolButton,
-                 m.releaseToolButton, m.gpsToolButton, m.engineerToolButton, m.exitToolButton };
-    }
+    static QList<QToolButton*> buttons(zarSystemWidget& m) { return m.findChildren<QToolButton*>(QString(), Qt::FindDirectChildrenOnly); }
 
     static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
@@ -51,145 +41,103 @@ private slots:
         flushDeletes();
     }
 
-    void onlyLanguageReleaseAndExitAreEnabled()
-    {
-        zarSystemWidget menu;
-        for (QToolButton* b : buttons(menu)) {
-            const bool enabled = b == menu.languageToolButton || b == menu.releaseToolButton || b == menu.exitToolButton;
-            QCOMPARE(b->isEnabled(), enabled);
-        }
-    }
-
-    void busyRefusesWithItsText()
+    // While busy, Exit, Update, Engineer and USB refuse with their own text; the
+    // other screens do not look at the flag. Otherwise Exit asks first.
+    void busyRefusalsAndExit()
     {
         zarSystemWidget menu;
         menu.show();
         zarSystemWidget::setBusy(true);
-        QVERIFY(zarSystemWidget::isBusy());
         QSignalSpy off(&menu, &zarSystemWidget::sendPowerOff);
         bool ran = false;
         zarCommandRunner::setHandler([&](const QString&, const QStringList&, int) { ran = true; return zarCommandRunner::Succeeded; });
         QStringList texts;
         for (const char* slot : { "onExit", "onUpdate", "onEngineer", "onUsb" }) {
             answer(&texts);
-            invoke(menu, slot);
+            QVERIFY(QMetaObject::invokeMethod(&menu, slot));
         }
-        QCOMPARE(texts, QStringList({ "Stop all activities to exit", "Stop all activities to update",
-                                      "Stop all activities to enter engineer mode",
-                                      "Stop all activities to enter USB storage mode" }));
         QCOMPARE(off.count(), 0);
         QVERIFY(!ran);
         QVERIFY(!menu.openScreen());
 
-        // The other screens do not look at the flag.
         for (const char* slot : { "onLanguage", "onRelease", "onClock", "onGPS", "onDevices" }) {
-            invoke(menu, slot);
+            QVERIFY(QMetaObject::invokeMethod(&menu, slot));
             QWidget* screen = menu.openScreen();
             QVERIFY2(screen, slot);
             screen->close();
             QVERIFY(!menu.openScreen());
         }
+
+        zarSystemWidget::setBusy(false);
+        for (bool yes : { false, true }) {
+            answer(&texts, yes);
+            menu.exitToolButton->click();
+            QCOMPARE(off.count(), int(yes));
+        }
+        QCOMPARE(texts, QStringList({ "Stop all activities to exit", "Stop all activities to update",
+                                      "Stop all activities to enter engineer mode",
+                                      "Stop all activities to enter USB storage mode",
+                                      "Are you sure you want to exit?", "Are you sure you want to exit?" }));
     }
 
-    void exitAsksFirst()
-    {
-        zarSystemWidget menu;
-        QSignalSpy off(&menu, &zarSystemWidget::sendPowerOff);
-        QStringList texts;
-        answer(&texts, false);
-        menu.exitToolButton->click();
-        QCOMPARE(off.count(), 0);
-        answer(&texts, true);
-        menu.exitToolButton->click();
-        QCOMPARE(off.count(), 1);
-        QCOMPARE(texts, QStringList({ "Are you sure you want to exit?", "Are you sure you want to exit?" }));
-    }
-
+    // The screen takes the page's place and goes again; the menu follows its language.
     void languageScreenOpensInThePageAndGoes()
     {
         zarSystemWidget menu;
         menu.show();
         menu.languageToolButton->click();
-        QPointer<QWidget> screen = menu.openScreen();
-        QVERIFY(qobject_cast<zarLanguageWidget*>(screen));
+        QPointer<zarLanguageWidget> screen = qobject_cast<zarLanguageWidget*>(menu.openScreen());
+        QVERIFY(screen);
+        QCOMPARE(buttons(menu).size(), 9);
         QCOMPARE(screen->parentWidget(), &menu);
         QTRY_VERIFY(screen->isVisible());
         for (QToolButton* b : buttons(menu))
             QVERIFY(!b->isVisible());
         QCOMPARE(menu.verticalLayout->contentsMargins(), QMargins(0, 0, 0, 0));
+        screen->ruPushButton->click();
+        QCOMPARE(menu.exitToolButton->text() + menu.usbToolButton->text(), QStringLiteral("ВыходUSB"));
 
-        static_cast<zarLanguageWidget*>(screen.data())->pushButton->click();
+        screen->pushButton->click();
         QVERIFY(!menu.openScreen());
         QVERIFY(menu.verticalLayout->indexOf(screen) < 0);
         flushDeletes();
         QVERIFY(!screen);
-        for (QToolButton* b : buttons(menu))
+        // Back: all buttons, only Language, Release and Exit usable.
+        for (QToolButton* b : buttons(menu)) {
             QVERIFY(b->isVisible());
-        QVERIFY(!menu.usbToolButton->isEnabled());
+            QCOMPARE(b->isEnabled(), b == menu.languageToolButton || b == menu.releaseToolButton || b == menu.exitToolButton);
+        }
         QCOMPARE(menu.verticalLayout->contentsMargins(), QMargins(6, 6, 6, 6));
-
-        // And again: a second screen opens normally.
-        menu.releaseToolButton->click();
-        QVERIFY(qobject_cast<zarReleaseWidget*>(menu.openScreen()));
-        static_cast<zarReleaseWidget*>(menu.openScreen())->acceptPushButton->click();
-        QVERIFY(!menu.openScreen());
-    }
-
-    void engineerOpensInTheModeOfTheEntry_data()
-    {
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("tabs");
-        QTest::addColumn<bool>("testsLocked");
-        QTest::newRow("first code") << engineerCodeA << 0 << 2 << false;
-        QTest::newRow("second code") << engineerCodeB << 1 << 1 << false;
-        QTest::newRow("wrong") << QStringLiteral("1") << 3 << 1 << true;
-        QTest::newRow("empty") << QString() << 3 << 1 << true;
-    }
-
-    void engineerOpensInTheModeOfTheEntry()
-    {
-        QFETCH(QString, entry);
-        QFETCH(int, mode);
-        QFETCH(int, tabs);
-        QFETCH(bool, testsLocked);
-        zarSystemWidget menu;
-        zarWhenModal([entry](QWidget* w) {
-            auto* d = qobject_cast<zarPasswordDialog*>(w);
-            QVERIFY(d);
-            for (QChar c : entry)
-                d->findChild<QPushButton*>(QStringLiteral("pushButton") + c)->click();
-            d->enterPushButton->click();
-        });
-        invoke(menu, "onEngineer");
-        auto* engineer = qobject_cast<zarEngineerWidget*>(menu.openScreen());
-        QVERIFY(engineer);
-        QCOMPARE(engineer->mode(), mode);
-        QCOMPARE(engineer->tabWidget->count(), tabs);
-        QCOMPARE(engineer->proToolButton16->isEnabled(), !testsLocked);
-        engineer->proExitPushButton->click();
-        QVERIFY(!menu.openScreen());
-    }
-
-    void cancelledPasswordOpensNothing()
-    {
-        zarSystemWidget menu;
-        zarWhenModal([](QWidget* w) { qobject_cast<zarPasswordDialog*>(w)->cancelPushButton->click(); });
-        invoke(menu, "onEngineer");
-        QVERIFY(!menu.openScreen());
-        QVERIFY(menu.exitToolButton->isVisibleTo(&menu));
-    }
-
-    void languageChangeRelabelsSevenButtons()
-    {
-        zarSystemWidget menu;
-        QVERIFY(zarTranslator::instance()->setLanguage(QStringLiteral("Ru")));
-        QCOMPARE(menu.exitToolButton->text(), QStringLiteral("Выход"));
-        QVERIFY(menu.clockToolButton->text() != QStringLiteral("Clock"));
-        QCOMPARE(menu.usbToolButton->text(), QStringLiteral("USB"));
-        QCOMPARE(menu.gpsToolButton->text(), QStringLiteral("GPS"));
         QVERIFY(zarTranslator::instance()->setLanguage(QStringLiteral("En")));
         QCOMPARE(menu.exitToolButton->text(), QStringLiteral("Exit"));
+    }
+
+    // The engineer screen opens in the password's mode (-1: cancelled, nothing opens).
+    void engineerOpensInTheModeOfTheEntry()
+    {
+        const QList<std::tuple<QString, int, int>> cases = { { engineerCodeA, 0, 2 }, { engineerCodeB, 1, 1 },
+                                                             { QStringLiteral("1"), 3, 1 }, { engineerCodeA, -1, 0 } };
+        for (const auto& c : cases) {
+            const int mode = std::get<1>(c);
+            zarSystemWidget menu;
+            zarWhenModal([&c, mode](QWidget* w) {
+                auto* d = qobject_cast<zarPasswordDialog*>(w);
+                QVERIFY(d);
+                for (QChar digit : std::get<0>(c))
+                    d->findChild<QPushButton*>(QStringLiteral("pushButton") + digit)->click();
+                (mode < 0 ? d->cancelPushButton : d->enterPushButton)->click();
+            });
+            QVERIFY(QMetaObject::invokeMethod(&menu, "onEngineer"));
+            auto* engineer = qobject_cast<zarEngineerWidget*>(menu.openScreen());
+            QCOMPARE(engineer ? engineer->mode() : -1, mode);
+            QCOMPARE(engineer ? engineer->tabWidget->count() : 0, std::get<2>(c));
+            QCOMPARE(menu.exitToolButton->isVisibleTo(&menu), !engineer);
+            if (engineer) {
+                QCOMPARE(engineer->proToolButton16->isEnabled(), mode != 3);
+                engineer->proExitPushButton->click();
+                QVERIFY(!menu.openScreen());
+            }
+        }
     }
 
     void usb_data()
@@ -198,14 +146,14 @@ private slots:
         QTest::addColumn<int>("stop");
         QTest::addColumn<QStringList>("messages");
         const QString ok = QStringLiteral("Press OK to leave USB storage mode");
-        const QString cannotEnter = QStringLiteral("Can not enter USB storage mode");
-        const QString cannotLeave = QStringLiteral("Can not leave USB storage mode");
-        QTest::newRow("works") << int(zarCommandRunner::Succeeded) << int(zarCommandRunner::Succeeded) << QStringList { ok };
-        QTest::newRow("start missing") << int(zarCommandRunner::NotStarted) << int(zarCommandRunner::Succeeded) << QStringList { cannotEnter };
-        QTest::newRow("start fails") << int(zarCommandRunner::Failed) << int(zarCommandRunner::Succeeded) << QStringList { cannotEnter };
-        QTest::newRow("start hangs") << int(zarCommandRunner::TimedOut) << int(zarCommandRunner::Succeeded) << QStringList { cannotEnter };
-        QTest::newRow("stop fails") << int(zarCommandRunner::Succeeded) << int(zarCommandRunner::Failed) << QStringList { ok, cannotLeave };
-        QTest::newRow("stop hangs") << int(zarCommandRunner::Succeeded) << int(zarCommandRunner::TimedOut) << QStringList { ok, cannotLeave };
+        const QString enter = QStringLiteral("Can not enter USB storage mode");
+        const QString leave = QStringLiteral("Can not leave USB storage mode");
+        using R = zarCommandRunner;
+        QTest::newRow("works") << int(R::Succeeded) << int(R::Succeeded) << QStringList { ok };
+        QTest::newRow("start fails") << int(R::Failed) << int(R::Succeeded) << QStringList { enter };
+        QTest::newRow("start hangs") << int(R::TimedOut) << int(R::Succeeded) << QStringList { enter };
+        QTest::newRow("stop fails") << int(R::Succeeded) << int(R::Failed) << QStringList { ok, leave };
+        QTest::newRow("stop hangs") << int(R::Succeeded) << int(R::TimedOut) << QStringList { ok, leave };
     }
 
     // USB storage mode with the commands substituted: usb_stop always runs, behind
@@ -216,28 +164,18 @@ private slots:
         QFETCH(int, stop);
         QFETCH(QStringList, messages);
         zarSystemWidget menu;
-        QStringList calls;
-        QString busyText;
-        QStringList texts;
-        bool plainCalls = true;
+        QStringList calls, texts;
         zarCommandRunner::setHandler([&](const QString& program, const QStringList& arguments, int timeoutMs) {
-            calls << program;
-            plainCalls = plainCalls && arguments.isEmpty() && timeoutMs == 30000;
-            if (program == QLatin1String("usb_start")) {
+            const zarWarningDialog* d = zarWarningDialog::current();
+            calls << QStringLiteral("%1%2 %3 %4").arg(program, arguments.join(QLatin1Char(' '))).arg(timeoutMs)
+                         .arg(d && d->isVisible() ? d->messageLabel->text() : QString());
+            // "Press OK..." follows usb_start, "Can not leave..." usb_stop.
+            if (program == QLatin1String("usb_start") || messages.size() > 1)
                 answer(&texts);
-                return zarCommandRunner::Outcome(start);
-            }
-            zarWarningDialog* d = zarWarningDialog::current();
-            if (d && d->isVisible())
-                busyText = d->messageLabel->text();
-            if (messages.size() > 1)
-                answer(&texts); // "Can not leave..." follows usb_stop
-            return zarCommandRunner::Outcome(stop);
+            return zarCommandRunner::Outcome(program == QLatin1String("usb_start") ? start : stop);
         });
-        invoke(menu, "onUsb");
-        QCOMPARE(calls, QStringList({ "usb_start", "usb_stop" }));
-        QVERIFY(plainCalls);
-        QCOMPARE(busyText, QStringLiteral("Please wait..."));
+        QVERIFY(QMetaObject::invokeMethod(&menu, "onUsb"));
+        QCOMPARE(calls, QStringList({ "usb_start 30000 ", "usb_stop 30000 Please wait..." }));
         QCOMPARE(texts, messages);
         QVERIFY(!zarWarningDialog::current() || messages.size() > 1);
     }

@@ -14,10 +14,9 @@ class TestWarningDialog : public QObject
     struct Seen
     {
         QString message;
-        QString okText;
-        bool no = false;
-        bool cancel = false;
+        QString buttons; // okYes text, then N and C for a visible No and Cancel
         zarWarningDialog* dialog = nullptr;
+        QRect frame;
     };
 
     // Answers the next message by pressing button (0 okYes, 1 No, 2 Cancel, 3 Escape).
@@ -27,14 +26,12 @@ class TestWarningDialog : public QObject
             auto* d = qobject_cast<zarWarningDialog*>(w);
             QVERIFY(d);
             if (seen)
-                *seen = { d->messageLabel->text(), d->okYesPushButton->text(), d->noPushButton->isVisible(),
-                          d->cancelPushButton->isVisible(), d };
-            if (button == 0)
-                d->okYesPushButton->click();
-            else if (button == 1)
-                d->noPushButton->click();
-            else if (button == 2)
-                d->cancelPushButton->click();
+                *seen = { d->messageLabel->text(), d->okYesPushButton->text() + QLatin1Char(' ')
+                              + QLatin1Char(d->noPushButton->isVisible() ? 'N' : '-')
+                              + QLatin1Char(d->cancelPushButton->isVisible() ? 'C' : '-'), d, d->geometry() };
+            QPushButton* const buttons[] = { d->okYesPushButton, d->noPushButton, d->cancelPushButton };
+            if (button < 3)
+                buttons[button]->click();
             else
                 QTest::keyClick(d, Qt::Key_Escape);
         });
@@ -47,59 +44,37 @@ private slots:
         zarTranslator::instance()->setLanguage(QStringLiteral("En"));
     }
 
+    // Results and buttons, call after call on the one reused dialog: Cancel and No
+    // must be hidden again after a question that showed them. It grows with a long
+    // message and stays centred.
     void answersAndButtons()
     {
-        Seen seen;
-        answer(0, &seen);
-        zarWarningDialog::warning(QStringLiteral("careful"));
-        QCOMPARE(seen.message, QStringLiteral("careful"));
-        QCOMPARE(seen.okText, QStringLiteral("OK"));
-        QVERIFY(!seen.no && !seen.cancel);
-
-        answer(2, &seen);
-        QCOMPARE(zarWarningDialog::question3(QStringLiteral("save?")), 2);
-        QCOMPARE(seen.okText, QStringLiteral("Yes"));
-        QVERIFY(seen.no && seen.cancel);
-        zarWarningDialog* first = seen.dialog;
-
-        // After a three-way question Cancel is hidden again; the same dialog is reused.
-        answer(1, &seen);
-        QCOMPARE(zarWarningDialog::question(QStringLiteral("sure?")), 0);
-        QVERIFY(seen.no && !seen.cancel);
-        QCOMPARE(seen.dialog, first);
-
-        answer(0, &seen);
-        QCOMPARE(zarWarningDialog::question(QStringLiteral("sure?")), 1);
-        answer(3, &seen);
-        QCOMPARE(zarWarningDialog::question(QStringLiteral("sure?")), 0);
-        answer(0, &seen);
-        QCOMPARE(zarWarningDialog::question3(QStringLiteral("save?")), 1);
-        answer(1, &seen);
-        QCOMPARE(zarWarningDialog::question3(QStringLiteral("save?")), 0);
-
-        answer(0, &seen);
-        zarWarningDialog::warning(QStringLiteral("again"));
-        QVERIFY(!seen.no && !seen.cancel);
-    }
-
-    void dialogIsCentredAndGrowsWithTheMessage()
-    {
-        Seen seen;
-        QSize shortSize, longSize;
-        QPoint centre;
-        zarWhenModal([&](QWidget* w) { shortSize = w->size(); static_cast<zarWarningDialog*>(w)->okYesPushButton->click(); });
-        zarWarningDialog::warning(QStringLiteral("x"));
-        zarWhenModal([&](QWidget* w) {
-            longSize = w->size();
-            centre = w->geometry().center();
-            static_cast<zarWarningDialog*>(w)->okYesPushButton->click();
-        });
-        zarWarningDialog::warning(QString(120, QLatin1Char('w')));
-        QVERIFY(longSize.width() > shortSize.width());
-        const QPoint screen = QGuiApplication::primaryScreen()->geometry().center();
-        // Within the window frame's margins.
-        QVERIFY2(qAbs(centre.x() - screen.x()) <= 8 && qAbs(centre.y() - screen.y()) <= 8,
-                 qPrintable(QStringLiteral("%1,%2 vs %3,%4").arg(centre.x()).arg(centre.y()).arg(screen.x()).arg(screen.y())));
+        enum Kind { Warning, Question, Question3 };
+        struct Case { Kind kind; int button; int result; const char* buttons; };
+        const QList<Case> cases = { { Warning, 0, -1, "OK --" }, { Question3, 2, 2, "Yes NC" },
+                                    { Question, 1, 0, "Yes N-" }, { Question, 0, 1, "Yes N-" },
+                                    { Question, 3, 0, "Yes N-" }, { Question3, 0, 1, "Yes NC" },
+                                    { Question3, 1, 0, "Yes NC" }, { Warning, 0, -1, "OK --" } };
+        Seen first;
+        for (const Case& c : cases) {
+            Seen seen;
+            answer(c.button, &seen);
+            const QString text = &c == &cases.last() ? QString(120, QLatin1Char('w')) : QString::number(int(c.kind));
+            const int result = c.kind == Warning ? (zarWarningDialog::warning(text), -1)
+                : c.kind == Question ? zarWarningDialog::question(text) : zarWarningDialog::question3(text);
+            QCOMPARE(result, c.result);
+            QCOMPARE(seen.message, text);
+            QCOMPARE(seen.buttons, QString::fromLatin1(c.buttons));
+            if (!first.dialog)
+                first = seen;
+            QCOMPARE(seen.dialog, first.dialog);
+            if (&c == &cases.last()) {
+                QVERIFY(seen.frame.width() > first.frame.width());
+                // Within the window frame's margins.
+                const QPoint offset = seen.frame.center() - QGuiApplication::primaryScreen()->geometry().center();
+                QVERIFY2(qAbs(offset.x()) <= 8 && qAbs(offset.y()) <= 8, qPrintable(QStringLiteral("%1,%2").arg(offset.x()).arg(offset.y())));
+            }
+        }
     }
 
     // A message raised while another waits for its answer gets its own dialog and
@@ -107,69 +82,55 @@ private slots:
     void nestedMessageGetsItsOwnDialog()
     {
         int inner = -1;
-        Seen outerSeen, innerSeen;
+        Seen innerSeen;
+        zarWarningDialog* outerDialog = nullptr;
+        QString outerAfter;
         QTimer::singleShot(0, [&] {
             zarWhenModal([&](QWidget* w) {
-                outerSeen.dialog = qobject_cast<zarWarningDialog*>(w);
+                outerDialog = qobject_cast<zarWarningDialog*>(w);
                 QTimer::singleShot(0, [&] {
                     answer(1, &innerSeen);
                     inner = zarWarningDialog::question3(QStringLiteral("inner"));
-                    outerSeen.message = outerSeen.dialog->messageLabel->text();
-                    outerSeen.cancel = outerSeen.dialog->cancelPushButton->isVisible();
-                    outerSeen.dialog->okYesPushButton->click();
+                    outerAfter = outerDialog->messageLabel->text() + (outerDialog->cancelPushButton->isVisible() ? " C" : " -");
+                    outerDialog->okYesPushButton->click();
                 });
             });
         });
-        const int outer = zarWarningDialog::question(QStringLiteral("outer"));
+        QCOMPARE(zarWarningDialog::question(QStringLiteral("outer")), 1);
         QCOMPARE(inner, 0);
-        QCOMPARE(outer, 1);
-        QVERIFY(innerSeen.dialog != outerSeen.dialog);
-        QCOMPARE(innerSeen.message, QStringLiteral("inner"));
-        QVERIFY(innerSeen.cancel);
-        QCOMPARE(outerSeen.message, QStringLiteral("outer"));
-        QVERIFY(!outerSeen.cancel);
-        QCOMPARE(zarWarningDialog::current(), outerSeen.dialog);
+        QVERIFY(innerSeen.dialog != outerDialog);
+        QCOMPARE(innerSeen.message + QLatin1Char(' ') + innerSeen.buttons, QStringLiteral("inner Yes NC"));
+        QCOMPARE(outerAfter, QStringLiteral("outer -"));
+        QCOMPARE(zarWarningDialog::current(), outerDialog);
     }
 
-    void busyNeedsAnExistingDialog()
+    // Busy text only on a dialog that exists; texts follow the translator, "OK" never does.
+    void busyAndLanguage()
     {
-        zarWarningDialog::hideBusy();
         QVERIFY(!zarWarningDialog::current());
         zarWarningDialog::showBusy(QStringLiteral("Please wait..."));
         QVERIFY(!zarWarningDialog::current());
 
-        answer(0);
-        zarWarningDialog::warning(QStringLiteral("first"));
-        zarWarningDialog::showBusy(QStringLiteral("working"));
-        zarWarningDialog* d = zarWarningDialog::current();
-        QVERIFY(d && d->isVisible());
-        QCOMPARE(d->messageLabel->text(), QStringLiteral("working"));
-        QVERIFY(!d->okYesPushButton->isVisible() && !d->noPushButton->isVisible() && !d->cancelPushButton->isVisible());
-        zarWarningDialog::hideBusy();
-        QVERIFY(!zarWarningDialog::current());
-    }
-
-    void languageFollowsTheTranslator()
-    {
         Seen seen;
         answer(0, &seen);
         zarWarningDialog::warning(QStringLiteral("a"));
         zarWarningDialog* d = zarWarningDialog::current();
         QVERIFY(zarTranslator::instance()->setLanguage(QStringLiteral("Ru")));
-        QCOMPARE(d->windowTitle(), QStringLiteral("Внимание!"));
-        QCOMPARE(d->noPushButton->text(), QStringLiteral("Нет"));
-        QCOMPARE(d->cancelPushButton->text(), QStringLiteral("Отмена"));
-        answer(0, &seen);
-        zarWarningDialog::warning(QStringLiteral("b"));
-        QCOMPARE(seen.okText, QStringLiteral("OK"));
+        QCOMPARE(d->windowTitle() + d->noPushButton->text() + d->cancelPushButton->text(), QStringLiteral("Внимание!НетОтмена"));
         answer(0, &seen);
         QCOMPARE(zarWarningDialog::question(QStringLiteral("c")), 1);
-        QCOMPARE(seen.okText, QStringLiteral("Да"));
+        QCOMPARE(seen.buttons, QStringLiteral("Да N-"));
 
+        zarWarningDialog::showBusy(QStringLiteral("working"));
+        QVERIFY(d->isVisible());
+        QCOMPARE(d->messageLabel->text(), QStringLiteral("working"));
+        QVERIFY(!d->okYesPushButton->isVisible() && !d->noPushButton->isVisible() && !d->cancelPushButton->isVisible());
+
+        // A dialog made anew starts in the current language.
         zarWarningDialog::hideBusy();
+        QVERIFY(!zarWarningDialog::current());
         answer(0, &seen);
         zarWarningDialog::warning(QStringLiteral("d"));
-        QVERIFY(seen.dialog != nullptr);
         QCOMPARE(seen.dialog->windowTitle(), QStringLiteral("Внимание!"));
     }
 
