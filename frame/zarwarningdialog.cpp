@@ -77,6 +77,9 @@ int zarWarningDialog::show(Kind kind, const QString& text)
     layout()->activate();
     centre();
 
+    // exec() makes only a hidden dialog modal: take down a busy message first.
+    if (isVisible())
+        hide();
     QPointer<zarWarningDialog> guard(this);
     m_inExec = true;
     const int result = exec();

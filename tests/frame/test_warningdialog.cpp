@@ -125,6 +125,10 @@ private slots:
         QVERIFY(d->isVisible());
         QCOMPARE(d->messageLabel->text(), QStringLiteral("working"));
         QVERIFY(!d->okYesPushButton->isVisible() && !d->noPushButton->isVisible() && !d->cancelPushButton->isVisible());
+        // A question over the busy text is modal: the screens behind take no touch.
+        answer(1, &seen);
+        QCOMPARE(zarWarningDialog::question(QStringLiteral("e")), 0);
+        QCOMPARE(seen.message, QStringLiteral("e"));
 
         // A dialog made anew starts in the current language.
         zarWarningDialog::hideBusy();
