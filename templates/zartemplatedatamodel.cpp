@@ -529,10 +529,11 @@ bool zarTemplateDataModel::importErtLab(const QString& path)
         for (int i = 0; i < 5 && readable; ++i)
             value[i] = fields[i].toUInt(&readable);
         // A field that cannot be read must not turn into 0, the remote electrode.
-        if (!readable || value[1] > 64 || value[2] > 64 || value[3] > 64 || value[4] > 64)
+        if (!readable)
             return fail(tr("Quadripole row can not be read") + suffix);
         const uint a = value[1], b = value[2], m = value[3], n = value[4];
-        auto missing = [&](uint e) { return !ertElectrodes.contains(quint16(e)); };
+        // Checked before narrowing, so 65537 is not taken for electrode 1.
+        auto missing = [&](uint e) { return e > 0xFFFF || !ertElectrodes.contains(quint16(e)); };
         const QString header = tr("Header does not contains electrode %1");
         if (a == 0)
             return fail(tr("A electrode can not be remote") + suffix);

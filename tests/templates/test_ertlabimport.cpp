@@ -61,7 +61,10 @@ private slots:
             { header + "1 1 2 3 4\n2 1 x 3 4\n", unreadable.arg(2) },
             { header + "1 1 2 3 -4\n", unreadable.arg(1) },
             { header + "1 1 2 3 4,5\n", unreadable.arg(1) },
-            { header + "1 1 2 3 70000\n", unreadable.arg(1) },
+            // Out of range is a missing electrode, checked in the usual order.
+            { header + "1 1 2 3 70\n", missing.arg(70) },
+            { header + "1 1 2 3 65537\n", missing.arg(65537) },
+            { header + "1 0 2 3 70\n", QStringLiteral("A electrode can not be remote (row: 1)") },
         };
         for (const auto& c : cases)
             QCOMPARE(refusal(c.first), c.second);
