@@ -6,7 +6,9 @@
 #include "templates/zartemplatetableview.h"
 
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QSignalSpy>
 
 class TestTemplateDataModel : public QObject
@@ -169,6 +171,10 @@ private slots:
         QVERIFY(view.selectionModel()->selectedIndexes().isEmpty());
         QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, cell);
         QCOMPARE(spy.last().first().value<QModelIndexList>().size(), 0);
+        // Scroll bars wide enough for a finger, from the compiled-in style sheets.
+        QCOMPARE(view.horizontalScrollBar()->sizeHint().height(), 29);
+        QCOMPARE(view.verticalScrollBar()->sizeHint().width(), 30);
+        QVERIFY(view.horizontalHeader()->styleSheet().contains(QStringLiteral("QHeaderView::section")));
 
         zarAddModifyArrayDialog dialog;
         QCOMPARE(dialog.arrayComboBox->count(), 22);
