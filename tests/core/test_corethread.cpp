@@ -253,6 +253,15 @@ private slots:
         QVERIFY(refused.samples.isEmpty());
         QVERIFY(capture.text().contains(QLatin1String("delay msec is invalid: 65540")));
 
+        zarCoreParamProduction production;
+        production.test = 7;
+        board.setProduction(production);
+        board.abort();
+        const auto tested = board.run(&zarCoreThread::sendReportProduction);
+        QCOMPARE(int(tested.test), 7);
+        QCOMPARE(int(tested.passed), 1);
+        QCOMPARE(int(tested.error.code), 14);
+
         board.setTx(zarCoreParamTxAux());
         board.abort();
         const auto tx = board.run(&zarCoreThread::sendReportTxAux);
