@@ -70,6 +70,14 @@ private slots:
         thread.abort();
         thread.setSensors();
         QVERIFY(thread.delay(2));
+        // The remaining wait counts from the reference time: none left once it has passed.
+        thread.restartReferenceTime();
+        thread.abort();
+        QCOMPARE(zarFailure(thread, thread.delayRemaining(30000)), 14);
+        thread.abort();
+        QVERIFY(thread.delayRemaining(0));
+        QVERIFY(thread.abortRequested());
+        thread.setSensors();
         // An abort from another thread ends a running wait.
         std::thread canceller([&thread] { QThread::msleep(50); thread.abort(); });
         const bool finished = thread.delay(30000);
