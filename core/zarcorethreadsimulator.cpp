@@ -155,7 +155,7 @@ zarCoreReportVES zarCoreThread::simulateVES()
     report.result.rxVoltage = a;
     report.result.txVoltage = 340000.0f;
     report.result.txCurrent = b;
-    report.result.chargeability = std::fabs(a - b) + 0.01f;
+    report.result.chargeability = float(std::fabs(double(a) - double(b)) + 0.01);
     report.result.samples = QVector<float>(m_ves.pauseCode, 13.0f);
     return withError(report, m_error);
 }

@@ -83,10 +83,13 @@ qint64 zarSerialPort::write(const QByteArray& data)
     if (!isOpen() && !open())
         return -1;
     const qint64 written = m_port->write(data);
+    if (written < 0)
+        return written;
     // No event loop in the job thread: push the bytes out before returning.
+    // What is still queued when the line stalls was not sent.
     while (m_port->bytesToWrite() > 0)
         if (!m_port->waitForBytesWritten(1000))
-            break;
+            return written - m_port->bytesToWrite();
     return written;
 }
 

@@ -335,6 +335,11 @@ private slots:
         QVERIFY(qAbs(thread.deviation({ -1.0f, -3.0f }) - 70.710678f) < 1e-4f);
         QCOMPARE(thread.deviation({ -1.0f, 1.0f }), 100.0f);
         QCOMPARE(thread.deviation({ 0.0f, 0.0f }), 100.0f);
+
+        capture.clear();
+        QVERIFY(thread.printSamples({ 1.5f, -2.0f }, QStringLiteral("rx")));
+        QCOMPARE(capture.text(), QStringLiteral("rx 1.5\n\r-2\n\r"));
+        QCOMPARE(int(thread.error().code), 15);
     }
 };
 

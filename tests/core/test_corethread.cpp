@@ -70,6 +70,14 @@ private slots:
         thread.abort();
         thread.setSensors();
         QVERIFY(thread.delay(2));
+        // The remaining wait counts from the reference time: none left once it has passed.
+        thread.restartReferenceTime();
+        thread.abort();
+        QCOMPARE(zarFailure(thread, thread.delayRemaining(30000)), 14);
+        thread.abort();
+        QVERIFY(thread.delayRemaining(0));
+        QVERIFY(thread.abortRequested());
+        thread.setSensors();
         // An abort from another thread ends a running wait.
         std::thread canceller([&thread] { QThread::msleep(50); thread.abort(); });
         const bool finished = thread.delay(30000);
@@ -252,6 +260,15 @@ private slots:
         QCOMPARE(int(refused.error.code), 15);
         QVERIFY(refused.samples.isEmpty());
         QVERIFY(capture.text().contains(QLatin1String("delay msec is invalid: 65540")));
+
+        zarCoreParamProduction production;
+        production.test = 7;
+        board.setProduction(production);
+        board.abort();
+        const auto tested = board.run(&zarCoreThread::sendReportProduction);
+        QCOMPARE(int(tested.test), 7);
+        QCOMPARE(int(tested.passed), 1);
+        QCOMPARE(int(tested.error.code), 14);
 
         board.setTx(zarCoreParamTxAux());
         board.abort();

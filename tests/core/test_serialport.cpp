@@ -22,7 +22,8 @@ namespace {
 class PtyBoard
 {
 public:
-    PtyBoard()
+    // A board that never reads leaves everything sent in the line's buffers.
+    explicit PtyBoard(bool reads = true)
     {
         const QString board = m_dir.filePath(QStringLiteral("board"));
         m_socat.start(QStringLiteral("socat"), { QStringLiteral("pty,raw,echo=0,link=") + core(),
@@ -38,7 +39,8 @@ public:
             cfmakeraw(&tio);
             tcsetattr(m_fd, TCSANOW, &tio);
         }
-        m_worker = std::thread([this] { loop(); });
+        if (reads)
+            m_worker = std::thread([this] { loop(); });
     }
     ~PtyBoard()
     {
@@ -142,6 +144,19 @@ private slots:
         QVERIFY(!port.isOpen());
         QCOMPARE(port.bytesAvailable(), qint64(0));
         QVERIFY(port.read(4).isEmpty());
+    }
+
+    // Bytes that never leave the computer are no frame sent.
+    void stalledLineIsNoWrite()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("socat")).isEmpty())
+            QSKIP("socat is not installed");
+        PtyBoard peer(false);
+        QVERIFY(peer.isOpen());
+        zarSerialPort port(peer.core(), corePortSettings);
+        const QByteArray flood(8 << 20, 'x');
+        const qint64 written = port.write(flood);
+        QVERIFY2(written < flood.size(), qPrintable(QString::number(written)));
     }
 
     void roundTripThroughAPseudoTerminal()
