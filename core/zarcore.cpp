@@ -1,5 +1,7 @@
 #include "core/zarcore.h"
 
+#include <QPointer>
+
 zarCore* zarCore::s_instance = nullptr;
 
 zarCore* zarCore::instance()
@@ -114,8 +116,11 @@ void zarCore::onReportET2D(const zarCoreReportET2D r)
     zarCoreReportSensor sensor;
     sensor.error = r.sensorError;
     sensor.sensors = r.sensors;
+    // A handler of the sensor report may end the core (shut-down): then stop here.
+    QPointer<zarCore> alive(this);
     emit sendReportSensor(sensor);
-    emit sendReportET2D(r);
+    if (alive)
+        emit sendReportET2D(r);
 }
 
 bool doubleLessThan(const double& a, const double& b)

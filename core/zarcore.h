@@ -34,7 +34,7 @@ public:
     void stop();
 
     // For tests and benchmarks: the simulator's inputs and the serial line.
-    zarCoreThread& thread() { return m_thread; }
+    zarCoreThread& jobThread() { return m_thread; }
 
 signals:
     void sendReportDiscover(const zarCoreReportDiscover report);

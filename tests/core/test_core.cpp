@@ -93,7 +93,7 @@ private slots:
             job();
             core->stop();
         }
-        QVERIFY(zarWaitFor([&] { return !core->thread().isRunning() && listener.order.size() >= 15; }));
+        QVERIFY(zarWaitFor([&] { return !core->jobThread().isRunning() && listener.order.size() >= 15; }));
         QTest::qWait(20);
         QCOMPARE(listener.order, QStringList({ "sensor", "discover", "signal", "resistance", "calibrate", "sensor",
                                                "et2d", "ves", "clock", "sound", "production", "tx", "sw", "rx",
@@ -107,7 +107,7 @@ private slots:
     {
         zarCore* core = zarCore::instance();
         Listener listener(core);
-        core->thread().abort();
+        core->jobThread().abort();
         core->et2d(group(3)); // the setter forgets that stale request
         core->stop();          // this one cancels the wait
         QVERIFY(zarWaitFor([&] { return listener.order.size() == 2; }));
@@ -148,13 +148,13 @@ private slots:
         Listener listener(core);
         core->txCommand(zarCoreParamTxAux());
         core->panic();
-        QVERIFY(zarWaitFor([&] { return !core->thread().isRunning() && listener.order.size() == 1; }));
+        QVERIFY(zarWaitFor([&] { return !core->jobThread().isRunning() && listener.order.size() == 1; }));
         QTest::qWait(20);
         QCOMPARE(listener.order, QStringList({ "tx" }));
         QCOMPARE(listener.codes, QList<int>({ 0 }));
         // Every stop command is tried on the closed port; the last failure is reported.
         QCOMPARE(capture.text().count(QLatin1String("port was closed")), 5);
-        QCOMPARE(core->thread().error().text(), QStringLiteral("Can not send command 4"));
+        QCOMPARE(core->jobThread().error().text(), QStringLiteral("Can not send command 4"));
     }
 
     void aHandlerCanChainTheNextJob()
@@ -177,11 +177,21 @@ private slots:
         bool delivered = false;
         connect(core, &zarCore::sendReportTxAux, qApp, [&] { delivered = true; });
         core->txCommand(zarCoreParamTxAux());
-        QVERIFY(core->thread().isRunning());
+        QVERIFY(core->jobThread().isRunning());
         zarCore::destroy();
         zarCore::destroy(); // idempotent
         QTest::qWait(50);
         QVERIFY(!delivered);
+
+        // The core may also end from inside a report handler (the window closing).
+        zarCore* ending = zarCore::instance();
+        bool et2d = false, sensor = false;
+        connect(ending, &zarCore::sendReportSensor, qApp, [&] { sensor = true; zarCore::destroy(); });
+        connect(ending, &zarCore::sendReportET2D, qApp, [&] { et2d = true; });
+        ending->et2d(group(2));
+        QVERIFY(zarWaitFor([&] { return sensor; }));
+        QTest::qWait(50);
+        QVERIFY(!et2d);
 
         zarCore* fresh = zarCore::instance();
         QSignalSpy discover(fresh, &zarCore::sendReportDiscover);
