@@ -27,6 +27,11 @@ zarKeyboardDialog::zarKeyboardDialog(const QString& text, QWidget* parent) : QDi
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
     setupUi(this);
     lineEdit->setText(text);
+    // A tap must not take the focus from the line: it would drop the selection
+    // that the key is meant to replace.
+    for (QPushButton* key : findChildren<QPushButton*>())
+        key->setFocusPolicy(Qt::NoFocus);
+    lineEdit->setFocus();
 
     connect(enterB, &QPushButton::clicked, this, &zarKeyboardDialog::enter);
     connect(cancelB, &QPushButton::clicked, this, &zarKeyboardDialog::reject);

@@ -64,9 +64,14 @@ private slots:
         k.lineEdit->setCursorPosition(0);
         k.deleteB->click();
         QCOMPARE(k.text(), QStringLiteral("rofile "));
-        // A key, Delete and Backspace each replace the selection.
+        // A key, Delete and Backspace each replace the selection, also when the
+        // operator has just touched the line to select.
+        k.show();
+        QVERIFY(QTest::qWaitForWindowActive(&k));
+        k.lineEdit->setFocus();
         k.lineEdit->setSelection(0, 3);
-        k.xB->click();
+        QTest::mouseClick(k.xB, Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), k.lineEdit);
         k.lineEdit->setSelection(1, 3);
         k.deleteB->click();
         QCOMPARE(k.text(), QStringLiteral("x "));
