@@ -135,7 +135,7 @@ private slots:
         QCOMPARE(zarSessionFixture::readFile(kept), zarSessionFixture::bytes(zarSessionFile()));
         typeName(QStringLiteral("x"), nullptr, false);
         QVERIFY(!model.saveToFile(QStringLiteral("x"), false));
-        for (const QString& bad : { QStringLiteral("../escape"), QString() }) {
+        for (const QString& bad : { QStringLiteral("../escape"), QStringLiteral("a/b"), QString() }) {
             typeName(bad);
             answer.expect();
             QVERIFY(!model.saveToFile(QStringLiteral("x"), false));
@@ -151,6 +151,25 @@ private slots:
         QVERIFY(!model.saveToFile(QStringLiteral("lost"), false));
         QCOMPARE(answer.text, QStringLiteral("Can not open file for writing"));
         QVERIFY(capture.text().startsWith(QStringLiteral("File error: ")));
+    }
+
+    // Measured rows made with other IP options: the operator is asked to change back.
+    void ipOptionsCheck()
+    {
+        zarSessionFile session;
+        session.units << zarSessionFixture::row(0, 3, 1, 2, 1, 1, false);
+        zarSessionDataModel model;
+        QVERIFY(model.loadFromFile(zarSessionFixture::write(session, QStringLiteral("u.zarSession"))));
+        QVERIFY(model.checkIpOptions());
+        session.units[0].measureSet.measured = true;
+        session.units[0].measureSet.settings.ip = true;
+        session.units[0].measureSet.settings.pauseCode = 3;
+        QVERIFY(model.loadFromFile(zarSessionFixture::write(session, QStringLiteral("m.zarSession"))));
+        answer.expect(QMessageBox::No);
+        QVERIFY(!model.checkIpOptions());
+        QCOMPARE(answer.text, QStringLiteral("IP options were changed since last session. Change back?"));
+        answer.expect(QMessageBox::Yes);
+        QVERIFY(model.checkIpOptions());
     }
 };
 
