@@ -50,36 +50,20 @@ private slots:
         }
     }
 
-    void windowTabsAndStatusBar()
+    void windowAndTabs()
     {
         zarMainWidget window;
         window.show();
-        QCOMPARE(window.windowTitle(), QStringLiteral("K-Tal"));
-        QCOMPARE(window.minimumSize(), QSize(1024, 600));
-        QCOMPARE(window.maximumSize(), QSize(1024, 600));
-        QStringList tabs;
+        QStringList seen = { window.windowTitle() };
         for (int i = 0; i < window.tabWidget->count(); ++i)
-            tabs << window.tabWidget->tabText(i);
-        QCOMPARE(tabs, QStringList({ "MAIN", "OPTIONS", "TEMPLATES", "DATA", "SYSTEM" }));
-        QCOMPARE(window.tabWidget->currentIndex(), 0);
-        QVERIFY(window.optionsTab->isAncestorOf(&window.optionsPage));
-        QVERIFY(window.systemTab->isAncestorOf(&window.systemMenu));
-        QVERIFY(!window.statusBar.isEnabled());
-
-        // A lasting message gives way to the next one, and an empty one clears the line.
-        zarUserMessage::instance()->userMessageForever(QStringLiteral("A1 B2 M3 N4"));
-        zarUserMessage::instance()->userMessage(QStringLiteral("now"));
-        QCOMPARE(window.statusBar.statusLabel->text(), QStringLiteral("now"));
-        zarUserMessage::instance()->userMessageForever(QString());
-        QCOMPARE(window.statusBar.statusLabel->text(), QString());
-
-        QVERIFY(zarTranslator::instance()->setLanguage(QStringLiteral("Ru")));
-        QCOMPARE(window.tabWidget->tabText(4) + window.windowTitle(), QStringLiteral("СИСТЕМАK-Tal"));
-        QVERIFY(zarTranslator::instance()->setLanguage(QStringLiteral("En")));
-
+            seen << window.tabWidget->tabText(i);
+        QCOMPARE(seen, QStringList({ "K-Tal", "MAIN", "OPTIONS", "TEMPLATES", "DATA", "SYSTEM" }));
+        QCOMPARE(window.minimumSize(), window.maximumSize());
+        QCOMPARE(window.maximumSize(), QSize(1024, 600));
+        QVERIFY(window.tabWidget->currentIndex() == 0 && !window.statusBar.isEnabled());
+        // Power off from the system menu shuts the program down.
         emit window.systemMenu.sendPowerOff();
-        QVERIFY(!window.isVisible());
-        QVERIFY(window.isShutDown());
+        QVERIFY(!window.isVisible() && window.isShutDown());
     }
 
     // Every singleton in use is destroyed, in order; the options are saved first.
