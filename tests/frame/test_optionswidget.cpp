@@ -64,12 +64,6 @@ private slots:
         QCOMPARE(shown(page) + QLatin1Char('|') + mapped(),
                  QStringLiteral("25=153 V 2000/1000 0.25 16-16 (16-16) 0.17 RESISTIVITY + IP|98 48 1 0.25 16-16 25 2000 ~96305-96305"));
 
-        // Every pulse item: 80 -> 2, 100 -> 3, then 5 more per 100 ms.
-        for (int i = 0; i < page.pulseDurationComboBox->count(); ++i) {
-            page.pulseDurationComboBox->setCurrentIndex(i);
-            QCOMPARE(int(zarOptionsWidget::options().pulseCode), (page.pulseDurationComboBox->currentText().toInt() - 40) / 20);
-        }
-
         // Selecting by code: an unknown code leaves the selection; 0 is the plain pause.
         QStringList pauses;
         for (int code : { 13, 60, 0 }) {

@@ -1,10 +1,8 @@
 #include "zartestsupport.h"
 
 #include "core/zarconstants.h"
-#include "engineer/zarengineerwidget.h"
 #include "frame/zarcommandrunner.h"
 #include "frame/zarlanguagewidget.h"
-#include "frame/zarpassworddialog.h"
 #include "frame/zarsystemwidget.h"
 #include "frame/zartranslator.h"
 #include "frame/zarwarningdialog.h"
@@ -13,7 +11,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 
-// System menu: busy refusals, exit, screens inside the page, engineer mode, USB storage mode.
+// System menu: busy refusals, exit, a screen inside the page, USB storage mode.
 class TestSystemWidget : public QObject
 {
     Q_OBJECT
@@ -95,25 +93,6 @@ private slots:
             QCOMPARE(b->isEnabled(), b == menu.languageToolButton || b == menu.releaseToolButton || b == menu.exitToolButton);
         QCOMPARE(menu.verticalLayout->contentsMargins(), QMargins(6, 6, 6, 6));
         QVERIFY(zarTranslator::instance()->setLanguage(QStringLiteral("En")));
-    }
-
-    // The engineer screen opens in the password's mode and goes again.
-    void engineerOpensInTheModeOfTheEntry()
-    {
-        zarSystemWidget menu;
-        zarWhenModal([](QWidget* w) {
-            auto* d = qobject_cast<zarPasswordDialog*>(w);
-            QVERIFY(d);
-            for (QChar digit : engineerCodeA)
-                d->findChild<QPushButton*>(QStringLiteral("pushButton") + digit)->click();
-            d->enterPushButton->click();
-        });
-        QVERIFY(QMetaObject::invokeMethod(&menu, "onEngineer"));
-        auto* engineer = qobject_cast<zarEngineerWidget*>(menu.openScreen());
-        QVERIFY(engineer && !menu.exitToolButton->isVisibleTo(&menu));
-        QCOMPARE(QList<int>({ engineer->mode(), engineer->tabWidget->count() }), QList<int>({ 0, 2 }));
-        engineer->proExitPushButton->click();
-        QVERIFY(!menu.openScreen());
     }
 
     // USB storage mode with the commands substituted: usb_stop always runs, behind

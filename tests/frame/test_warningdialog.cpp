@@ -3,7 +3,6 @@
 #include "frame/zartranslator.h"
 #include "frame/zarwarningdialog.h"
 
-#include <QScreen>
 #include <QTimer>
 
 // The one message dialog: answers, buttons per kind, nested messages, busy message.
@@ -16,7 +15,6 @@ class TestWarningDialog : public QObject
         QString message;
         QString buttons; // okYes text, then N and C for a visible No and Cancel
         zarWarningDialog* dialog = nullptr;
-        QRect frame;
     };
 
     // Answers the next message by pressing button (0 okYes, 1 No, 2 Cancel, 3 Escape).
@@ -28,7 +26,7 @@ class TestWarningDialog : public QObject
             if (seen)
                 *seen = { d->messageLabel->text(), d->okYesPushButton->text() + QLatin1Char(' ')
                               + QLatin1Char(d->noPushButton->isVisible() ? 'N' : '-')
-                              + QLatin1Char(d->cancelPushButton->isVisible() ? 'C' : '-'), d, d->geometry() };
+                              + QLatin1Char(d->cancelPushButton->isVisible() ? 'C' : '-'), d };
             QPushButton* const buttons[] = { d->okYesPushButton, d->noPushButton, d->cancelPushButton };
             if (button < 3)
                 buttons[button]->click();
@@ -45,8 +43,7 @@ private slots:
     }
 
     // Results and buttons, call after call on the one reused dialog: Cancel and No
-    // must be hidden again after a question that showed them. It grows with a long
-    // message and stays centred.
+    // must be hidden again after a question that showed them.
     void answersAndButtons()
     {
         enum Kind { Warning, Question, Question3 };
@@ -55,7 +52,7 @@ private slots:
         QStringList got;
         for (const auto& c : cases) {
             answer(c.second, &seen);
-            const QString text = c.first == Warning ? QString(120, QLatin1Char('w')) : QString::number(got.size());
+            const QString text = c.first == Warning ? QStringLiteral("w") : QString::number(got.size());
             const int result = c.first == Warning ? (zarWarningDialog::warning(text), -1)
                 : c.first == Question ? zarWarningDialog::question(text) : zarWarningDialog::question3(text);
             got << QStringLiteral("%1 %2").arg(result).arg(seen.buttons);
@@ -65,10 +62,6 @@ private slots:
             QCOMPARE(seen.dialog, first.dialog);
         }
         QCOMPARE(got, QStringList({ "2 Yes NC", "1 Yes N-", "0 Yes N-", "0 Yes NC", "-1 OK --" }));
-        QVERIFY(seen.frame.width() > first.frame.width());
-        // Within the window frame's margins.
-        const QPoint offset = seen.frame.center() - QGuiApplication::primaryScreen()->geometry().center();
-        QVERIFY2(qAbs(offset.x()) <= 8 && qAbs(offset.y()) <= 8, qPrintable(QStringLiteral("%1,%2").arg(offset.x()).arg(offset.y())));
     }
 
     // A message raised while another waits for its answer gets its own dialog and
