@@ -17,14 +17,12 @@ private slots:
 
     void thresholds()
     {
-        const QList<QPair<float, int>> battery = { { 0.999f, 5 }, { 1.0f, 4 }, { 10.99f, 4 }, { 11.0f, 3 }, { 11.4f, 2 },
-                                                   { 11.6f, 1 }, { 12.2f, 0 }, { -1.0f, 5 }, { std::nanf(""), 5 } };
-        for (const auto& c : battery)
-            QCOMPARE(zarStatusBar::batteryIndex(c.first), c.second);
-        const QList<QPair<float, int>> wet = { { 0.0f, 3 }, { 0.04f, 2 }, { 33.3f, 2 }, { 33.31f, 1 },
-                                               { 66.6f, 1 }, { 66.61f, 0 }, { std::nanf(""), 3 } };
-        for (const auto& c : wet)
-            QCOMPARE(zarStatusBar::moistureIndex(c.first), c.second);
+        QString battery, wet;
+        for (float volts : { 0.999f, 1.0f, 10.99f, 11.0f, 11.4f, 11.6f, 12.2f, -1.0f, std::nanf("") })
+            battery += QString::number(zarStatusBar::batteryIndex(volts));
+        for (float percent : { 0.0f, 0.04f, 33.3f, 33.31f, 66.6f, 66.61f, std::nanf("") })
+            wet += QString::number(zarStatusBar::moistureIndex(percent));
+        QCOMPARE(battery + QLatin1Char(' ') + wet, QStringLiteral("544321055 3221103"));
     }
 
     // No voltage under 1 V, no moisture under 0.05 %.
@@ -49,21 +47,19 @@ private slots:
             commands << program + QLatin1Char(' ') + arguments.join(QLatin1Char('|'));
             return zarCommandRunner::Succeeded;
         });
-        auto report = [&bar](int year, int error = 0) {
-            zarCoreReportClock r;
-            r.error.code = error;
-            r.date = QDate(year, 6, 1);
-            r.time = QTime(8, 5);
-            bar.onReportClock(r);
-        };
+        zarCoreReportClock r;
+        r.date = QDate(2012, 6, 1);
+        r.time = QTime(8, 5);
+        r.error.code = 3;
         zarDialogAnswer answer;
         answer.expect();
-        report(2012, 3);
+        bar.onReportClock(r);
         QVERIFY(commands.isEmpty());
-        report(2012);
+        r.error.code = 0;
+        bar.onReportClock(r);
         QCOMPARE(answer.text, QStringLiteral("System time seems to be invalid"));
         answer.expect();
-        report(2012);
+        bar.onReportClock(r);
         answer.disarm();
         QVERIFY(!answer.shown);
         QCOMPARE(commands, QStringList({ "date -s|2012-6-1 8:5", "date -s|2012-6-1 8:5" }));
