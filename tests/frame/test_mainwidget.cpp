@@ -21,10 +21,7 @@ class TestMainWidget : public QObject
 
     static QStringList dirs() { return { ertlabDir, templatesDir, sessionsDir, systemDir, tmpDir }; }
 
-    static int storedDial()
-    {
-        return QSettings(settingsScope, QStringLiteral("zarOptionsWidget")).value(QStringLiteral("transmitterDial"), -1).toInt();
-    }
+    static int storedDial() { return QSettings(settingsScope, QStringLiteral("zarOptionsWidget")).value("transmitterDial", -1).toInt(); }
 
     static bool noneLeft() { return !zarTranslator::exists() && !zarUserMessage::exists() && !zarWarningDialog::current(); }
 

@@ -72,8 +72,8 @@ private slots:
         menu.show();
         const QList<QToolButton*> buttons = menu.findChildren<QToolButton*>(QString(), Qt::FindDirectChildrenOnly);
         auto shape = [&] {
-            return QStringLiteral("%1 of %2 buttons, margins %3").arg(std::count_if(buttons.begin(), buttons.end(), [](QWidget* b) { return b->isVisible(); }))
-                .arg(buttons.size()).arg(menu.verticalLayout->contentsMargins().left());
+            const int shown = std::count_if(buttons.begin(), buttons.end(), [](QWidget* b) { return b->isVisible(); });
+            return QStringLiteral("%1 of %2 buttons, margins %3").arg(shown).arg(buttons.size()).arg(menu.verticalLayout->contentsMargins().left());
         };
         auto stored = [] { return QSettings(settingsScope, QStringLiteral("zarTranslator")).value(QStringLiteral("language")).toString(); };
         menu.languageToolButton->click();

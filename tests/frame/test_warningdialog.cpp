@@ -10,12 +10,8 @@ class TestWarningDialog : public QObject
 {
     Q_OBJECT
 
-    struct Seen
-    {
-        QString message;
-        QString buttons; // okYes text, then N and C for a visible No and Cancel
-        zarWarningDialog* dialog = nullptr;
-    };
+    // What a message showed; buttons: the okYes text, then N and C for a visible No and Cancel.
+    struct Seen { QString message, buttons; zarWarningDialog* dialog = nullptr; };
 
     // Answers the next message by pressing button (0 okYes, 1 No, 2 Cancel, 3 Escape).
     static void answer(int button, Seen* seen = nullptr)
@@ -71,15 +67,13 @@ private slots:
         Seen innerSeen;
         zarWarningDialog* outerDialog = nullptr;
         QString outerAfter;
-        QTimer::singleShot(0, [&] {
-            zarWhenModal([&](QWidget* w) {
-                outerDialog = qobject_cast<zarWarningDialog*>(w);
-                QTimer::singleShot(0, [&] {
-                    answer(1, &innerSeen);
-                    inner = zarWarningDialog::question3(QStringLiteral("inner"));
-                    outerAfter = outerDialog->messageLabel->text() + (outerDialog->cancelPushButton->isVisible() ? " C" : " -");
-                    outerDialog->okYesPushButton->click();
-                });
+        zarWhenModal([&](QWidget* w) {
+            outerDialog = qobject_cast<zarWarningDialog*>(w);
+            QTimer::singleShot(0, [&] {
+                answer(1, &innerSeen);
+                inner = zarWarningDialog::question3(QStringLiteral("inner"));
+                outerAfter = outerDialog->messageLabel->text() + (outerDialog->cancelPushButton->isVisible() ? " C" : " -");
+                outerDialog->okYesPushButton->click();
             });
         });
         QCOMPARE(zarWarningDialog::question(QStringLiteral("outer")), 1);
