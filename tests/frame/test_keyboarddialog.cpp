@@ -12,9 +12,8 @@ class TestKeyboardDialog : public QObject
 private slots:
     void cleanup() { zarWarningDialog::hideBusy(); }
 
-    // Enter refuses an empty name and then gives 1 and the text as it stands, even a
-    // blank; Cancel gives 0.
-    void enterCancelAndEmptyName()
+    // Enter refuses an empty name and then gives 1 and the text as it stands, even a blank.
+    void enterRefusesAnEmptyName()
     {
         zarKeyboardDialog k { QString() };
         zarDialogAnswer answer;
@@ -27,8 +26,6 @@ private slots:
         });
         QCOMPARE(k.exec(), 1);
         QCOMPARE(answer.text + QLatin1Char('|') + k.text() + QLatin1Char('|'), QStringLiteral("File name is empty| |"));
-        QTimer::singleShot(0, [&] { k.aB->click(); k.cancelB->click(); });
-        QCOMPARE(k.exec(), 0);
     }
 
     // Shift stays down until pressed again; shifted 7 types a single "&".
@@ -60,7 +57,6 @@ private slots:
         k.lineEdit->setSelection(0, 3);
         QTest::mouseClick(k.xB, Qt::LeftButton);
         QCOMPARE(k.text(), QStringLiteral("xfile"));
-        QCOMPARE(QApplication::focusWidget(), k.lineEdit);
     }
 };
 

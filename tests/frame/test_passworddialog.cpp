@@ -10,16 +10,6 @@ class TestPasswordDialog : public QObject
 {
     Q_OBJECT
 
-    static int enter(zarPasswordDialog& d, const QString& digits, bool cancel = false)
-    {
-        QTimer::singleShot(0, [&d, digits, cancel] {
-            for (QChar c : digits)
-                d.findChild<QPushButton*>(QStringLiteral("pushButton") + c)->click();
-            (cancel ? d.cancelPushButton : d.enterPushButton)->click();
-        });
-        return d.exec();
-    }
-
 private slots:
     // The two codes, a code with a digit more, a good code cancelled, nine digits: answer,
     // mode before and after, digits kept (masked, never typed into directly).
@@ -30,7 +20,12 @@ private slots:
         for (int i = 0; i < entries.size(); ++i) {
             zarPasswordDialog d;
             const int mode = d.mode();
-            const int result = enter(d, entries[i], i == 3);
+            QTimer::singleShot(0, [&] {
+                for (QChar c : entries[i])
+                    d.findChild<QPushButton*>(QStringLiteral("pushButton") + c)->click();
+                (i == 3 ? d.cancelPushButton : d.enterPushButton)->click();
+            });
+            const int result = d.exec();
             seen << QStringLiteral("%1 %2>%3 %4").arg(result).arg(mode).arg(d.mode()).arg(d.lineEdit->text().size());
             QVERIFY(d.lineEdit->isReadOnly() && d.lineEdit->displayText() != d.lineEdit->text());
         }

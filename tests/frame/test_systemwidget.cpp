@@ -1,8 +1,10 @@
 #include "zartestsupport.h"
 
 #include "core/zarconstants.h"
+#include "engineer/zarengineerwidget.h"
 #include "frame/zarcommandrunner.h"
 #include "frame/zarlanguagewidget.h"
+#include "frame/zarpassworddialog.h"
 #include "frame/zarsystemwidget.h"
 #include "frame/zartranslator.h"
 #include "frame/zarwarningdialog.h"
@@ -11,7 +13,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 
-// System menu: busy refusals, exit, a screen inside the page, USB storage mode.
+// System menu: busy refusals, exit, screens inside the page, engineer mode, USB storage mode.
 class TestSystemWidget : public QObject
 {
     Q_OBJECT
@@ -73,14 +75,14 @@ private slots:
         const QList<QToolButton*> buttons = menu.findChildren<QToolButton*>(QString(), Qt::FindDirectChildrenOnly);
         auto shape = [&] {
             const int shown = std::count_if(buttons.begin(), buttons.end(), [](QWidget* b) { return b->isVisible(); });
-            return QStringLiteral("%1 of %2 buttons, margins %3").arg(shown).arg(buttons.size()).arg(menu.verticalLayout->contentsMargins().left());
+            return QStringLiteral("%1 shown, margins %2").arg(shown).arg(menu.verticalLayout->contentsMargins().left());
         };
         auto stored = [] { return QSettings(settingsScope, QStringLiteral("zarTranslator")).value(QStringLiteral("language")).toString(); };
         menu.languageToolButton->click();
         QPointer<zarLanguageWidget> screen = qobject_cast<zarLanguageWidget*>(menu.openScreen());
         QVERIFY(screen && screen->parentWidget() == &menu);
         QTRY_VERIFY(screen->isVisible());
-        QCOMPARE(shape(), QStringLiteral("0 of 9 buttons, margins 0"));
+        QCOMPARE(shape(), QStringLiteral("0 shown, margins 0"));
         screen->ruPushButton->click();
         QCOMPARE(menu.exitToolButton->text() + screen->pushButton->text() + stored(), QStringLiteral("ВыходПринять"));
 
@@ -90,10 +92,27 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!screen);
         // Back: all buttons, only Language, Release and Exit usable.
-        QCOMPARE(shape(), QStringLiteral("9 of 9 buttons, margins 6"));
+        QCOMPARE(shape(), QStringLiteral("9 shown, margins 6"));
         for (QToolButton* b : buttons)
             QCOMPARE(b->isEnabled(), b == menu.languageToolButton || b == menu.releaseToolButton || b == menu.exitToolButton);
         QVERIFY(zarTranslator::instance()->setLanguage(QStringLiteral("En")));
+    }
+
+    // The engineer screen opens in the password's mode and goes again.
+    void engineerOpensInTheModeOfTheEntry()
+    {
+        zarSystemWidget menu;
+        zarWhenModal([](QWidget* w) {
+            for (QChar digit : engineerCodeA)
+                w->findChild<QPushButton*>(QStringLiteral("pushButton") + digit)->click();
+            qobject_cast<zarPasswordDialog*>(w)->enterPushButton->click();
+        });
+        QVERIFY(QMetaObject::invokeMethod(&menu, "onEngineer"));
+        auto* engineer = qobject_cast<zarEngineerWidget*>(menu.openScreen());
+        QVERIFY(engineer);
+        QCOMPARE(QList<int>({ engineer->mode(), engineer->tabWidget->count() }), QList<int>({ 0, 2 }));
+        engineer->proExitPushButton->click();
+        QVERIFY(!menu.openScreen());
     }
 
     // USB storage mode with the commands substituted: usb_stop always runs, behind

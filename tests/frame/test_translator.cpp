@@ -16,11 +16,7 @@ class TestTranslator : public QObject
     static QString tab() { return QCoreApplication::translate("zarMainWidget", "MAIN"); }
 
 private slots:
-    void init()
-    {
-        zarTranslator::destroy();
-        QSettings(settingsScope, QStringLiteral("zarTranslator")).clear();
-    }
+    void init() { zarTranslator::destroy(); QSettings(settingsScope, QStringLiteral("zarTranslator")).clear(); }
 
     // The fixed Russian texts, and a Russian text for every other text of the frame's screens.
     void russianCatalogueHoldsTheFrameTexts()
@@ -60,8 +56,6 @@ private slots:
             }
         }
         QVERIFY(seen > 60);
-        // "OK" stays untranslated in every language.
-        QVERIFY(ru.translate("zarWarningDialog", "OK").isEmpty());
     }
 
     // The stored language is installed at start; a code without a catalogue is kept
