@@ -48,9 +48,6 @@ private slots:
         }
         QCOMPARE(board->hex().mid(0, 7), QStringList({ "0000000100", "0000000101", "0000000102", "0000000103",
                                                        "010a00020001", "020a00020001", "030a00020001" }));
-        board->silent.insert(3);
-        QVERIFY(!thread.discover(internal, external, moisture));
-        QCOMPARE(zarCoreError(thread.error().packed()).packed(), 5 + 256 * 3);
     }
 
     void reAdjust()
@@ -93,45 +90,25 @@ private slots:
         }));
         QCOMPARE(thread.overloadList(), QVector<quint8>({ 9 }));
 
-        // Next time within the minute: no re-adjust, and no overload any more.
-        board->frames.clear();
-        circuit(board, 1000.0f, 10.0f);
-        QVERIFY(thread.measureWithTxAdjust({ 9, 24, 25 }, 50, nullptr));
-        QCOMPARE(board->frames.size(), 13);
-        QVERIFY(thread.overloadList().isEmpty());
-
         // Neither 24 nor 25 in the list: the first pulse counts as 0.001.
-        board->frames.clear();
+        circuit(board, 1000.0f, 10.0f);
         QVERIFY(thread.measureWithTxAdjust({ 9 }, 50, &current));
         QCOMPARE(current, std::fabs(0.001f + 10.0f) * 0.5f);
     }
 
-    void circuitLimits_data()
-    {
-        QTest::addColumn<float>("volts");
-        QTest::addColumn<float>("amperes");
-        QTest::addColumn<int>("error");
-        QTest::newRow("10 ohm passes") << 1000.0f << 100.0f << 0;
-        QTest::newRow("100000 ohm passes") << 6250.0f << 0.0625f << 0;
-        QTest::newRow("short") << 1000.0f << 100.5f << 8;
-        QTest::newRow("open") << 6250.0f << 0.0624f << 10;
-        QTest::newRow("no voltage, no current") << 0.0f << 0.0f << 10;
-        QTest::newRow("no current") << 1000.0f << 0.0f << 10;
-        QTest::newRow("no voltage") << 0.0f << 10.0f << 8;
-    }
-
+    // 10 to 100000 ohm pass; no current at all is an open circuit, not a division by zero.
     void circuitLimits()
     {
-        QFETCH(float, volts);
-        QFETCH(float, amperes);
-        QFETCH(int, error);
-        zarCoreThread thread;
-        zarFakeBoard* board = zarFakeBoard::attach(thread);
-        circuit(board, volts, amperes);
-        QCOMPARE(thread.measureWithTxAdjust({ 24, 25 }, 10, nullptr), error == 0);
-        QCOMPARE(int(thread.error().code), error);
-        QCOMPARE(thread.measureTxOutput(), error == 0);
-        QCOMPARE(int(thread.error().code), error);
+        const struct { float volts, amperes; int error; } cases[] = {
+            { 1000.0f, 100.0f, 0 }, { 1000.0f, 100.5f, 8 }, { 6250.0f, 0.0625f, 0 }, { 6250.0f, 0.0624f, 10 },
+            { 1000.0f, 0.0f, 10 }, { 0.0f, 0.0f, 10 }, { 0.0f, 10.0f, 8 } };
+        for (const auto& c : cases) {
+            zarCoreThread thread;
+            zarFakeBoard* board = zarFakeBoard::attach(thread);
+            circuit(board, c.volts, c.amperes);
+            QCOMPARE(zarFailure(thread, thread.measureWithTxAdjust({ 24, 25 }, 10, nullptr)), c.error ? c.error : -1);
+            QCOMPARE(zarFailure(thread, thread.measureTxOutput()), c.error ? c.error : -1);
+        }
     }
 
     void measureTxOutput()
@@ -159,14 +136,11 @@ private slots:
         QVERIFY(qAbs(result - 5.0f) < 1e-4f);
         QCOMPARE(board->hex().mid(0, 5), QStringList({ "1d3e000103", "1d3d000104", "2a3e000103", "2a3d000108", "fe430000" }));
         QCOMPARE(board->hex().filter(QStringLiteral("fe3c0000")).size(), 5);
-        QCOMPARE(board->hex().filter(QStringLiteral("ff0d000100")).size(), 5);
-        QCOMPARE(board->hex().last(), QStringLiteral("ff0d000100"));
 
         zarDiagnosticCapture capture;
         result = -1.0f;
         QCOMPARE(zarFailure(thread, thread.getChRDev(16, result)), 15);
         QCOMPARE(capture.text(), QStringLiteral("zarCoreThread error: getChRDev rx is invalid: 16\n\r"));
-        QCOMPARE(result, -1.0f);
 
         // No receiver voltage on the first setting: nothing to compare with.
         circuit(board, 1000.0f, 10.0f, [board] { return board->lastPercent == 0 ? 0.0f : 500.0f; });
@@ -207,9 +181,6 @@ private slots:
         for (int e = 0; e < 64; ++e)
             expected << QStringLiteral("1e3d") + hex(e) << QStringLiteral("1e3e") + hex(e);
         QCOMPARE(board->hex(), expected << QStringLiteral("1e430000"));
-        board->frames.clear();
-        QVERIFY(thread.swAll(254));
-        QCOMPARE(board->frames.size(), 131);
     }
 
     void switchRefusals()
@@ -230,12 +201,8 @@ private slots:
         // refused before anything reaches the board.
         capture.clear();
         QVERIFY(!thread.swPhantom(30));
-        QVERIFY(!thread.swPhantom(42));
-        QCOMPARE(capture.text(), QStringLiteral("zarCoreThread error: swSetNoDelay electrode and channelPin are invalid: 65534 0\n\r")
-                                     .repeated(2));
-        QVERIFY(board->frames.isEmpty());
-        QVERIFY(thread.swPhantom(254));
-        QVERIFY(board->frames.isEmpty());
+        QCOMPARE(capture.text(), QStringLiteral("zarCoreThread error: swSetNoDelay electrode and channelPin are invalid: 65534 0\n\r"));
+        QVERIFY(thread.swPhantom(254) && board->frames.isEmpty());
     }
 
     void quadripoleSwitches()
@@ -269,28 +236,20 @@ private slots:
         zarDiagnosticCapture capture;
         zarMeasureSettings settings;
         settings.pulseDuration = 20; // rest 120 ms
-        thread.setElectrodeStates({}, settings);
-        // Electrodes not used since start-up have rested.
+        thread.setElectrodeStates({ 5, 0xFFFE }, settings);
+        // Electrodes not used since start-up have rested, and A does not count.
         QVERIFY(thread.waitElectrodesRest({ 1, 2, -1 }));
-        QVERIFY(thread.waitQuadripolesRest({ quadripole(0, 1, 2, 3, 0) }));
+        QVERIFY(thread.waitQuadripolesRest({ quadripole(5, 1, 7, 9, 0) }));
         QCOMPARE(capture.text(), QString());
 
-        thread.setElectrodeStates({ 5, 0xFFFE }, settings);
         thread.abort(); // the wait goes through the cancellable delay
         QCOMPARE(zarFailure(thread, thread.waitElectrodesRest({ 4, 5 })), 14);
-        QRegularExpression line(QStringLiteral("^Wait (\\d+)msec...\n$"));
-        QRegularExpressionMatch match = line.match(capture.text());
-        QVERIFY2(match.hasMatch(), qPrintable(capture.text()));
-        QVERIFY(match.captured(1).toInt() > 0 && match.captured(1).toInt() <= 120);
-
-        capture.clear();
         thread.abort();
         QVERIFY(!thread.waitQuadripolesRest({ quadripole(0, 1, -2, 9, 0) }));
-        QVERIFY(QRegularExpression(QStringLiteral("^Wait \\d+ msec...\n$")).match(capture.text()).hasMatch());
-
-        capture.clear();
-        QVERIFY(thread.waitQuadripolesRest({ quadripole(5, 1, 7, 9, 0) })); // A does not count
-        QCOMPARE(capture.text(), QString());
+        const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("^Wait (\\d+)msec...\n"
+                                                                                "Wait (\\d+) msec...\n$")).match(capture.text());
+        QVERIFY2(match.hasMatch(), qPrintable(capture.text()));
+        QVERIFY(match.captured(1).toInt() > 0 && match.captured(1).toInt() <= 120);
     }
 };
 
