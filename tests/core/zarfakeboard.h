@@ -24,23 +24,19 @@ public:
     QByteArray input;
     bool acceptWrites = true;
     QSet<int> refusedWrites;           // indexes of frames whose write fails
-    bool mute = false;                 // never answers
-    QByteArray extra;                  // appended to every answer
     QSet<quint8> silent;               // devices whose ping answers 0
     QList<quint8> txStates;            // answered in turn, then 0
     QHash<quint8, QList<float>> queued; // raw readings per address, before the model
     QByteArray clockReply = QByteArray::fromHex("07ea0c06150507");
-    float txReading = 3.25f;
     int polarity = 1;
     int lastPercent = -1;
     int inFlushes = 0;
     int outFlushes = 0;
     int closes = 0;
 
+    // 1000 on the output voltage registrator, 10 on the current one, 50 elsewhere.
     std::function<float(quint8)> level = [](quint8 address) {
-        static const QHash<quint8, float> levels { { 1, 12000.0f }, { 2, 12600.0f }, { 3, 20.0f },
-                                                   { 24, 1000.0f }, { 25, 10.0f } };
-        return levels.value(address, 50.0f);
+        return address == 24 ? 1000.0f : address == 25 ? 10.0f : 50.0f;
     };
 
     // Hands a new board to the thread; the thread owns it, the pointer stays valid.
@@ -65,8 +61,8 @@ public:
         if (!acceptWrites || refusedWrites.contains(frames.size() - 1))
             return -1;
         const QByteArray reply = answer(data);
-        if (!mute && !reply.isEmpty())
-            input += reply + extra;
+        if (!reply.isEmpty())
+            input += reply;
         return data.size();
     }
     qint64 bytesAvailable() override { return input.size(); }
@@ -120,7 +116,7 @@ private:
             if (command == 0x21 || command == 0x22)
                 polarity = command == 0x21 ? 1 : -1;
             if (command == 0x23)
-                out << txReading;
+                out << 3.25f;
         } else if (address == 5 && command == 0x28) {
             return clockReply;
         } else if (command == 0x3D || command == 0x3E || command == 0x3F || command == 0x42) {
