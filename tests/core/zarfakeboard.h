@@ -126,6 +126,13 @@ private:
     }
 };
 
+inline zarCoreQuadripole zarQuadripole(int a, int b, int m, int n, int channel = 0)
+{
+    zarCoreQuadripole q;
+    q.a = qint16(a); q.b = qint16(b); q.m = qint16(m); q.n = qint16(n); q.channel = quint8(channel);
+    return q;
+}
+
 // The error code a failed call left, or -1 for a success: one comparison checks both.
 inline int zarFailure(const zarCoreThread& thread, bool ok)
 {
