@@ -55,13 +55,10 @@ private slots:
             board->txStates = c.states;
             board->acceptWrites = c.open;
             zarDiagnosticCapture capture;
-            QCOMPARE(thread.intTxReAdjust(), c.error == 0);
-            QCOMPARE(int(thread.error().code), c.error);
+            QCOMPARE(zarFailure(thread, thread.intTxReAdjust()), c.error ? c.error : -1);
+            // Within the minute nothing is sent.
+            QCOMPARE(thread.intTxReAdjust(), c.open);
             QCOMPARE(board->hex(), QStringList({ "071f0001ff", "071e000101", "07200001ff", "071e000101" }));
-            if (c.open) { // within the minute nothing is sent
-                QVERIFY(thread.intTxReAdjust());
-                QCOMPARE(board->frames.size(), 4);
-            }
         }
     }
 

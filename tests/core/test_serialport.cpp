@@ -43,11 +43,8 @@ public:
             m_worker.join();
         if (m_fd >= 0)
             ::close(m_fd);
-        m_socat.terminate();
-        if (!m_socat.waitForFinished(3000)) {
-            m_socat.kill();
-            m_socat.waitForFinished(3000);
-        }
+        m_socat.kill();
+        m_socat.waitForFinished(3000);
     }
     bool isOpen() const { return m_fd >= 0; }
     QString core() const { return m_dir.filePath(QStringLiteral("core")); }
