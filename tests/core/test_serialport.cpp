@@ -52,7 +52,7 @@ public:
     QStringList frames()
     {
         QMutexLocker lock(&m_mutex);
-        return m_board.hex();
+        return m_board.frames;
     }
     // Runs with the board locked, so a test may script it while the peer runs.
     template <typename F> void script(F f)

@@ -20,7 +20,7 @@
 class zarFakeBoard : public zarSerialDevice
 {
 public:
-    QList<QByteArray> frames;
+    QStringList frames;                // in hex
     QByteArray input;
     bool acceptWrites = true;
     QSet<int> refusedWrites;           // indexes of frames whose write fails
@@ -47,22 +47,12 @@ public:
         return board;
     }
 
-    QStringList hex() const
-    {
-        QStringList list;
-        for (const QByteArray& frame : frames)
-            list << QString::fromLatin1(frame.toHex());
-        return list;
-    }
-
     qint64 write(const QByteArray& data) override
     {
-        frames.append(data);
+        frames.append(QString::fromLatin1(data.toHex()));
         if (!acceptWrites || refusedWrites.contains(frames.size() - 1))
             return -1;
-        const QByteArray reply = answer(data);
-        if (!reply.isEmpty())
-            input += reply;
+        input += answer(data);
         return data.size();
     }
     qint64 bytesAvailable() override { return input.size(); }
