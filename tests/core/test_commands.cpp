@@ -189,27 +189,12 @@ private slots:
         }
     }
 
-    void settleTimes()
-    {
-        zarCoreThread thread;
-        zarFakeBoard* board = zarFakeBoard::attach(thread);
-        // A cancel during the settle fails the command after its frame went out.
-        thread.abort();
-        QCOMPARE(zarFailure(thread, thread.rxCalibrate(8, 0x10, 3000)), 14);
-        QCOMPARE(board->frames, QStringList({ "081000020bb8" }));
-        // No settle after a failed send.
-        board->acceptWrites = false;
-        thread.abort();
-        QCOMPARE(zarFailure(thread, thread.rxReset(8)), 3);
-        QVERIFY(thread.abortRequested());
-    }
-
-    void stopAllKeepsGoingAfterFailures()
+    void stopAllAndSettleTimes()
     {
         zarCoreThread thread;
         zarFakeBoard* board = zarFakeBoard::attach(thread);
         board->refusedWrites = { 1, 3 };
-        zarDiagnosticCapture capture;
+        zarDiagnosticCapture capture; // stopAll keeps going after failures
         thread.stopAll();
         QCOMPARE(board->frames, QStringList({ "071e000100", "061e0000", "ff0f0000", "fe3c0000", "0432000100" }));
         QCOMPARE(capture.text().count(QStringLiteral("no data sent, port was closed")), 2);
@@ -222,6 +207,17 @@ private slots:
         QVERIFY(!thread.delay(5));
         thread.stopAll();
         QCOMPARE(board->frames.size(), 4);
+
+        // A cancel during the settle fails the command after its frame went out...
+        board->frames.clear();
+        thread.abort();
+        QCOMPARE(zarFailure(thread, thread.rxCalibrate(8, 0x10, 3000)), 14);
+        QCOMPARE(board->frames, QStringList({ "081000020bb8" }));
+        // ...and a failed send has no settle.
+        board->acceptWrites = false;
+        thread.abort();
+        QCOMPARE(zarFailure(thread, thread.rxReset(8)), 3);
+        QVERIFY(thread.abortRequested());
     }
 
     void statistics()

@@ -111,30 +111,26 @@ private slots:
 
     void destroyMidJobDeliversNothing()
     {
-        zarCore* core = zarCore::instance();
-        bool delivered = false;
-        connect(core, &zarCore::sendReportTxAux, qApp, [&] { delivered = true; });
-        core->txCommand(zarCoreParamTxAux());
-        QVERIFY(core->jobThread().isRunning());
+        Listener first(zarCore::instance());
+        zarCore::instance()->txCommand(zarCoreParamTxAux());
+        QVERIFY(zarCore::instance()->jobThread().isRunning());
         zarCore::destroy();
         zarCore::destroy(); // idempotent
         QTest::qWait(50);
-        QVERIFY(!delivered);
+        QVERIFY(first.order.isEmpty());
 
         // The core may also end from inside a report handler (the window closing).
         zarCore* ending = zarCore::instance();
-        bool et2d = false, sensor = false;
-        connect(ending, &zarCore::sendReportSensor, qApp, [&] { sensor = true; zarCore::destroy(); });
-        connect(ending, &zarCore::sendReportET2D, qApp, [&] { et2d = true; });
+        Listener second(ending);
+        connect(ending, &zarCore::sendReportSensor, qApp, [] { zarCore::destroy(); });
         ending->et2d(group(2));
-        QVERIFY(zarWaitFor([&] { return sensor; }));
+        QVERIFY(zarWaitFor([&] { return !second.order.isEmpty(); }));
         QTest::qWait(50);
-        QVERIFY(!et2d);
+        QCOMPARE(second.order, QStringList({ "sensor" }));
 
-        zarCore* fresh = zarCore::instance();
-        QSignalSpy discover(fresh, &zarCore::sendReportDiscover);
-        fresh->discover();
-        QVERIFY(zarWaitFor([&] { return discover.count() == 1; }));
+        Listener fresh(zarCore::instance());
+        zarCore::instance()->discover();
+        QVERIFY(zarWaitFor([&] { return fresh.order == QStringList({ "discover" }); }));
     }
 
     void startStopDestroyStress()

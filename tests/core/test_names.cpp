@@ -105,8 +105,9 @@ private slots:
         QCOMPARE(ruKeys - enKeys, QSet<QString>());
     }
 
-    // Clean, strictly rising numbers, with the entries the devices know.
-    void selectionLists()
+    // Selection lists hold clean, strictly rising numbers with the entries the devices
+    // know; the directories follow the drive root.
+    void constants()
     {
         for (const QString& list : { pulseDurationList, pauseDurationList, deviationLimitList }) {
             double previous = -1;
@@ -122,10 +123,7 @@ private slots:
                                pauseDurationList.section(comma, 1, 1), pauseDurationList.section(comma, 16),
                                deviationLimitList.section(comma, 8), QString::number(deviationLimitList.size()) }),
                  QStringList({ "80,100,200", "2000", "60", "1000", "10.0", "44" })); // 9 entries of 4 characters
-    }
 
-    void directoriesAndFixedTexts()
-    {
         const QString root = zarDriveRoot::path();
         QVERIFY2(!root.startsWith(QDir::homePath() + QLatin1Char('/')) || root.contains(QLatin1String("zar-test")),
                  "tests must never use the real home directory");
