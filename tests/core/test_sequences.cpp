@@ -113,8 +113,7 @@ private slots:
             return r[board->lastPercent <= 4 ? board->lastPercent : 0] * 10.0f;
         });
         float result = 0.0f;
-        QVERIFY(thread.getChRDev(3, result));
-        QVERIFY(qAbs(result - 5.0f) < 1e-4f);
+        QVERIFY2(thread.getChRDev(3, result) && qAbs(result - 5.0f) < 1e-4f, qPrintable(QString::number(result)));
         QCOMPARE(board->frames.mid(0, 5), QStringList({ "1d3e000103", "1d3d000104", "2a3e000103", "2a3d000108", "fe430000" }));
         QCOMPARE(board->frames.filter(QStringLiteral("fe3c0000")).size(), 5);
 
@@ -176,18 +175,17 @@ private slots:
         settings.pulseDuration = 20; // rest 120 ms
         thread.setElectrodeStates({ 5, 0xFFFE }, settings);
         // Electrodes not used since start-up have rested, and A does not count.
-        QVERIFY(thread.waitElectrodesRest({ 1, 2, -1 }));
-        QVERIFY(thread.waitQuadripolesRest({ zarQuadripole(5, 1, 7, 9, 0) }));
+        QVERIFY(thread.waitElectrodesRest({ 1, 2, -1 }) && thread.waitQuadripolesRest({ zarQuadripole(5, 1, 7, 9) }));
         QCOMPARE(capture.text(), QString());
 
         thread.abort(); // the wait goes through the cancellable delay
         QCOMPARE(zarFailure(thread, thread.waitElectrodesRest({ 4, 5 })), 14);
         thread.abort();
-        QVERIFY(!thread.waitQuadripolesRest({ zarQuadripole(0, 1, -2, 9, 0) }));
+        QVERIFY(!thread.waitQuadripolesRest({ zarQuadripole(0, 1, -2, 9) }));
         const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("^Wait (\\d+)msec...\n"
                                                                                 "Wait (\\d+) msec...\n$")).match(capture.text());
-        QVERIFY2(match.hasMatch(), qPrintable(capture.text()));
-        QVERIFY(match.captured(1).toInt() > 0 && match.captured(1).toInt() <= 120);
+        QVERIFY2(match.hasMatch() && match.captured(1).toInt() > 0 && match.captured(1).toInt() <= 120,
+                 qPrintable(capture.text()));
     }
 };
 
