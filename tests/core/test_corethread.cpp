@@ -89,7 +89,7 @@ private slots:
         QCOMPARE(zarFailure(thread, thread.setTxElectrodeStates({}, zarMeasureSettings())), 15);
     }
 
-    void discoverSignalAndResistance()
+    void discoverSignalResistanceSensorClockTx()
     {
         SimulatedBoard board;
         board.setDiscover();
@@ -111,9 +111,23 @@ private slots:
         board.setResistance(resistance);
         const auto measured = board.run(&zarCoreThread::sendReportResistance);
         QCOMPARE(QString::asprintf("%x %g", measured.wire, measured.resistance), QStringLiteral("fffe 0.66543"));
+
+        board.setSensors();
+        board.abort(); // a sensor reading ignores the cancel in its head
+        const auto sensor = board.run(&zarCoreThread::sendReportSensor);
+        QCOMPARE(QString::asprintf("%g %d", sensor.sensors.value(1), sensor.error.code), QStringLiteral("12600 0")); // no error
+
+        board.setClock(zarCoreParamClock());
+        const auto clock = board.run(&zarCoreThread::sendReportClock);
+        QCOMPARE(QDateTime(clock.date, clock.time), QDateTime(QDate(2026, 3, 14), QTime(9, 26, 25, 500)));
+
+        board.setTx(zarCoreParamTxAux());
+        board.abort();
+        const auto tx = board.run(&zarCoreThread::sendReportTxAux);
+        QCOMPARE(QString::asprintf("%g %d", tx.temperature, tx.error.code), QStringLiteral("-298 14"));
     }
 
-    void et2dWorkedExample()
+    void et2dAndVesWorkedExamples()
     {
         SimulatedBoard board;
         board.draws({ 2, 1 }); // u = 2.5, v = 1.5
@@ -135,6 +149,15 @@ private slots:
         QCOMPARE(report.results[1].rxVoltage, 10.0f);
         QCOMPARE(report.sensors.value(3), 18.8f);
         QCOMPARE(int(report.error.code), 0);
+
+        board.draws({ 7, 3 });
+        zarMeasureSettings settings;
+        settings.pauseCode = 2; // samples even without ip
+        board.setVes(settings);
+        const zarMeasureSet result = board.run(&zarCoreThread::sendReportVES).result;
+        QCOMPARE(QString::asprintf("%g %g %g %.5f %g", result.rxVoltage, result.txCurrent, result.txVoltage,
+                                   result.chargeability, result.quality), QStringLiteral("7.01 3.01 340000 4.01000 0.68"));
+        QCOMPARE(result.samples, QVector<float>(2, 13.0f));
     }
 
     void et2dDegenerateEmptyAndAborted()
@@ -157,37 +180,6 @@ private slots:
         board.abort();
         report = board.run(&zarCoreThread::sendReportET2D);
         QCOMPARE(QList<int>({ report.error.code, report.results.size(), report.sensorError.code }), QList<int>({ 14, 3, 0 }));
-    }
-
-    void vesDraws()
-    {
-        SimulatedBoard board;
-        board.draws({ 7, 3 });
-        zarMeasureSettings settings;
-        settings.pauseCode = 2; // samples even without ip
-        board.setVes(settings);
-        const zarMeasureSet result = board.run(&zarCoreThread::sendReportVES).result;
-        QCOMPARE(QString::asprintf("%g %g %g %.5f %g", result.rxVoltage, result.txCurrent, result.txVoltage,
-                                   result.chargeability, result.quality), QStringLiteral("7.01 3.01 340000 4.01000 0.68"));
-        QCOMPARE(result.samples, QVector<float>(2, 13.0f));
-    }
-
-    void sensorClockAndAux()
-    {
-        SimulatedBoard board;
-        board.setSensors();
-        board.abort(); // a sensor reading ignores the cancel in its head
-        const auto sensor = board.run(&zarCoreThread::sendReportSensor);
-        QCOMPARE(QString::asprintf("%g %d", sensor.sensors.value(1), sensor.error.code), QStringLiteral("12600 0")); // no error
-
-        board.setClock(zarCoreParamClock());
-        const auto clock = board.run(&zarCoreThread::sendReportClock);
-        QCOMPARE(QDateTime(clock.date, clock.time), QDateTime(QDate(2026, 3, 14), QTime(9, 26, 25, 500)));
-
-        board.setTx(zarCoreParamTxAux());
-        board.abort();
-        const auto tx = board.run(&zarCoreThread::sendReportTxAux);
-        QCOMPARE(QString::asprintf("%g %d", tx.temperature, tx.error.code), QStringLiteral("-298 14"));
     }
 };
 

@@ -37,15 +37,15 @@ private slots:
         QCOMPARE(bytes.toHex(), QByteArray("ffff" "0003" "fffe" "0004" "11"));
         QVERIFY(readBack<zarCoreQuadripole>(bytes) == q);
 
-        // The pulse duration is derived, not streamed.
-        zarMeasureSettings settings;
-        settings.pulseCode = 98;
+        // The pulse duration is derived, not streamed; counts above 127 travel as signed bytes.
+        zarMeasureSettings settings = sampleSet().settings;
         settings.pulseDuration = 2000;
-        settings.minStacking = 200;
         const QByteArray settingsBytes = written(settings);
-        QCOMPARE(settingsBytes.toHex(), QByteArray("0062" "00" "0000" "3ff0000000000000" "c8" "05" "19"));
-        const zarMeasureSettings back = readBack<zarMeasureSettings>(settingsBytes);
-        QCOMPARE(QList<int>({ back.pulseCode, back.pulseDuration, back.minStacking }), QList<int>({ 98, 80, 200 }));
+        QCOMPARE(settingsBytes.toHex(), QByteArray("0062" "01" "0030" "3fd0000000000000" "c8" "ff" "82"));
+        zarMeasureSettings back = readBack<zarMeasureSettings>(settingsBytes);
+        QCOMPARE(int(back.pulseDuration), 80);
+        back.pulseDuration = 2000;
+        QVERIFY(back == settings);
 
         // Deviation travels before the samples and chargeability after them.
         const zarMeasureSet set = sampleSet();

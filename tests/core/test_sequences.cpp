@@ -133,7 +133,7 @@ private slots:
         QCOMPARE(board->frames.filter(QStringLiteral("fe3c0000")).size(), 1);
     }
 
-    void grounding()
+    void groundingAndQuadripoleSwitches()
     {
         // The chosen electrode on its own pin of the generator switch, all others on the other pin.
         const struct { int electrode; const char* first; const char* others; } rows[] = {
@@ -149,10 +149,7 @@ private slots:
                     expected << QStringLiteral("2a") + QLatin1String(r.others) + hex(e);
             QCOMPARE(board->frames, expected << QStringLiteral("2a430000"));
         }
-    }
 
-    void quadripoleSwitches()
-    {
         zarCoreThread thread;
         zarFakeBoard* board = zarFakeBoard::attach(thread);
         QSet<quint8> inverted { 99 };

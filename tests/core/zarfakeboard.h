@@ -76,16 +76,12 @@ private:
         return address >= 8 && address <= 25 ? polarity * value : value;
     }
 
-    QByteArray state()
-    {
-        return QByteArray(1, char(txStates.isEmpty() ? 0 : txStates.takeFirst()));
-    }
-
     QByteArray answer(const QByteArray& frame)
     {
         const quint8 address = quint8(frame.at(0));
         const quint8 command = quint8(frame.at(1));
         const QByteArray payload = frame.mid(4);
+        const auto state = [this] { return QByteArray(1, char(txStates.isEmpty() ? 0 : txStates.takeFirst())); };
         QByteArray reply;
         QDataStream out(&reply, QIODevice::WriteOnly);
         out.setFloatingPointPrecision(QDataStream::SinglePrecision);
