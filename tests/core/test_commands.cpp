@@ -93,14 +93,15 @@ private slots:
         }
     }
 
-    void closedPortSetsErrorThreeWithTheAddress()
+    void closedPortAndReadLimits()
     {
         zarCoreThread thread;
         zarFakeBoard* board = zarFakeBoard::attach(thread);
         // An earlier "does not respond" leaves its address in the parameter; a failed
         // send replaces it with the address of the frame that failed.
         board->silent.insert(3);
-        QCOMPARE(zarFailure(thread, thread.pingAll({ 0, 3, 4 })), 5); // stops at the silent device
+        QVERIFY(!thread.pingAll({ 0, 3, 4 })); // stops at the silent device
+        QCOMPARE(thread.error().packed(), 5 + 256 * 3);
         board->acceptWrites = false;
         zarDiagnosticCapture capture;
         QVERIFY(!thread.sendMessage(42, 0x43, QByteArray()));
@@ -113,14 +114,10 @@ private slots:
         QVERIFY(!thread.waitForData(1, 1));
         QVERIFY(capture.text().contains(QLatin1String("Last sent device:command: -1:-1\n\r")));
         QCOMPARE(thread.error().packed(), 4 + 256 * 42);
-    }
 
-    void readLimitsAndScaledTimeouts()
-    {
-        zarCoreThread thread;
-        zarFakeBoard* board = zarFakeBoard::attach(thread);
+        // Reads of 1 to 12000 bytes, with time-outs that grow with the size.
         board->input = QByteArray(12000, 'x');
-        zarDiagnosticCapture capture;
+        capture.clear();
         QVERIFY(thread.read(0).isEmpty());
         QVERIFY(thread.read(12001).isEmpty());
         QCOMPARE(int(thread.error().code), 15);
@@ -134,7 +131,7 @@ private slots:
         QCOMPARE(int(zarCoreThread::replyTimeout(500, 4)), 500);
     }
 
-    void replies()
+    void repliesAndStatistics()
     {
         zarCoreThread thread;
         zarFakeBoard* board = zarFakeBoard::attach(thread);
@@ -144,17 +141,28 @@ private slots:
         float reading = 0.0f;
         QVERIFY(thread.intTxRead(reading) && reading == 3.25f);
 
+        zarDiagnosticCapture capture;
+        QVector<float> out { 1.0f, 2.0f };
+        QVERIFY(thread.sampleSum(out, { 0.5f, -4.0f }) && thread.sampleAbsHalfDifference(out, { 3.5f, 2.0f }));
+        QCOMPARE(out, QVector<float>({ -1.0f, -2.0f }));
+        QCOMPARE(zarFailure(thread, thread.sampleSum(out, { 1.0f })), 15);
+
         // The clock's year is kept within 2000..2100; garbage is no reading.
         QDate date;
         QTime time;
         board->clockReply = QByteArray::fromHex("07cf0102030405");
         QVERIFY(thread.clockGet(date, time));
         QCOMPARE(QDateTime(date, time), QDateTime(QDate(2000, 1, 2), QTime(3, 4, 5)));
-        zarDiagnosticCapture capture;
+        capture.clear();
         board->clockReply = QByteArray::fromHex("07ea0d01030405");
         QCOMPARE(zarFailure(thread, thread.clockGet(date, time)), 15);
         QCOMPARE(date, QDate(2000, 1, 2));
         QCOMPARE(capture.text(), QStringLiteral("zarCoreThread error: clockGet reply is invalid\n\r"));
+        // A negative signal is as noisy as its mirror image, and a zero mean has
+        // no relative deviation: neither may pass as a perfect reading.
+        QCOMPARE(QString::asprintf("%g %.4f %g %.4f %g", thread.deviation({ 5.0f }), thread.deviation({ 1.0f, 3.0f }),
+                                   thread.deviation({ 1.0f, 30.0f }), thread.deviation({ -1.0f, -3.0f }),
+                                   thread.deviation({ -1.0f, 1.0f })), QStringLiteral("1000 70.7107 100 70.7107 100"));
     }
 
     void transmitterStates()
@@ -206,21 +214,6 @@ private slots:
         QVERIFY(thread.abortRequested());
     }
 
-    void statistics()
-    {
-        zarCoreThread thread;
-        zarDiagnosticCapture capture;
-        QVector<float> out { 1.0f, 2.0f };
-        QVERIFY(thread.sampleSum(out, { 0.5f, -4.0f }) && thread.sampleAbsHalfDifference(out, { 3.5f, 2.0f }));
-        QCOMPARE(out, QVector<float>({ -1.0f, -2.0f }));
-        QCOMPARE(zarFailure(thread, thread.sampleSum(out, { 1.0f })), 15);
-
-        // A negative signal is as noisy as its mirror image, and a zero mean has
-        // no relative deviation: neither may pass as a perfect reading.
-        QCOMPARE(QString::asprintf("%g %.4f %g %.4f %g", thread.deviation({ 5.0f }), thread.deviation({ 1.0f, 3.0f }),
-                                   thread.deviation({ 1.0f, 30.0f }), thread.deviation({ -1.0f, -3.0f }),
-                                   thread.deviation({ -1.0f, 1.0f })), QStringLiteral("1000 70.7107 100 70.7107 100"));
-    }
 };
 
 ZAR_TEST_MAIN(TestCommands)

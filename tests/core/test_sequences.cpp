@@ -18,7 +18,7 @@ class TestSequences : public QObject
     Q_OBJECT
 
 private slots:
-    void discover()
+    void discoverAndReAdjust()
     {
         zarCoreThread thread;
         zarFakeBoard* board = zarFakeBoard::attach(thread);
@@ -36,15 +36,12 @@ private slots:
         }
         QCOMPARE(board->frames.mid(0, 7), QStringList({ "0000000100", "0000000101", "0000000102", "0000000103",
                                                        "010a00020001", "020a00020001", "030a00020001" }));
-    }
 
-    void reAdjust()
-    {
         // All four exchanges are made even when the first adjust overheats;
         // "battery low or short circuit" is forgiven; a closed port fails.
-        const struct { QList<quint8> states; bool open; int error; } cases[] = {
+        const struct { QList<quint8> states; bool open; int error; } readjusts[] = {
             { { 2 }, true, 13 }, { { 0, 1 }, true, 0 }, { {}, false, 3 } };
-        for (const auto& c : cases) {
+        for (const auto& c : readjusts) {
             zarCoreThread thread;
             zarFakeBoard* board = zarFakeBoard::attach(thread);
             board->txStates = c.states;
@@ -78,7 +75,7 @@ private slots:
     }
 
     // 10 to 100000 ohm pass; no current at all is an open circuit, not a division by zero.
-    void circuitLimits()
+    void circuitLimitsAndOutput()
     {
         const struct { float volts, amperes; int error; } cases[] = {
             { 1000.0f, 100.0f, 0 }, { 1000.0f, 100.5f, 8 }, { 6250.0f, 0.0625f, 0 }, { 6250.0f, 0.0624f, 10 },
@@ -90,10 +87,7 @@ private slots:
             QCOMPARE(zarFailure(thread, thread.measureWithTxAdjust({ 24, 25 }, 10, nullptr)), c.error ? c.error : -1);
             QCOMPARE(zarFailure(thread, thread.measureTxOutput()), c.error ? c.error : -1);
         }
-    }
 
-    void measureTxOutput()
-    {
         zarCoreThread thread;
         zarFakeBoard* board = zarFakeBoard::attach(thread);
         QVERIFY(thread.measureTxOutput());

@@ -97,11 +97,6 @@ private:
 };
 
 int warnings = 0;
-void countWarnings(QtMsgType type, const QMessageLogContext&, const QString&)
-{
-    if (type != QtDebugMsg && type != QtInfoMsg)
-        ++warnings;
-}
 }
 
 class TestSerialPort : public QObject
@@ -160,7 +155,9 @@ private slots:
 
         // The emergency stop through the job thread, which opens the port itself.
         warnings = 0;
-        const QtMessageHandler previous = qInstallMessageHandler(countWarnings);
+        const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString&) {
+            warnings += type != QtDebugMsg && type != QtInfoMsg;
+        });
         {
             zarCoreThread thread;
             thread.setSerialDevice(std::unique_ptr<zarSerialDevice>(new zarSerialPort(peer.core(), corePortSettings)));

@@ -28,11 +28,8 @@ public:
     QList<quint8> txStates;            // answered in turn, then 0
     QHash<quint8, QList<float>> queued; // raw readings per address, before the model
     QByteArray clockReply = QByteArray::fromHex("07ea0c06150507");
-    int polarity = 1;
-    int lastPercent = -1;
-    int inFlushes = 0;
-    int outFlushes = 0;
-    int closes = 0;
+    int polarity = 1, lastPercent = -1;
+    int inFlushes = 0, outFlushes = 0, closes = 0;
 
     // 1000 on the output voltage registrator, 10 on the current one, 50 elsewhere.
     std::function<float(quint8)> level = [](quint8 address) {
