@@ -14,7 +14,7 @@ class TestNames : public QObject
 {
     Q_OBJECT
 
-    // context \x1f source -> translation, failing on unfinished entries.
+    // context \x1f source -> translation; an unfinished entry reads as empty.
     static QHash<QString, QString> read(const QString& language)
     {
         QHash<QString, QString> entries;
@@ -33,13 +33,10 @@ class TestNames : public QObject
                     context = xml.readElementText();
                 else if (xml.name() == QLatin1String("source"))
                     source = xml.readElementText();
-                else if (xml.name() == QLatin1String("translation")) {
-                    const QString key = context + QLatin1Char('\x1f') + source;
-                    if (xml.attributes().value(QLatin1String("type")) == QLatin1String("unfinished"))
-                        entries.insert(key, QString());
-                    else
-                        entries.insert(key, xml.readElementText());
-                }
+                else if (xml.name() == QLatin1String("translation"))
+                    entries.insert(context + QLatin1Char('\x1f') + source,
+                                   xml.attributes().value(QLatin1String("type")) == QLatin1String("unfinished")
+                                       ? QString() : xml.readElementText());
             }
             if (xml.hasError())
                 qFatal("%s: %s", qPrintable(file.fileName()), qPrintable(xml.errorString()));
@@ -47,69 +44,46 @@ class TestNames : public QObject
         return entries;
     }
 
+    static QStringList texts()
+    {
+        return { arrayName(12), arrayName(11), arrayName(22), deviceName(9), deviceName(33), deviceName(6),
+                 deviceName(25), deviceName(43), zarCoreError(3 + 256 * 255).text(),
+                 zarCoreError(5 + 256 * 7).text(), zarCoreError(14).text(), zarCoreError(99).text() };
+    }
+
 private slots:
-    void english()
+    void englishAndRussian()
     {
         const QString pm = QChar(0x00B1);
-        const QList<QPair<int, QString>> arrays {
-            { 0, QStringLiteral("Wenner ") + QChar(0x03B1) }, { 12, QStringLiteral("Reciprocal Wenner ") + QChar(0x03B1) },
-            { 11, QStringLiteral("Gradient [") + pm + QStringLiteral("9]") },
-            { 18, QStringLiteral("Reciprocal Gradient [") + pm + QStringLiteral("3]") },
-            { 6, QStringLiteral("Backward Pole-Dipole") }, { 22, QStringLiteral("Unknown array") },
-            { -1, QStringLiteral("Unknown array") } };
-        for (const auto& a : arrays)
-            QCOMPARE(arrayName(zarArrayType(qint8(a.first))), a.second);
+        QCOMPARE(texts(), QStringList({ QStringLiteral("Reciprocal Wenner ") + QChar(0x03B1),
+                                        "Gradient [" + pm + "9]", "Unknown array",
+                                        "Input voltage registrator 2", "Input voltage registrator 8 switch",
+                                        "Reference voltage gererator", "Output current registrator (18)",
+                                        "Unknown device", "Can not send command 255",
+                                        "Device \"Internal generator\" does not respond", "Canceled by user",
+                                        "Unknown error" }));
         QSet<QString> distinct;
         for (int code = 0; code < 22; ++code)
             distinct.insert(arrayName(zarArrayType(code)));
         QCOMPARE(distinct.size(), 22);
-
-        for (int i = 1; i <= 16; ++i) {
-            QCOMPARE(deviceName(zarAddress(7 + i)), QStringLiteral("Input voltage registrator %1").arg(i));
-            QCOMPARE(deviceName(zarAddress(25 + i)), QStringLiteral("Input voltage registrator %1 switch").arg(i));
-        }
-        const QList<QPair<int, QString>> devices {
-            { 0, QStringLiteral("Core") }, { 6, QStringLiteral("Reference voltage gererator") },
-            { 24, QStringLiteral("Output voltage registrator (17)") },
-            { 25, QStringLiteral("Output current registrator (18)") }, { 42, QStringLiteral("Generator switch") },
-            { 43, QStringLiteral("Unknown device") }, { 255, QStringLiteral("Unknown device") } };
-        for (const auto& d : devices)
-            QCOMPARE(deviceName(zarAddress(d.first)), d.second);
-
-        const QList<QPair<int, QString>> errors {
-            { 0, QStringLiteral("Success") }, { 3 + 256 * 255, QStringLiteral("Can not send command 255") },
-            { 5 + 256 * 7, QStringLiteral("Device \"Internal generator\" does not respond") },
-            { 5 + 256 * 200, QStringLiteral("Device \"Unknown device\" does not respond") },
-            { 14, QStringLiteral("Canceled by user") }, { 15 + 256 * 9, QStringLiteral("Code bug") },
-            { 16 + 256 * 3, QStringLiteral("Unknown error") } };
-        for (const auto& e : errors)
-            QCOMPARE(zarCoreError(e.first).text(), e.second);
         const zarCoreError packed(0x0A05);
-        QCOMPARE(int(packed.code), 5);
-        QCOMPARE(int(packed.param), 10);
-        QCOMPARE(packed.packed(), 0x0A05);
-    }
+        QCOMPARE(QList<int>({ packed.code, packed.param, packed.packed() }), QList<int>({ 5, 10, 0x0A05 }));
 
-    void russian()
-    {
         QTranslator translator;
         QVERIFY(translator.load(QStringLiteral(":/system/system/Ru.qm")));
         QCoreApplication::installTranslator(&translator);
-        QCOMPARE(arrayName(1), QStringLiteral("Веннер ") + QChar(0x03B2));
-        QCOMPARE(arrayName(19), QStringLiteral("Взаим. Градиентная [") + QChar(0x00B1) + QStringLiteral("5]"));
-        QCOMPARE(deviceName(9), QStringLiteral("Измеритель входного напряжения 2"));
-        QCOMPARE(deviceName(24), QStringLiteral("Измеритель выходного напряжения (17)"));
-        QCOMPARE(zarCoreError(3 + 256 * 12).text(), QStringLiteral("Не удаётся послать команду 12"));
-        QCOMPARE(zarCoreError(5 + 256 * 7).text(), QStringLiteral("Устройство \"Внутренний генератор\" не отвечает"));
-        QCOMPARE(zarCoreError(99).text(), QStringLiteral("Неизвестная ошибка"));
+        const QStringList ru = texts();
+        QCOMPARE(ru.at(3), QStringLiteral("Измеритель входного напряжения 2"));
+        QCOMPARE(ru.at(9), QStringLiteral("Устройство \"Внутренний генератор\" не отвечает"));
         // Every code has its own Russian sentence.
-        QSet<QString> texts;
+        QSet<QString> errors;
         for (int code = 0; code <= 16; ++code) {
             const QString text = zarCoreError(code).text();
             QVERIFY2(!text.contains(QRegularExpression(QStringLiteral("[A-Za-z]{3}"))), qPrintable(text));
-            texts.insert(text);
+            errors.insert(text);
         }
-        QCOMPARE(texts.size(), 17);
+        QCOMPARE(errors.size(), 17);
+        QCOMPARE(translator.translate("zarSessionDataModel", "Ohm"), QStringLiteral("Ом"));
         QCoreApplication::removeTranslator(&translator);
         QCOMPARE(arrayName(3), QStringLiteral("Schlumberger"));
     }
@@ -121,27 +95,17 @@ private slots:
         QVERIFY(!en.isEmpty());
         for (const QHash<QString, QString>* entries : { &en, &ru })
             for (auto e = entries->begin(); e != entries->end(); ++e) {
-                const QString source = e.key().section(QLatin1Char('\x1f'), 1);
                 QVERIFY2(!e.value().isEmpty(), qPrintable(e.key()));
-                QCOMPARE(source.count(QStringLiteral("%1")), e.value().count(QStringLiteral("%1")));
+                QCOMPARE(e.key().count(QStringLiteral("%1")), e.value().count(QStringLiteral("%1")));
             }
         const QSet<QString> enKeys(en.keyBegin(), en.keyEnd()), ruKeys(ru.keyBegin(), ru.keyEnd());
         QCOMPARE(enKeys - ruKeys, QSet<QString>());
         QCOMPARE(ruKeys - enKeys, QSet<QString>());
     }
 
-    // The compiled catalogues load; in English the unit is shown as its sign, in Russian as a word.
-    void compiledCatalogues()
-    {
-        QTranslator en, ru;
-        QVERIFY(en.load(QStringLiteral(":/system/system/En.qm")));
-        QVERIFY(ru.load(QStringLiteral(":/system/system/Ru.qm")));
-        QCOMPARE(en.translate("zarSessionDataModel", "Ohm"), QString(QChar(0x03A9)));
-        QCOMPARE(ru.translate("zarSessionDataModel", "Ohm"), QStringLiteral("Ом"));
-    }
-
-    // Clean, strictly rising numbers, with the entries the devices know.
-    void selectionLists()
+    // Selection lists hold clean, strictly rising numbers with the entries the devices
+    // know; the directories follow the drive root.
+    void constants()
     {
         for (const QString& list : { pulseDurationList, pauseDurationList, deviationLimitList }) {
             double previous = -1;
@@ -152,31 +116,18 @@ private slots:
                 previous = value;
             }
         }
-        const QStringList pulses = pulseDurationList.split(QLatin1Char(','));
-        QCOMPARE(pulses.size(), 21);
-        QCOMPARE(pulses.first(), QStringLiteral("80"));
-        for (int i = 1; i < pulses.size(); ++i)
-            QCOMPARE(pulses[i].toInt(), i * 100);
-        const QStringList pauses = pauseDurationList.split(QLatin1Char(','));
-        QCOMPARE(pauses.size(), 17);
-        QCOMPARE(pauses[1], QStringLiteral("60"));
-        const QStringList deviations = deviationLimitList.split(QLatin1Char(','));
-        QCOMPARE(deviations.size(), 9);
-        QCOMPARE(deviations.last(), QStringLiteral("10.0"));
-        for (const QString& item : deviations)
-            QCOMPARE(item.size(), 4);
-    }
+        const QChar comma = QLatin1Char(',');
+        QCOMPARE(QStringList({ pulseDurationList.section(comma, 0, 2), pulseDurationList.section(comma, 20),
+                               pauseDurationList.section(comma, 1, 1), pauseDurationList.section(comma, 16),
+                               deviationLimitList.section(comma, 8), QString::number(deviationLimitList.size()) }),
+                 QStringList({ "80,100,200", "2000", "60", "1000", "10.0", "44" })); // 9 entries of 4 characters
 
-    void directoriesAndFixedTexts()
-    {
         const QString root = zarDriveRoot::path();
         QVERIFY2(!root.startsWith(QDir::homePath() + QLatin1Char('/')) || root.contains(QLatin1String("zar-test")),
                  "tests must never use the real home directory");
-        QCOMPARE(QString(templatesDir), root + QStringLiteral("zar_0/templates/"));
-        QCOMPARE(QString(ertlabDir), root + QStringLiteral("zar_0/ertlab/"));
-        QCOMPARE(QString(sessionsDir), root + QStringLiteral("zar_0/sessions/"));
-        QCOMPARE(systemDir + autosaveName, root + QStringLiteral("zar_0/system/Rk4!wT9b$Le2Xq7#Hn5Vd8@Jc3Yf6M1"));
-        QCOMPARE(tmpDir + downloadFileName, root + QStringLiteral("zar_0/tmp/download"));
+        QCOMPARE(QStringList({ templatesDir, ertlabDir, sessionsDir, systemDir + autosaveName, tmpDir + downloadFileName }),
+                 QStringList({ root + "zar_0/templates/", root + "zar_0/ertlab/", root + "zar_0/sessions/",
+                               root + "zar_0/system/Rk4!wT9b$Le2Xq7#Hn5Vd8@Jc3Yf6M1", root + "zar_0/tmp/download" }));
         zarDriveRoot::setPath(QStringLiteral("/x"));
         QCOMPARE(QString(templatesDir), QStringLiteral("/x/zar_0/templates/"));
         zarDriveRoot::setPath(root);

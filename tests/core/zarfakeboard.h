@@ -20,27 +20,20 @@
 class zarFakeBoard : public zarSerialDevice
 {
 public:
-    QList<QByteArray> frames;
+    QStringList frames;                // in hex
     QByteArray input;
     bool acceptWrites = true;
     QSet<int> refusedWrites;           // indexes of frames whose write fails
-    bool mute = false;                 // never answers
-    QByteArray extra;                  // appended to every answer
     QSet<quint8> silent;               // devices whose ping answers 0
     QList<quint8> txStates;            // answered in turn, then 0
     QHash<quint8, QList<float>> queued; // raw readings per address, before the model
     QByteArray clockReply = QByteArray::fromHex("07ea0c06150507");
-    float txReading = 3.25f;
-    int polarity = 1;
-    int lastPercent = -1;
-    int inFlushes = 0;
-    int outFlushes = 0;
-    int closes = 0;
+    int polarity = 1, lastPercent = -1;
+    int inFlushes = 0, outFlushes = 0, closes = 0;
 
+    // 1000 on the output voltage registrator, 10 on the current one, 50 elsewhere.
     std::function<float(quint8)> level = [](quint8 address) {
-        static const QHash<quint8, float> levels { { 1, 12000.0f }, { 2, 12600.0f }, { 3, 20.0f },
-                                                   { 24, 1000.0f }, { 25, 10.0f } };
-        return levels.value(address, 50.0f);
+        return address == 24 ? 1000.0f : address == 25 ? 10.0f : 50.0f;
     };
 
     // Hands a new board to the thread; the thread owns it, the pointer stays valid.
@@ -51,22 +44,12 @@ public:
         return board;
     }
 
-    QStringList hex() const
-    {
-        QStringList list;
-        for (const QByteArray& frame : frames)
-            list << QString::fromLatin1(frame.toHex());
-        return list;
-    }
-
     qint64 write(const QByteArray& data) override
     {
-        frames.append(data);
+        frames.append(QString::fromLatin1(data.toHex()));
         if (!acceptWrites || refusedWrites.contains(frames.size() - 1))
             return -1;
-        const QByteArray reply = answer(data);
-        if (!mute && !reply.isEmpty())
-            input += reply + extra;
+        input += answer(data);
         return data.size();
     }
     qint64 bytesAvailable() override { return input.size(); }
@@ -90,16 +73,12 @@ private:
         return address >= 8 && address <= 25 ? polarity * value : value;
     }
 
-    QByteArray state()
-    {
-        return QByteArray(1, char(txStates.isEmpty() ? 0 : txStates.takeFirst()));
-    }
-
     QByteArray answer(const QByteArray& frame)
     {
         const quint8 address = quint8(frame.at(0));
         const quint8 command = quint8(frame.at(1));
         const QByteArray payload = frame.mid(4);
+        const auto state = [this] { return QByteArray(1, char(txStates.isEmpty() ? 0 : txStates.takeFirst())); };
         QByteArray reply;
         QDataStream out(&reply, QIODevice::WriteOnly);
         out.setFloatingPointPrecision(QDataStream::SinglePrecision);
@@ -120,7 +99,7 @@ private:
             if (command == 0x21 || command == 0x22)
                 polarity = command == 0x21 ? 1 : -1;
             if (command == 0x23)
-                out << txReading;
+                out << 3.25f;
         } else if (address == 5 && command == 0x28) {
             return clockReply;
         } else if (command == 0x3D || command == 0x3E || command == 0x3F || command == 0x42) {
@@ -129,6 +108,13 @@ private:
         return reply;
     }
 };
+
+inline zarCoreQuadripole zarQuadripole(int a, int b, int m, int n, int channel = 0)
+{
+    zarCoreQuadripole q;
+    q.a = qint16(a); q.b = qint16(b); q.m = qint16(m); q.n = qint16(n); q.channel = quint8(channel);
+    return q;
+}
 
 // The error code a failed call left, or -1 for a success: one comparison checks both.
 inline int zarFailure(const zarCoreThread& thread, bool ok)
