@@ -28,6 +28,14 @@ public:
         listen(core, &zarCore::sendReportClock, "clock");
         listen(core, &zarCore::sendReportSound, "sound");
         listen(core, &zarCore::sendReportTxAux, "tx");
+        listen(core, &zarCore::sendReportCalibrate, "calibrate");
+        listen(core, &zarCore::sendReportResistance, "resistance");
+        listen(core, &zarCore::sendReportSignal, "signal");
+        listen(core, &zarCore::sendReportVES, "ves");
+        listen(core, &zarCore::sendReportProduction, "production");
+        listen(core, &zarCore::sendReportSwAux, "sw");
+        listen(core, &zarCore::sendReportRxAux, "rx");
+        listen(core, &zarCore::sendReportRxStress, "stress");
     }
 
 private:
@@ -74,6 +82,33 @@ private slots:
         QTest::qWait(50);
         QCOMPARE(groups, 5);
         QCOMPARE(listener.order.count(QStringLiteral("et2d")), 6);
+    }
+
+    // Each job method reaches its own report signal; the stop-all job reports nothing.
+    void everyJobMethodReportsUnderItsOwnSignal()
+    {
+        zarCore* core = zarCore::instance();
+        Listener listener(core);
+        core->discover();
+        core->signal(zarCoreParamSignal());
+        core->resistance(zarCoreParamResistance());
+        core->calibrate(zarCoreParamCalibrate());
+        core->et2d(group(1));
+        core->ves(zarMeasureSettings());
+        core->sensors(); // skipped: the VES job is running
+        core->clock(zarCoreParamClock());
+        core->production(zarCoreParamProduction());
+        core->txCommand(zarCoreParamTxAux());
+        core->swCommand(zarCoreParamSwAux());
+        core->rxCommand(zarCoreParamRxAux());
+        core->rxStress(zarCoreParamRxStress());
+        core->panic();
+        core->sound(0);
+        QVERIFY(zarWaitFor([&] { return listener.order.contains(QStringLiteral("sound")); }));
+        QTest::qWait(50);
+        listener.order.removeAll(QStringLiteral("sensor"));
+        QCOMPARE(listener.order.join(QLatin1Char(' ')),
+                 QStringLiteral("discover signal resistance calibrate et2d ves clock production tx sw rx stress sound"));
     }
 
     void sensorReportPrecedesACancelledET2D()
