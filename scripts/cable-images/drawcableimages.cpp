@@ -1,0 +1,81 @@
+// Draws the cable dialog's wire pictures and button icons into resources/cable/.
+// Built and run by scripts/draw-cable-images; the PNGs are committed.
+#include "../images/zardrawkit.h"
+
+// A wire leaving the cable line: copper core in an insulation sleeve.
+static void wire(QPainter& p, double y, double w, QColor sleeve)
+{
+    p.setPen(QPen(sleeve.darker(160), 1));
+    p.setBrush(sleeve);
+    p.drawRoundedRect(QRectF(2, y - 6, w - 4, 12), 6, 6);
+    p.setPen(QPen(QColor(200, 120, 40), 3, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(8, y), QPointF(w - 8, y));
+}
+
+int main(int argc, char* argv[])
+{
+    QGuiApplication app(argc, argv);
+    if (argc < 2)
+        qFatal("usage: drawcableimages <resources/cable>");
+    outDir = QString::fromLocal8Bit(argv[1]);
+
+    save(QStringLiteral("wires/enabled.png"), 63, 18, [](QPainter& p, int w, int h) {
+        wire(p, h / 2.0, w, QColor(60, 170, 60));
+    });
+    // The same wire cut in the middle under a red cross.
+    save(QStringLiteral("wires/disabled.png"), 63, 55, [](QPainter& p, int w, int h) {
+        p.save();
+        p.setClipRect(QRectF(0, 0, w / 2.0 - 5, h));
+        wire(p, h / 2.0, w, QColor(150, 150, 150));
+        p.setClipRect(QRectF(w / 2.0 + 5, 0, w, h));
+        wire(p, h / 2.0, w, QColor(150, 150, 150));
+        p.restore();
+        p.setPen(QPen(QColor(220, 30, 30), 5, Qt::SolidLine, Qt::RoundCap));
+        const double c = w / 2.0, m = h / 2.0, r = 18;
+        p.drawLine(QPointF(c - r, m - r), QPointF(c + r, m + r));
+        p.drawLine(QPointF(c - r, m + r), QPointF(c + r, m - r));
+    });
+
+    save(QStringLiteral("icons/play.png"), 256, 256, [](QPainter& p, int s, int) {
+        tile(p, s, QColor(40, 160, 60));
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::white);
+        p.drawPolygon(QPolygonF({ QPointF(s * 0.36, s * 0.26), QPointF(s * 0.76, s * 0.5), QPointF(s * 0.36, s * 0.74) }));
+    });
+    save(QStringLiteral("icons/refresh.png"), 128, 128, [](QPainter& p, int s, int) {
+        const QRectF ring(s * 0.2, s * 0.2, s * 0.6, s * 0.6);
+        p.setPen(QPen(QColor(30, 110, 210), s * 0.11, Qt::SolidLine, Qt::FlatCap));
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(ring, 100 * 16, 290 * 16);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(30, 110, 210));
+        const QPointF tip(s * 0.5, s * 0.2);
+        p.drawPolygon(QPolygonF({ tip + QPointF(-s * 0.02, -s * 0.15), tip + QPointF(s * 0.17, 0),
+                                  tip + QPointF(-s * 0.02, s * 0.15) }));
+    });
+    // A round "no entry" sign over a wire.
+    save(QStringLiteral("icons/disable.png"), 389, 390, [](QPainter& p, int w, int h) {
+        const QPointF c(w / 2.0, h / 2.0);
+        const double r = w * 0.42;
+        p.setPen(QPen(QColor(200, 120, 40), w * 0.05, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(w * 0.05, h * 0.5), QPointF(w * 0.95, h * 0.5));
+        p.setPen(QPen(QColor(210, 30, 30), w * 0.08));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(c, r, r);
+        const double d = r * 0.7071;
+        p.drawLine(c + QPointF(-d, -d), c + QPointF(d, d));
+    });
+    save(QStringLiteral("icons/infinity.png"), 128, 128, [](QPainter& p, int s, int) {
+        QPainterPath path;
+        const double cy = s * 0.5, a = s * 0.2, b = s * 0.16;
+        path.moveTo(s * 0.5, cy);
+        path.cubicTo(s * 0.5 + a * 0.6, cy - b * 1.6, s * 0.5 + a * 2.1, cy - b * 1.3, s * 0.5 + a * 2.1, cy);
+        path.cubicTo(s * 0.5 + a * 2.1, cy + b * 1.3, s * 0.5 + a * 0.6, cy + b * 1.6, s * 0.5, cy);
+        path.cubicTo(s * 0.5 - a * 0.6, cy - b * 1.6, s * 0.5 - a * 2.1, cy - b * 1.3, s * 0.5 - a * 2.1, cy);
+        path.cubicTo(s * 0.5 - a * 2.1, cy + b * 1.3, s * 0.5 - a * 0.6, cy + b * 1.6, s * 0.5, cy);
+        p.setPen(QPen(QColor(90, 40, 170), s * 0.09, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(path);
+    });
+    return 0;
+}
