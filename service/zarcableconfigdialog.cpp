@@ -7,12 +7,14 @@
 namespace {
 const int wiresPerCable = 32;
 const int noRequest = -1;
+const int fingerHeight = 48;
 }
 
 zarCableConfigDialog::zarCableConfigDialog(QWidget* parent, quint8 cables, bool remoteTx, bool remoteRx)
     : QDialog(parent), m_core(zarCore::instance()), m_cables(cables == 0 ? 2 : cables)
 {
-    m_highlightPalette.setBrush(QPalette::Active, QPalette::Button, QBrush(QColor(0, 255, 127), Qt::SolidPattern));
+    for (QPalette::ColorGroup group : { QPalette::Active, QPalette::Inactive })
+        m_highlightPalette.setBrush(group, QPalette::Button, QBrush(QColor(0, 255, 127), Qt::SolidPattern));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
     setupUi(this);
     if (!remoteTx && !remoteRx)
@@ -23,6 +25,7 @@ zarCableConfigDialog::zarCableConfigDialog(QWidget* parent, quint8 cables, bool 
         m_wireSelectButtons.append(findChild<QToolButton*>(QLatin1Char('w') + number + QLatin1String("ToolButton")));
         m_wireStateButtons.append(findChild<QPushButton*>(QLatin1Char('w') + number + QLatin1String("PushButton")));
         m_wireLabels.append(findChild<QLabel*>(QLatin1Char('w') + number + QLatin1String("Label")));
+        m_wireSelectButtons.last()->setMinimumHeight(fingerHeight);
     }
 
     if (remoteTx)

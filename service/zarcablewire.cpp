@@ -59,6 +59,8 @@ void zarCableWire::refresh(float threshold) const
         m_label->setText(m_singleLine ? trObject("N / A") : QStringLiteral("%1\n ").arg(trObject("N / A")));
         colour = Qt::black;
     }
-    palette.setBrush(QPalette::Active, QPalette::WindowText, QBrush(colour, Qt::SolidPattern));
+    // Inactive too: the colour tells failed wires, also while a message is on top.
+    for (QPalette::ColorGroup group : { QPalette::Active, QPalette::Inactive })
+        palette.setBrush(group, QPalette::WindowText, QBrush(colour, Qt::SolidPattern));
     m_label->setPalette(palette);
 }

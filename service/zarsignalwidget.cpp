@@ -18,6 +18,7 @@ const float pulseEndAfterSample = 15.0f;
 const float pauseFirstSample = 30.0f;
 const float pauseEndAfterSample = 10.0f;
 const float gapWithoutPause = 20.0f;
+const int fingerHeight = 48;
 
 QString electrodeText(qint16 electrode, qint16 remote, const char* prefix)
 {
@@ -31,6 +32,8 @@ zarSignalWidget::zarSignalWidget(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);
     badPushButton->setEnabled(false);
+    for (QPushButton* button : { startPushButton, acceptPushButton, badPushButton })
+        button->setMinimumHeight(fingerHeight);
     txVoltageFrame->layout()->addWidget(&txVoltagePlot);
     txCurrentFrame->layout()->addWidget(&txCurrentPlot);
     rxVoltageFrame->layout()->addWidget(&rxVoltagePlot);

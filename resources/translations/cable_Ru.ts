@@ -115,15 +115,15 @@
     </message>
     <message>
         <source>Input voltage</source>
-        <translation>Входное напряжение</translation>
+        <translation>Вх. напряжение</translation>
     </message>
     <message>
         <source>Output voltage</source>
-        <translation>Выходное напряжение</translation>
+        <translation>Вых. напряжение</translation>
     </message>
     <message>
         <source>Output current</source>
-        <translation>Выходной ток</translation>
+        <translation>Вых. ток</translation>
     </message>
     <message>
         <source>T i m e  [msec]</source>
