@@ -72,13 +72,20 @@ void zarSignalWidget::onStart()
 {
     setButtonsEnabled(false);
     zarCoreParamSignal param;
-    param.quadripole.a = m_quadripole.a;
-    param.quadripole.b = m_quadripole.b;
-    param.quadripole.m = m_quadripole.m;
-    param.quadripole.n = m_quadripole.n;
-    param.quadripole.channel = quint8(quint16(m_quadripole.m) & 0xF);
+    param.quadripole = coreQuadripole(m_quadripole);
     param.settings = zarOptionsWidget::options();
     zarCore::instance()->signal(param);
+}
+
+zarCoreQuadripole zarSignalWidget::coreQuadripole(const zarQuadripole& quadripole)
+{
+    zarCoreQuadripole electrodes;
+    electrodes.a = quadripole.a;
+    electrodes.b = quadripole.b;
+    electrodes.m = quadripole.m;
+    electrodes.n = quadripole.n;
+    electrodes.channel = quint8(quint16(quadripole.m) & 0xF);
+    return electrodes;
 }
 
 float zarSignalWidget::interpolate(QPointF p1, QPointF p2, float x)

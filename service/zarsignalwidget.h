@@ -1,6 +1,7 @@
 #ifndef ZARSIGNALWIDGET_H
 #define ZARSIGNALWIDGET_H
 
+#include "core/zarcorequadripole.h"
 #include "core/zarcorereports.h"
 #include "service/zarsignalplot.h"
 #include "templates/zarquadripole.h"
@@ -28,6 +29,9 @@ public:
                                                 const QVector<float>& positivePause,
                                                 const QVector<float>& negativePulse,
                                                 const QVector<float>& negativePause, float scale);
+
+    // The electrodes as the signal job takes them, with the receiver channel of M.
+    static zarCoreQuadripole coreQuadripole(const zarQuadripole& quadripole);
 
 signals:
     void sendSignalWidgetClose();

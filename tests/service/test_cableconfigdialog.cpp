@@ -244,6 +244,7 @@ private slots:
         QCOMPARE(int(dialog.selectedWire()), 32);
         QCOMPARE(dialog.currentCableLabel->text(), QStringLiteral("2 / 2"));
         QVERIFY(!dialog.isChecking() && dialog.actionsGroupBox->isEnabled());
+        QVERIFY(!dialog.checkRemotePushButton->isEnabled());
     }
 
     void releasingTheToggleCancels()
@@ -261,6 +262,21 @@ private slots:
         QCOMPARE(jobs.count(), 1);
         QCOMPARE(resistances(dialog), unmeasured());
         QCOMPARE(int(dialog.selectedWire()), 0);
+    }
+
+    void readingAfterAStopKeepsTheNewSelection()
+    {
+        zarCableConfigDialog dialog(nullptr, 2, false, false);
+        zarDialogAnswer answer;
+        answer.expect();
+        dialog.checkCablePushButton->click();
+        dialog.checkCablePushButton->click();
+        dialog.w05ToolButton->click();
+        inject(0, 0.3f);
+        QVERIFY(settled(dialog));
+        QVERIFY(!answer.shown);
+        QCOMPARE(resistances(dialog).value(0), 0.3f);
+        QCOMPARE(int(dialog.selectedWire()), 5);
     }
 
     void errorReportStoresNothingAndEndsTheRun()

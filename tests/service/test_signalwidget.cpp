@@ -48,7 +48,7 @@ private slots:
 
         // The negative half mirrors the positive one: its values are the negated ones.
         QTest::newRow("pulse code 2 without pause")
-            << quint16(2) << false << quint16(0) << Values({ 1, 2, 4 }) << Values({ 9 })
+            << quint16(2) << false << quint16(3) << Values({ 1, 2, 4 }) << Values({ 9 })
             << Points({ { 25, 1 }, { 45, 2 }, { 65, 4 } })
             << Points({ { 0, 0 }, { 0, 1 }, { 25, 1 }, { 45, 2 }, { 65, 4 }, { 80, 5.5 } }) << Points()
             << Points({ { 100, 0 }, { 100, -1 }, { 125, -1 }, { 145, -2 }, { 165, -4 }, { 180, -5.5 } })
@@ -203,6 +203,25 @@ private slots:
         QCOMPARE(verdict[0].value(2).toBool(), bad);
         QCOMPARE(closed.count(), 1);
         QCOMPARE(status.last().value(0).toString(), QString());
+    }
+
+    void jobTakesTheElectrodesAndTheChannelOfM_data()
+    {
+        QTest::addColumn<qint16>("m");
+        QTest::addColumn<int>("channel");
+        QTest::newRow("electrode 17") << qint16(17) << 1;
+        QTest::newRow("remote receiver") << qint16(-2) << 14;
+        QTest::newRow("electrode 0") << qint16(0) << 0;
+    }
+    void jobTakesTheElectrodesAndTheChannelOfM()
+    {
+        QFETCH(qint16, m);
+        const zarCoreQuadripole electrodes = zarSignalWidget::coreQuadripole(zarQuadripole(-1, 4, m, 6));
+        QCOMPARE(electrodes.a, qint16(-1));
+        QCOMPARE(electrodes.b, qint16(4));
+        QCOMPARE(electrodes.m, m);
+        QCOMPARE(electrodes.n, qint16(6));
+        QTEST(int(electrodes.channel), "channel");
     }
 
     void electrodesCountFromOne()
