@@ -20,6 +20,11 @@ const float pauseEndAfterSample = 10.0f;
 const float gapWithoutPause = 20.0f;
 const int fingerHeight = 48;
 
+// Vertical axis titles, one letter per line.
+const char* const txVoltageTitle = QT_TR_NOOP("Tx\n\nV\no\nl\nt\na\ng\ne\n\n[V]");
+const char* const txCurrentTitle = QT_TR_NOOP("Tx\n\nC\nu\nr\nr\ne\nn\nt\n\n[mA]");
+const char* const rxVoltageTitle = QT_TR_NOOP("Rx\n\nV\no\nl\nt\na\ng\ne\n\n[mV]");
+
 QString electrodeText(qint16 electrode, qint16 remote, const char* prefix)
 {
     if (electrode == remote)
@@ -229,7 +234,7 @@ void zarSignalWidget::onTranslate()
     _timeLabel01->setText(time);
     _timeLabel02->setText(time);
     _timeLabel03->setText(time);
-    _txVoltageLabel->setText(tr("Tx\n\nV\no\nl\nt\na\ng\ne\n\n[V]"));
-    _txCurrentLabel->setText(tr("Tx\n\nC\nu\nr\nr\ne\nn\nt\n\n[mA]"));
-    _rxVoltageLabel->setText(tr("Rx\n\nV\no\nl\nt\na\ng\ne\n\n[mV]"));
+    _txVoltageLabel->setText(tr(txVoltageTitle));
+    _txCurrentLabel->setText(tr(txCurrentTitle));
+    _rxVoltageLabel->setText(tr(rxVoltageTitle));
 }

@@ -320,18 +320,6 @@ private slots:
         QCOMPARE(int(dialog.selectedWire()), ownRequest ? 6 : 5);
     }
 
-    void readingAskedByAnotherScreenIsIgnored()
-    {
-        zarCableConfigDialog dialog(nullptr, 1, false, false);
-        QSignalSpy jobs(zarCore::instance(), &zarCore::sendReportResistance);
-        zarCoreParamResistance param;
-        param.wire = 0;
-        zarCore::instance()->resistance(param);
-        QVERIFY(jobs.wait(2000));
-        QCOMPARE(resistances(dialog).value(0), -1.0f);
-        QCOMPARE(int(dialog.selectedWire()), 0);
-    }
-
     void remoteCheckMeasuresEachRemote_data()
     {
         QTest::addColumn<bool>("remoteTx");
