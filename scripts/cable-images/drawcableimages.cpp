@@ -1,4 +1,5 @@
-// Draws the cable dialog's wire pictures and button icons into resources/cable/.
+// Draws the cable dialog's wire pictures and the icons only it uses into resources/cable/.
+// The play and disable icons are shared with other screens and registered there.
 // Built and run by scripts/draw-cable-images; the PNGs are committed.
 #include "../images/zardrawkit.h"
 
@@ -36,12 +37,6 @@ int main(int argc, char* argv[])
         p.drawLine(QPointF(c - r, m + r), QPointF(c + r, m - r));
     });
 
-    save(QStringLiteral("icons/play.png"), 256, 256, [](QPainter& p, int s, int) {
-        tile(p, s, QColor(40, 160, 60));
-        p.setPen(Qt::NoPen);
-        p.setBrush(Qt::white);
-        p.drawPolygon(QPolygonF({ QPointF(s * 0.36, s * 0.26), QPointF(s * 0.76, s * 0.5), QPointF(s * 0.36, s * 0.74) }));
-    });
     save(QStringLiteral("icons/refresh.png"), 128, 128, [](QPainter& p, int s, int) {
         const QRectF ring(s * 0.2, s * 0.2, s * 0.6, s * 0.6);
         p.setPen(QPen(QColor(30, 110, 210), s * 0.11, Qt::SolidLine, Qt::FlatCap));
@@ -52,18 +47,6 @@ int main(int argc, char* argv[])
         const QPointF tip(s * 0.5, s * 0.2);
         p.drawPolygon(QPolygonF({ tip + QPointF(-s * 0.02, -s * 0.15), tip + QPointF(s * 0.17, 0),
                                   tip + QPointF(-s * 0.02, s * 0.15) }));
-    });
-    // A round "no entry" sign over a wire.
-    save(QStringLiteral("icons/disable.png"), 389, 390, [](QPainter& p, int w, int h) {
-        const QPointF c(w / 2.0, h / 2.0);
-        const double r = w * 0.42;
-        p.setPen(QPen(QColor(200, 120, 40), w * 0.05, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(w * 0.05, h * 0.5), QPointF(w * 0.95, h * 0.5));
-        p.setPen(QPen(QColor(210, 30, 30), w * 0.08));
-        p.setBrush(Qt::NoBrush);
-        p.drawEllipse(c, r, r);
-        const double d = r * 0.7071;
-        p.drawLine(c + QPointF(-d, -d), c + QPointF(d, d));
     });
     save(QStringLiteral("icons/infinity.png"), 128, 128, [](QPainter& p, int s, int) {
         QPainterPath path;
