@@ -1,4 +1,5 @@
 #include "zartestsupport.h"
+#include "zarbenchclock.h"
 
 #include "core/zarconstants.h"
 #include "sessions/zarfiletabledatamodel.h"
@@ -11,29 +12,6 @@
 class BenchSessionViews : public QObject
 {
     Q_OBJECT
-
-    // QBENCHMARK runs a test function again until its timing settles; report once.
-    static bool firstRun()
-    {
-        static QSet<QString> seen;
-        const QString key = QString::fromLatin1(QTest::currentTestFunction());
-        if (seen.contains(key))
-            return false;
-        seen.insert(key);
-        return true;
-    }
-
-    static qint64 bestOf(int rounds, const std::function<void()>& work)
-    {
-        qint64 best = std::numeric_limits<qint64>::max();
-        for (int i = 0; i < rounds; ++i) {
-            QElapsedTimer clock;
-            clock.start();
-            work();
-            best = qMin(best, clock.nsecsElapsed());
-        }
-        return best;
-    }
 
 private slots:
     // 64 centres by 99 levels: every cell of a full two-cable session.
@@ -58,9 +36,9 @@ private slots:
             plot.canvas()->repaint();
         };
         frame();
-        if (firstRun())
+        if (zarBenchClock::firstRun())
             qInfo("pseudo-section update and repaint of %d cells: %.2f ms (target 16 ms)", xy.size(),
-                  bestOf(20, frame) / 1e6);
+                  zarBenchClock::bestOf(20, frame) / 1e6);
         QBENCHMARK {
             frame();
         }
@@ -88,8 +66,8 @@ private slots:
 
     void fileTable()
     {
-        if (firstRun())
-            qInfo("file table over 10000 templates: %.1f ms", bestOf(3, [] { zarFileTableDataModel model(0); }) / 1e6);
+        if (zarBenchClock::firstRun())
+            qInfo("file table over 10000 templates: %.1f ms", zarBenchClock::bestOf(3, [] { zarFileTableDataModel model(0); }) / 1e6);
         QBENCHMARK {
             zarFileTableDataModel model(0);
             QCOMPARE(model.rowCount(), 10000);
