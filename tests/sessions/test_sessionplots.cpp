@@ -122,6 +122,7 @@ private slots:
         QCOMPARE(QList<size_t>({ plot.pointCurve.dataSize(), plot.lineCurve.dataSize(), plot.pickCurve.dataSize() }),
                  QList<size_t>({ 0, 0, 1 }));
         QVERIFY(plot.rowIndexes.isEmpty());
+        QCOMPARE(bounds(plot, QwtPlot::yLeft), QPointF(1, 1000));
         plot.onPlotUpdate(Points { { 1, 10 } }, Rows { 3 });
         plot.onPickPlotClear();
         QCOMPARE(QList<size_t>({ plot.pointCurve.dataSize(), plot.pickCurve.dataSize() }), QList<size_t>({ 1, 0 }));
