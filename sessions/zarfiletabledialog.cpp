@@ -1,0 +1,60 @@
+#include "sessions/zarfiletabledialog.h"
+
+#include "frame/zartranslator.h"
+#include "sessions/zarfiletabledatamodel.h"
+
+#include <QFile>
+#include <QHeaderView>
+#include <QScrollBar>
+
+namespace {
+
+// A sheet that cannot be read leaves the widget in the application's style.
+void applyStyleSheet(QWidget* widget, const QString& resource)
+{
+    QFile file(resource);
+    if (file.open(QIODevice::ReadOnly))
+        widget->setStyleSheet(QString::fromLatin1(file.readAll()));
+}
+
+} // namespace
+
+zarFileTableDialog::zarFileTableDialog(zarFileTableDataModel* model, QWidget* parent)
+    : QDialog(parent), m_model(model)
+{
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
+    setupUi(this);
+    fileTableView->setModel(model);
+    fileTableView->resizeColumnsToContents();
+    fileTableView->selectRow(0);
+    QHeaderView* header = fileTableView->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+    header->setSectionsClickable(false);
+    applyStyleSheet(header, QStringLiteral(":/system/system/bHeaderView.qss"));
+    applyStyleSheet(fileTableView->verticalScrollBar(), QStringLiteral(":/system/system/vScrollBar.qss"));
+    setFixedSize(1024, 600);
+    connect(zarTranslator::instance(), &zarTranslator::sendTranslate, this, &zarFileTableDialog::onTranslate);
+    onTranslate();
+}
+
+zarFileTableDialog::~zarFileTableDialog() = default;
+
+QString zarFileTableDialog::selectedName() const
+{
+    const QModelIndex current = fileTableView->currentIndex();
+    const QModelIndex name = current.model() ? current.model()->index(current.row(), 0) : QModelIndex();
+    return fileTableView->model() ? fileTableView->model()->data(name, Qt::DisplayRole).toString() : QString();
+}
+
+QString zarFileTableDialog::selectedPath() const
+{
+    const QModelIndex current = fileTableView->currentIndex();
+    return current.isValid() && m_model ? m_model->path(current.row()) : QString();
+}
+
+void zarFileTableDialog::onTranslate()
+{
+    acceptPushButton->setText(tr("Accept"));
+    cancelPushButton->setText(tr("Cancel"));
+}
