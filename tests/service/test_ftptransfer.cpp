@@ -1,0 +1,110 @@
+#include "zartestsupport.h"
+#include "zarftpserver.h"
+
+#include "service/zarftptransfer.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+// The FTP download on its worker thread, against the real test server.
+class TestFtpTransfer : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QByteArray package;
+    const QString password = QStringLiteral("Pw-87654321");
+
+    QString root() const { return dir.path() + QStringLiteral("/root"); }
+    QString target() const { return dir.path() + QStringLiteral("/download"); }
+    QUrl url(int port) const { return QUrl(QStringLiteral("ftp://127.0.0.1:%1/zar_0/release.zar").arg(port)); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(QDir().mkpath(root() + QStringLiteral("/zar_0")));
+        for (int i = 0; i < 300000; ++i)
+            package.append(char(i * 7 + i / 251));
+        QFile file(root() + QStringLiteral("/zar_0/release.zar"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(package) == package.size());
+        zarFtpTransfer::setTimeouts(2000, 1000);
+    }
+
+    // Connect, login, transfer, close in this order, the progress ends at the full
+    // size, and the file holds every byte.
+    void goodDownload()
+    {
+        zarFtpServer server;
+        QVERIFY(server.start(root(), password));
+        zarFtpTransfer ftp;
+        QList<int> stages;
+        connect(&ftp, &zarFtpTransfer::sendStage, [&](int stage) { stages << stage; });
+        QSignalSpy progress(&ftp, &zarFtpTransfer::sendProgress);
+        QSignalSpy done(&ftp, &zarFtpTransfer::sendDone);
+        QVERIFY(ftp.start(url(server.port), QStringLiteral("zarLogin"), password, target()));
+        QVERIFY(!ftp.start(url(server.port), QStringLiteral("zarLogin"), password, target()));
+        QVERIFY(zarWaitFor([&] { return !done.isEmpty(); }, 8000));
+        QCOMPARE(done.first().at(0).toBool(), false);
+        QCOMPARE(stages, QList<int>({ zarFtpTransfer::Connecting, zarFtpTransfer::LoggingIn,
+                                      zarFtpTransfer::Downloading, zarFtpTransfer::Closing }));
+        QCOMPARE(progress.last().at(0).toLongLong(), qint64(package.size()));
+        QCOMPARE(progress.last().at(1).toLongLong(), qint64(package.size()));
+        QFile file(target());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll() == package);
+        QVERIFY(!ftp.isRunning());
+    }
+
+    // A cancelled transfer ends at once and reports nothing afterwards.
+    void cancelReportsNothing()
+    {
+        zarFtpServer server;
+        QVERIFY(server.start(root(), password, QStringLiteral("stall")));
+        zarFtpTransfer::setTimeouts(2000, 20000);
+        zarFtpTransfer ftp;
+        QSignalSpy stages(&ftp, &zarFtpTransfer::sendStage);
+        QSignalSpy done(&ftp, &zarFtpTransfer::sendDone);
+        QVERIFY(ftp.start(url(server.port), QStringLiteral("zarLogin"), password, target()));
+        QVERIFY(zarWaitFor([&] { return stages.size() >= 3; }, 8000));
+        ftp.cancel();
+        zarFtpTransfer::setTimeouts(2000, 1000);
+        QVERIFY(!ftp.isRunning());
+        QCoreApplication::processEvents();
+        QCOMPARE(done.size(), 0);
+        QVERIFY(QFile::remove(target())); // closed: Windows would refuse otherwise
+    }
+
+    void failuresHideTheCredentials_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("serverPassword");
+        QTest::newRow("wrong password") << "normal" << "another-one";
+        QTest::newRow("silent server") << "silent" << password;
+        QTest::newRow("server down") << "" << password;
+    }
+
+    // Every failure ends with an error and a text that names neither the password
+    // nor a URL with credentials.
+    void failuresHideTheCredentials()
+    {
+        QFETCH(QString, mode);
+        QFETCH(QString, serverPassword);
+        zarFtpServer server;
+        int port = zarFtpServer::closedPort();
+        if (!mode.isEmpty()) {
+            QVERIFY(server.start(root(), serverPassword, mode));
+            port = server.port;
+        }
+        zarFtpTransfer ftp;
+        QSignalSpy done(&ftp, &zarFtpTransfer::sendDone);
+        QVERIFY(ftp.start(url(port), QStringLiteral("zarLogin"), password, target()));
+        QVERIFY(zarWaitFor([&] { return !done.isEmpty(); }, 8000));
+        const QString text = done.first().at(1).toString();
+        QCOMPARE(done.first().at(0).toBool(), true);
+        QVERIFY2(!text.isEmpty(), "an error without a text");
+        QVERIFY2(!text.contains(password) && !text.contains(QLatin1Char('@')), qPrintable(text));
+    }
+};
+
+ZAR_TEST_MAIN(TestFtpTransfer)
+#include "test_ftptransfer.moc"
