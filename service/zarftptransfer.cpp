@@ -89,7 +89,7 @@ struct zarFtpTransfer::Job
                     emit o->sendProgress(qint64(now), qint64(total));
             }, Qt::QueuedConnection);
         }
-        return job->silentTooLong() ? 1 : 0;
+        return 0;
     }
 
     // The commands on the control line tell the stage; their arguments are never looked at.
@@ -202,8 +202,6 @@ void zarFtpTransfer::run(Job* job)
             break;
         curl_multi_poll(job->multi, nullptr, 0, 100, nullptr);
     }
-    if (finished && result == CURLE_OK)
-        job->advance(Closing);
     CURLM* multi;
     {
         std::lock_guard<std::mutex> lock(job->multiMutex);

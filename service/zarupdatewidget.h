@@ -30,6 +30,8 @@ public:
     // host (optionally ":port"), otherwise the built-in host.
     static QString server();
 
+    bool isTransferring() const { return ftp.isRunning(); }
+
 signals:
     void sendUpdateWidgetClose();
 

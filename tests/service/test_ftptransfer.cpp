@@ -64,13 +64,16 @@ private slots:
         zarFtpTransfer ftp;
         QSignalSpy stages(&ftp, &zarFtpTransfer::sendStage);
         QSignalSpy done(&ftp, &zarFtpTransfer::sendDone);
+        QSignalSpy progress(&ftp, &zarFtpTransfer::sendProgress);
         QVERIFY(ftp.start(url(server.port), QStringLiteral("zarLogin"), password, target()));
-        QVERIFY(zarWaitFor([&] { return stages.size() >= 3; }, 8000));
+        QVERIFY(zarWaitFor([&] { return stages.size() >= 3 && !progress.isEmpty(); }, 8000));
         ftp.cancel();
         zarFtpTransfer::setTimeouts(2000, 1000);
         QVERIFY(!ftp.isRunning());
+        const int reported = progress.size();
         QCoreApplication::processEvents();
         QCOMPARE(done.size(), 0);
+        QCOMPARE(progress.size(), reported);
         QVERIFY(QFile::remove(target())); // closed: Windows would refuse otherwise
     }
 

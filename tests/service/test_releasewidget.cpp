@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTranslator>
 
 // The release notes screen and the notes themselves.
 class TestReleaseWidget : public QObject
@@ -63,6 +64,27 @@ private slots:
         QCOMPARE(screen.textBrowser->toPlainText(), notes("rus.txt").replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
         zarTranslator::instance()->setLanguage(QStringLiteral("En"));
         QCOMPARE(screen.textBrowser->toPlainText(), notes("eng.txt").replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    }
+
+    // Notes named by the language that do not exist leave the browser empty, the rest set.
+    void missingNotesLeaveTheBrowserEmpty()
+    {
+        struct Elsewhere : QTranslator
+        {
+            bool isEmpty() const override { return false; }
+            QString translate(const char* context, const char* source, const char*, int) const override
+            {
+                return QLatin1String(context) == QLatin1String("zarReleaseWidget") && QLatin1String(source) == QLatin1String("eng")
+                           ? QStringLiteral("none") : QString();
+            }
+        } elsewhere;
+        zarReleaseWidget screen;
+        QVERIFY(!screen.textBrowser->toPlainText().isEmpty());
+        QCoreApplication::installTranslator(&elsewhere);
+        emit zarTranslator::instance()->sendTranslate();
+        QCoreApplication::removeTranslator(&elsewhere);
+        QVERIFY(screen.textBrowser->toPlainText().isEmpty());
+        QCOMPARE(screen.currentVersionLabel->text(), QStringLiteral("Current version: 1 (zar_0)"));
     }
 
     // The menu's Release button opens the screen in the page, also while busy; Accept closes it.

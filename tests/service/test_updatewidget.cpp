@@ -224,6 +224,7 @@ private slots:
         QVERIFY(waitForText(*screen, QStringLiteral("Downloading...")));
         screen->closePushButton->click();
         zarFtpTransfer::setTimeouts(2000, 1000);
+        QVERIFY(!screen->isTransferring());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!screen && !menu.openScreen());
         QCoreApplication::processEvents();

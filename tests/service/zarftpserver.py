@@ -1,8 +1,8 @@
 # The update server of the updater's tests: pyftpdlib on 127.0.0.1 on a free port.
 # Usage: zarftpserver.py <root> <password> <mode>; prints "PORT <n>" once it listens.
 # Modes: normal; nosize (SIZE refused); truncate (half of release.zar, then a normal end);
-# drop (half of release.zar, then the server dies); stall (no answer to the RETR of
-# release.zar); silent (accepts connections and never says a word).
+# drop (half of release.zar, then the server dies); stall (half of release.zar, then
+# the server falls silent); silent (accepts connections and never says a word).
 import io
 import logging
 import os
@@ -39,13 +39,16 @@ class Named(io.BytesIO):
     name = "release.zar"
 
 
-class HalfThenDie:
+class Half:
     def __init__(self, data):
         self.data = data
 
     def more(self):
         if self.data is None:
-            os._exit(0)
+            if mode == "drop":
+                os._exit(0)
+            while True:
+                time.sleep(60)
         chunk, self.data = self.data, None
         return chunk
 
@@ -60,8 +63,6 @@ class Handler(FTPHandler):
     def ftp_RETR(self, file):
         if not file.endswith("release.zar") or mode in ("normal", "nosize"):
             return FTPHandler.ftp_RETR(self, file)
-        if mode == "stall":
-            return
         with open(file, "rb") as f:
             data = f.read()
         half = data[: len(data) // 2]
@@ -69,7 +70,7 @@ class Handler(FTPHandler):
             data = Named(half)
             self.push_dtp_data(FileProducer(data, "i"), isproducer=True, file=data, cmd="RETR")
             return
-        self.push_dtp_data(HalfThenDie(half), isproducer=True, cmd="RETR")
+        self.push_dtp_data(Half(half), isproducer=True, cmd="RETR")
 
 
 authorizer = DummyAuthorizer()
