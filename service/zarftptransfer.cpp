@@ -138,7 +138,11 @@ bool zarFtpTransfer::start(const QUrl& url, const QString& user, const QString& 
         return false;
     QUrl plain = url;
     plain.setUserInfo(QString());
-    job->url = plain.toEncoded();
+    // The path counts from the server's root, not from the login directory ("%2F").
+    const QByteArray path = plain.toEncoded(QUrl::RemoveScheme | QUrl::RemoveAuthority | QUrl::RemoveQuery
+                                            | QUrl::RemoveFragment);
+    job->url = plain.toEncoded(QUrl::RemovePath | QUrl::RemoveQuery | QUrl::RemoveFragment) + "/%2F"
+               + path.mid(path.startsWith('/') ? 1 : 0);
     job->user = user.toUtf8();
     job->password = password.toUtf8();
     job->generation = ++m_generation;

@@ -76,37 +76,6 @@ private slots:
         QCOMPARE(progress.size(), reported);
         QVERIFY(QFile::remove(target())); // closed: Windows would refuse otherwise
     }
-
-    void failuresHideTheCredentials_data()
-    {
-        QTest::addColumn<QString>("mode");
-        QTest::addColumn<QString>("serverPassword");
-        QTest::newRow("wrong password") << "normal" << "another-one";
-        QTest::newRow("silent server") << "silent" << password;
-        QTest::newRow("server down") << "" << password;
-    }
-
-    // Every failure ends with an error and a text that names neither the password
-    // nor a URL with credentials.
-    void failuresHideTheCredentials()
-    {
-        QFETCH(QString, mode);
-        QFETCH(QString, serverPassword);
-        zarFtpServer server;
-        int port = zarFtpServer::closedPort();
-        if (!mode.isEmpty()) {
-            QVERIFY(server.start(root(), serverPassword, mode));
-            port = server.port;
-        }
-        zarFtpTransfer ftp;
-        QSignalSpy done(&ftp, &zarFtpTransfer::sendDone);
-        QVERIFY(ftp.start(url(port), QStringLiteral("zarLogin"), password, target()));
-        QVERIFY(zarWaitFor([&] { return !done.isEmpty(); }, 8000));
-        const QString text = done.first().at(1).toString();
-        QCOMPARE(done.first().at(0).toBool(), true);
-        QVERIFY2(!text.isEmpty(), "an error without a text");
-        QVERIFY2(!text.contains(password) && !text.contains(QLatin1Char('@')), qPrintable(text));
-    }
 };
 
 ZAR_TEST_MAIN(TestFtpTransfer)
