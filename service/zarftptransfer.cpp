@@ -188,13 +188,13 @@ bool zarFtpTransfer::start(const QUrl& url, const QString& user, const QString& 
 void zarFtpTransfer::run(Job* job)
 {
     CURLcode result = CURLE_OK;
+    CURLMcode multiResult = CURLM_OK;
     bool finished = false;
     while (!finished) {
         int running = 0;
-        if (curl_multi_perform(job->multi, &running) != CURLM_OK) {
-            result = CURLE_OUT_OF_MEMORY;
+        multiResult = curl_multi_perform(job->multi, &running);
+        if (multiResult != CURLM_OK)
             break;
-        }
         int queued = 0;
         while (CURLMsg* message = curl_multi_info_read(job->multi, &queued)) {
             if (message->msg == CURLMSG_DONE) {
@@ -222,6 +222,8 @@ void zarFtpTransfer::run(Job* job)
     QString text;
     if (job->timedOut)
         text = QString::fromLatin1(curl_easy_strerror(CURLE_OPERATION_TIMEDOUT));
+    else if (multiResult != CURLM_OK)
+        text = QString::fromLatin1(curl_multi_strerror(multiResult));
     else if (error && job->errorBuffer[0])
         text = QString::fromUtf8(job->errorBuffer);
     else if (error)
