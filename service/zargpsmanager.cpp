@@ -34,6 +34,12 @@ zarGPSFix zarGPSManager::fix() const
     return current;
 }
 
+void zarGPSManager::setFix(const zarGPSFix& fix)
+{
+    QMutexLocker lock(&mutex);
+    current = fix;
+}
+
 void zarGPSManager::run()
 {
 }

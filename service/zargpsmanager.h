@@ -17,6 +17,8 @@ public:
     static void destroy();
 
     zarGPSFix fix() const;
+    // For a position source: replaces the whole fix at once.
+    void setFix(const zarGPSFix& fix);
 
 protected:
     void run() override;

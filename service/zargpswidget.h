@@ -3,9 +3,13 @@
 
 #include "ui_zgpswidget.h"
 
+#include <QTimer>
 #include <QWidget>
 
-// The GPS position screen. Opened inside the system menu's page; announces its end with its close signal.
+class zarGPSManager;
+
+// The GPS position screen: the manager's current fix, read again every 5000 ms.
+// Opened inside the system menu's page; announces its end with its close signal.
 class zarGPSWidget : public QWidget, public Ui::zGPSWidget
 {
     Q_OBJECT
@@ -21,6 +25,11 @@ protected:
 
 private slots:
     void onTranslate();
+    void onAuxTimeout();
+
+private:
+    zarGPSManager* manager = nullptr;
+    QTimer timer;
 };
 
 #endif

@@ -307,61 +307,6 @@
     </message>
 </context>
 <context>
-    <name>zarClockWidget</name>
-    <message>
-        <source>Clock</source>
-        <translation>Clock</translation>
-    </message>
-    <message>
-        <source>Accept</source>
-        <translation>Accept</translation>
-    </message>
-</context>
-<context>
-    <name>zarGPSWidget</name>
-    <message>
-        <source>GPS</source>
-        <translation>GPS</translation>
-    </message>
-    <message>
-        <source>Accept</source>
-        <translation>Accept</translation>
-    </message>
-</context>
-<context>
-    <name>zarReleaseWidget</name>
-    <message>
-        <source>Release</source>
-        <translation>Release</translation>
-    </message>
-    <message>
-        <source>Accept</source>
-        <translation>Accept</translation>
-    </message>
-</context>
-<context>
-    <name>zarDeviceTableWidget</name>
-    <message>
-        <source>Devices</source>
-        <translation>Devices</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Close</translation>
-    </message>
-</context>
-<context>
-    <name>zarUpdateWidget</name>
-    <message>
-        <source>Update</source>
-        <translation>Update</translation>
-    </message>
-    <message>
-        <source>Accept</source>
-        <translation>Accept</translation>
-    </message>
-</context>
-<context>
     <name>zarEngineerWidget</name>
     <message>
         <source>Exit</source>

@@ -307,61 +307,6 @@
     </message>
 </context>
 <context>
-    <name>zarClockWidget</name>
-    <message>
-        <source>Clock</source>
-        <translation>Часы</translation>
-    </message>
-    <message>
-        <source>Accept</source>
-        <translation>Принять</translation>
-    </message>
-</context>
-<context>
-    <name>zarGPSWidget</name>
-    <message>
-        <source>GPS</source>
-        <translation>GPS</translation>
-    </message>
-    <message>
-        <source>Accept</source>
-        <translation>Принять</translation>
-    </message>
-</context>
-<context>
-    <name>zarReleaseWidget</name>
-    <message>
-        <source>Release</source>
-        <translation>Релиз</translation>
-    </message>
-    <message>
-        <source>Accept</source>
-        <translation>Принять</translation>
-    </message>
-</context>
-<context>
-    <name>zarDeviceTableWidget</name>
-    <message>
-        <source>Devices</source>
-        <translation>Устройства</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Закрыть</translation>
-    </message>
-</context>
-<context>
-    <name>zarUpdateWidget</name>
-    <message>
-        <source>Update</source>
-        <translation>Обновление</translation>
-    </message>
-    <message>
-        <source>Accept</source>
-        <translation>Принять</translation>
-    </message>
-</context>
-<context>
     <name>zarEngineerWidget</name>
     <message>
         <source>Exit</source>
