@@ -93,20 +93,14 @@ private slots:
             << "Please connect A and B sockets with resistor:\nresistance: 5.0 kOhm " + pm + " 10 % or more,\nmax. power: 50.0 W or more,\nmax voltage: 500.0 V or more.";
         QTest::newRow("En 16 ohm, power without stop") << "En" << 16 << "Check Tx operability (1 hour)"
             << "Please connect A and B sockets with resistor:\nresistance: 30.0 Ohm " + pm + " 10 % or more,\nmax power: 200.0 W or more.\nmax voltage: 500.0 V or more.";
-        QTest::newRow("En 18") << "En" << 18 << "Check Tx output current"
-            << "Please connect A and B sockets with resistor:\nresistance: 30.0 Ohm " + pm + " 10 %,\nmax power: 120.0 W or more.\nmax voltage: 60.0 V or more.";
         QTest::newRow("En 10 supply") << "En" << 10 << "Check Tx low supply voltage protection" << "Please make supply voltage less than 10.5 V.";
         QTest::newRow("En 21 reference") << "En" << 21 << "Check Rx channels reproducibility"
             << "Please connect reference voltage source (" + le + " 12000 mV) to A and B sockets.";
-        QTest::newRow("En 8 two lines") << "En" << 8 << "Check USB" << "Please connect USB sockets of this device and\npowered-on computer with USB cable.";
         QTest::newRow("Ru 3 trailing blank") << "Ru" << 3 << "Проверить соединения генераторных и измерительных коммутаторов "
             << "Подключите к разъёмам A и B резистор:\nсопротивление: 1.0 кОм " + pm + " 10 %,\nмакс. мощность: 1.4 Вт или больше,\nмакс. напряжение: 37.5 В или больше.";
-        QTest::newRow("Ru 5 infinity") << "Ru" << 5 << "Проверить разъёмы Tx" + inf + " и Rx" + inf
-            << "Подключите к разъёмам Tx" + inf + " и Rx" + inf + " резистор:\nсопротивление: 1.0 кОм " + pm + " 10 %,\nмакс. мощность: 1.4 Вт или больше,\nмакс. напряжение: 37.5 В или больше.";
         QTest::newRow("Ru 16") << "Ru" << 16 << "Проверить работоспособность генератора (1 час)"
             << "Подключите к разъёмам A и B резистор:\nсопротивление: 30.0 Ом " + pm + " 10 % или больше,\nмакс. мощность: 200.0 Вт или больше.\nмакс. напряжение: 500.0 В или больше.";
         QTest::newRow("Ru 9") << "Ru" << 9 << "Проверить LAN" << "Соедините LAN разъёмы прибора и локальной сети\nкабелем и подождите 20 секунд. ";
-        QTest::newRow("Ru 10 decimal point") << "Ru" << 10 << "Проверить защиту генератора от низкого напряжения питания" << "Установите напряжение питания менее 10.5 В.";
         QTest::newRow("Ru 21") << "Ru" << 21 << "Проверить повторяемость измерительных каналов"
             << "Подключите источник опорного напряжения (" + le + " 12000 мВ) к разъёмам A и B.";
     }

@@ -12,18 +12,10 @@ class TestEngineerTabs : public QObject
 {
     Q_OBJECT
 
-    static QPushButton* button(zarEngineerWidget& screen, const QString& name)
-    {
-        auto* b = screen.findChild<QPushButton*>(name);
-        if (!b)
-            qFatal("no button %s", qPrintable(name));
-        return b;
-    }
-
     // Presses and cuts the job short, so the next press need not wait for the simulator.
     static void press(zarEngineerWidget& screen, const QString& name)
     {
-        button(screen, name)->click();
+        screen.findChild<QPushButton*>(name)->click();
         zarSettleCore();
     }
 
@@ -176,17 +168,6 @@ private slots:
         emit zarCore::instance()->sendReportSensor(report);
         const zarEngineerWidget& s = fixture.screen;
         QCOMPARE(QStringList({ s.rxIntBatLabel->text(), s.rxExtBatLabel->text(), s.rxMoistureLabel->text(), s.txTempLabel->text() }), shown);
-    }
-
-    void sensorsThroughTheCore()
-    {
-        zarEngineerScreen fixture;
-        zarJobRecorder jobs;
-        QSignalSpy reports(zarCore::instance(), &zarCore::sendReportSensor);
-        fixture.screen.rxSensorsPushButton->click();
-        QVERIFY(reports.wait(5000));
-        QCOMPARE(jobs.jobs, QList<zarCoreJob>({ zarJobSensor }));
-        QCOMPARE(fixture.screen.rxExtBatLabel->text(), QStringLiteral("12400"));
     }
 
     void switches_data()

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QSignalSpy>
+#include <QTextBrowser>
 
 using Reply = zarAnswerAll::Reply;
 using Outcome = zarCommandRunner::Outcome;
@@ -98,35 +99,39 @@ private slots:
         QCOMPARE(iconName(fixture.screen.proToolButton05), QStringLiteral("question"));
     }
 
-    // Locked and playing while the simulator works, then the tick and a log of the title alone.
-    void coreTestPasses()
+    // Stop cancels a core test; a rerun locks the list, plays, passes and replaces the log.
+    void coreTestStopAndRerun()
     {
         zarEngineerScreen fixture;
-        zarJobRecorder jobs;
-        fixture.screen.proToolButton04->click();
-        QCOMPARE(jobs.jobs, QList<zarCoreJob>({ zarJobProduction }));
-        QCOMPARE(int(jobs.last<zarCoreParamProduction>().test), 4);
-        QVERIFY(!fixture.screen.proFrame->isEnabled() && fixture.screen.proStopPushButton->isEnabled());
-        QCOMPARE(iconName(fixture.screen.proToolButton04), QStringLiteral("play"));
+        zarEngineerWidget& s = fixture.screen;
+        s.proToolButton13->click();
+        s.proStopPushButton->click();
         QVERIFY(waitForReport());
-        QCOMPARE(iconName(fixture.screen.proToolButton04), QStringLiteral("accept"));
-        QCOMPARE(fixture.screen.logs().at(4), head("Check M and N sockets"));
-        QVERIFY(fixture.screen.proFrame->isEnabled());
+        QCOMPARE(iconName(s.proToolButton13), QStringLiteral("question"));
+        QCOMPARE(s.logs().at(13), head("Check Tx output voltage") + " <br> <font color=red>Canceled by user</font>");
+        zarJobRecorder jobs;
+        s.proToolButton13->click();
+        QCOMPARE(int(jobs.last<zarCoreParamProduction>().test), 13);
+        QVERIFY(!s.proFrame->isEnabled() && s.proStopPushButton->isEnabled() && iconName(s.proToolButton13) == "play");
+        QVERIFY(waitForReport());
+        QVERIFY(s.proFrame->isEnabled() && iconName(s.proToolButton13) == "accept");
+        QCOMPARE(s.logs().at(13), head("Check Tx output voltage"));
     }
 
-    // Stop cancels the run; the next run replaces its log.
-    void stopCancelsAndRerunReplaces()
+    // The log of a test in a full-screen dialog; empty for a test not run.
+    void logDialog()
     {
         zarEngineerScreen fixture;
-        fixture.screen.proToolButton13->click();
-        fixture.screen.proStopPushButton->click();
-        QVERIFY(waitForReport());
-        QCOMPARE(iconName(fixture.screen.proToolButton13), QStringLiteral("question"));
-        QCOMPARE(fixture.screen.logs().at(13), head("Check Tx output voltage") + " <br> <font color=red>Canceled by user</font>");
-        fixture.screen.proToolButton13->click();
-        QVERIFY(waitForReport());
-        QCOMPARE(fixture.screen.logs().at(13), head("Check Tx output voltage"));
-        QCOMPARE(iconName(fixture.screen.proToolButton13), QStringLiteral("accept"));
+        emitReport(7, zarErrorSimulated, 1);
+        QStringList shown;
+        for (QPushButton* log : { fixture.screen.logPushButton07, fixture.screen.logPushButton03 }) {
+            zarWhenModal([&shown](QWidget* dialog) {
+                shown << dialog->findChild<QTextBrowser*>()->toPlainText() << QString::number(dialog->width() * 1000 + dialog->height());
+                dialog->findChild<QPushButton*>()->click();
+            });
+            log->click();
+        }
+        QCOMPARE(shown, QStringList({ "Check 33...64 cable socket: \n\n\nSimulated error", "1024600", "", "1024600" }));
     }
 
     void reportOutcome_data()
@@ -183,9 +188,6 @@ private slots:
         QTest::newRow("start times out: no question, stop all the same")
             << Outcome::TimedOut << Outcome::Succeeded << int(Reply::Yes) << QStringList()
             << "close" << "Detecting USB appearance" + cross + "<font color=red>Can not enter USB storage mode</font> <br> ";
-        QTest::newRow("start missing") << Outcome::NotStarted << Outcome::NotStarted << int(Reply::Yes) << QStringList()
-            << "close" << "Detecting USB appearance" + cross + "<font color=red>Can not enter USB storage mode</font> <br> "
-                              "<font color=red>Can not leave USB storage mode</font> <br> ";
         QTest::newRow("stop fails after a yes") << Outcome::Succeeded << Outcome::Failed << int(Reply::Yes) << QStringList({ ask })
             << "close" << "Detecting USB appearance" + cross + "<font color=red>Can not leave USB storage mode</font> <br> ";
     }
