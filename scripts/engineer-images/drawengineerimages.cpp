@@ -1,4 +1,5 @@
-// Draws the engineer screen's icons into resources/engineer/.
+// Draws the engineer screen's icons into resources/engineer/ (play.png and
+// disable.png come with the session and template screens).
 // Built and run by scripts/draw-engineer-images; the PNGs are committed.
 #include "../images/zardrawkit.h"
 
@@ -30,14 +31,6 @@ int main(int argc, char* argv[])
         p.drawEllipse(QRectF(3, 3, s - 6, s - 6));
         label(p, QRectF(0, 0, s, s), QStringLiteral("?"), s * 2 / 3);
     });
-    save(QStringLiteral("icons/play.png"), 48, 48, [](QPainter& p, int s, int) {
-        p.setPen(QPen(QColor(20, 110, 20), 2));
-        p.setBrush(QColor(60, 190, 60));
-        p.drawEllipse(QRectF(3, 3, s - 6, s - 6));
-        p.setPen(Qt::NoPen);
-        p.setBrush(Qt::white);
-        p.drawPolygon(QPolygonF({ QPointF(s * 0.38, s * 0.27), QPointF(s * 0.75, s * 0.5), QPointF(s * 0.38, s * 0.73) }));
-    });
     save(QStringLiteral("icons/table.png"), 32, 32, [](QPainter& p, int s, int) {
         p.setPen(QPen(QColor(70, 70, 80), 1.5));
         p.setBrush(Qt::white);
@@ -47,14 +40,6 @@ int main(int argc, char* argv[])
         for (int i = 1; i < 3; ++i)
             p.drawLine(QPointF(3, 11 + i * 5), QPointF(s - 3, 11 + i * 5));
         p.drawLine(QPointF(s / 2.0, 11), QPointF(s / 2.0, s - 5));
-    });
-    save(QStringLiteral("icons/disable.png"), 389, 390, [](QPainter& p, int w, int h) {
-        const QRectF r(20, 20, w - 40, h - 40);
-        p.setPen(QPen(QColor(170, 20, 20), 40));
-        p.setBrush(QColor(230, 50, 40));
-        p.drawEllipse(r);
-        p.setPen(QPen(Qt::white, 56, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(w * 0.28, h * 0.5), QPointF(w * 0.72, h * 0.5));
     });
     save(QStringLiteral("icons/signal.png"), 64, 64, [](QPainter& p, int s, int) {
         tile(p, s, QColor(30, 30, 40));
