@@ -231,15 +231,15 @@ make short circuit.</source>
     </message>
     <message>
         <source>Can not enter USB storage mode</source>
-        <translation>Не удалось войти в режим USB накопителя</translation>
+        <translation>Не удаётся войти в режим USB-накопителя</translation>
     </message>
     <message>
         <source>Can not leave USB storage mode</source>
-        <translation>Не удалось выйти из режима USB накопителя</translation>
+        <translation>Не удаётся выйти из режима USB-накопителя</translation>
     </message>
     <message>
         <source>Can not save the log to %1</source>
-        <translation>Не удалось сохранить журнал в %1</translation>
+        <translation>Не удаётся сохранить журнал в %1</translation>
     </message>
     <message>
         <source>Invalid date</source>
