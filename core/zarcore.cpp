@@ -60,24 +60,25 @@ void zarCore::start()
 }
 
 void zarCore::discover() { m_thread.wait(); m_thread.setDiscover(); start(); }
-void zarCore::signal(const zarCoreParamSignal p) { m_thread.wait(); m_thread.setSignal(p); start(); }
-void zarCore::resistance(const zarCoreParamResistance p) { m_thread.wait(); m_thread.setResistance(p); start(); }
-void zarCore::calibrate(const zarCoreParamCalibrate p) { m_thread.wait(); m_thread.setCalibrate(p); start(); }
-void zarCore::et2d(const zarCoreParamET2D p) { m_thread.wait(); m_thread.setEt2d(p); start(); }
-void zarCore::ves(const zarMeasureSettings p) { m_thread.wait(); m_thread.setVes(p); start(); }
-void zarCore::clock(const zarCoreParamClock p) { m_thread.wait(); m_thread.setClock(p); start(); }
-void zarCore::production(const zarCoreParamProduction p) { m_thread.wait(); m_thread.setProduction(p); start(); }
-void zarCore::txCommand(const zarCoreParamTxAux p) { m_thread.wait(); m_thread.setTx(p); start(); }
-void zarCore::swCommand(const zarCoreParamSwAux p) { m_thread.wait(); m_thread.setSw(p); start(); }
-void zarCore::rxCommand(const zarCoreParamRxAux p) { m_thread.wait(); m_thread.setRx(p); start(); }
-void zarCore::rxStress(const zarCoreParamRxStress p) { m_thread.wait(); m_thread.setRxStress(p); start(); }
-void zarCore::panic() { m_thread.wait(); m_thread.setPanic(); start(); }
+void zarCore::signal(const zarCoreParamSignal p) { m_thread.wait(); m_thread.setSignal(p); observe(zarJobSignal, p); start(); }
+void zarCore::resistance(const zarCoreParamResistance p) { m_thread.wait(); m_thread.setResistance(p); observe(zarJobResistance, p); start(); }
+void zarCore::calibrate(const zarCoreParamCalibrate p) { m_thread.wait(); m_thread.setCalibrate(p); observe(zarJobCalibrate, p); start(); }
+void zarCore::et2d(const zarCoreParamET2D p) { m_thread.wait(); m_thread.setEt2d(p); observe(zarJobET2D, p); start(); }
+void zarCore::ves(const zarMeasureSettings p) { m_thread.wait(); m_thread.setVes(p); observe(zarJobVES, p); start(); }
+void zarCore::clock(const zarCoreParamClock p) { m_thread.wait(); m_thread.setClock(p); observe(zarJobClock, p); start(); }
+void zarCore::production(const zarCoreParamProduction p) { m_thread.wait(); m_thread.setProduction(p); observe(zarJobProduction, p); start(); }
+void zarCore::txCommand(const zarCoreParamTxAux p) { m_thread.wait(); m_thread.setTx(p); observe(zarJobTxAux, p); start(); }
+void zarCore::swCommand(const zarCoreParamSwAux p) { m_thread.wait(); m_thread.setSw(p); observe(zarJobSwAux, p); start(); }
+void zarCore::rxCommand(const zarCoreParamRxAux p) { m_thread.wait(); m_thread.setRx(p); observe(zarJobRxAux, p); start(); }
+void zarCore::rxStress(const zarCoreParamRxStress p) { m_thread.wait(); m_thread.setRxStress(p); observe(zarJobRxStress, p); start(); }
+void zarCore::panic() { m_thread.wait(); m_thread.setPanic(); observe(zarJobStopAll, 0); start(); }
 
 void zarCore::sensors()
 {
     if (m_thread.isRunning())
         return;
     m_thread.setSensors();
+    observe(zarJobSensor, 0);
     start();
 }
 
@@ -86,6 +87,7 @@ void zarCore::sound(quint8 code)
     m_thread.abort();
     m_thread.wait();
     m_thread.setSound(code);
+    observe(zarJobSound, code);
     start();
 }
 

@@ -5,6 +5,9 @@
 
 #include <QObject>
 
+#include <any>
+#include <functional>
+
 // The one door between the screens and the core board. Job methods start one job
 // on the job thread; its report comes back here and is re-emitted in the GUI thread.
 class zarCore : public QObject
@@ -35,6 +38,9 @@ public:
 
     // For tests and benchmarks: the simulator's inputs and the serial line.
     zarCoreThread& jobThread() { return m_thread; }
+    // For tests: sees each job's number and record (std::any) as the job starts.
+    using JobObserver = std::function<void(zarCoreJob job, const std::any& record)>;
+    void setJobObserver(JobObserver observer) { m_observer = std::move(observer); }
 
 signals:
     void sendReportDiscover(const zarCoreReportDiscover report);
@@ -72,8 +78,15 @@ private:
     zarCore();
     void shutDownThread();
     void start();
+    template <class Record>
+    void observe(zarCoreJob job, const Record& record)
+    {
+        if (m_observer)
+            m_observer(job, std::any(record));
+    }
 
     zarCoreThread m_thread;
+    JobObserver m_observer;
     static zarCore* s_instance;
 };
 

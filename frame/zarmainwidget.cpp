@@ -66,6 +66,12 @@ void zarMainWidget::shutDown()
 
 void zarMainWidget::closeEvent(QCloseEvent* event)
 {
+    // A screen of the system page goes first, through its own close (the engineer's
+    // logs); when it stays open, so does the window.
+    if (!m_shutDown && !systemMenu.closeOpenScreen()) {
+        event->ignore();
+        return;
+    }
     shutDown();
     event->accept();
 }

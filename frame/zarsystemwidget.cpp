@@ -58,6 +58,12 @@ QWidget* zarSystemWidget::openScreen() const
     return nullptr;
 }
 
+bool zarSystemWidget::closeOpenScreen()
+{
+    QWidget* screen = openScreen();
+    return !screen || screen->close();
+}
+
 void zarSystemWidget::onTranslate()
 {
     exitToolButton->setText(tr("Exit"));

@@ -27,6 +27,8 @@ public:
 
     // The screen open in the page, null while the buttons show.
     QWidget* openScreen() const;
+    // Closes that screen through its own close handling; false when it stays open.
+    bool closeOpenScreen();
 
 signals:
     void sendPowerOff();

@@ -110,7 +110,7 @@ private slots:
         QVERIFY(QMetaObject::invokeMethod(&menu, "onEngineer"));
         auto* engineer = qobject_cast<zarEngineerWidget*>(menu.openScreen());
         QVERIFY(engineer);
-        QCOMPARE(QList<int>({ engineer->mode(), engineer->tabWidget->count() }), QList<int>({ 0, 2 }));
+        QCOMPARE(engineer->tabWidget->count(), 10);
         engineer->proExitPushButton->click();
         QVERIFY(!menu.openScreen());
     }
