@@ -4,92 +4,72 @@
 #include "templates/zartemplatemenuwidget.h"
 #include "templates/zartemplatewidget.h"
 
-
-// The TEMPLATES page: its two buttons and the one template screen in their place.
+// The TEMPLATES page: its two buttons, or the one template screen in their place.
 class TestTemplateMenu : public QObject
 {
     Q_OBJECT
 
-    static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
     static bool menuShown(zarTemplateMenuWidget& menu)
     {
-        const QMargins margins = menu.verticalLayout->contentsMargins();
-        return !menu.newPushButton->isHidden() && !menu.openPushButton->isHidden()
-               && margins == QMargins(20, 20, 20, 20) && !menu.templateScreen();
+        return !menu.newPushButton->isHidden() && !menu.openPushButton->isHidden() && !menu.templateScreen()
+               && menu.verticalLayout->contentsMargins() == QMargins(20, 20, 20, 20);
     }
 
     static bool screenShown(zarTemplateMenuWidget& menu)
     {
-        return menu.newPushButton->isHidden() && menu.openPushButton->isHidden()
-               && menu.verticalLayout->contentsMargins() == QMargins(0, 0, 0, 0) && menu.templateScreen()
-               && menu.templateScreen()->parentWidget() == &menu;
+        return menu.newPushButton->isHidden() && menu.openPushButton->isHidden() && menu.templateScreen()
+               && menu.templateScreen()->parentWidget() == &menu
+               && menu.verticalLayout->contentsMargins() == QMargins(0, 0, 0, 0);
     }
 
 private slots:
+    // One empty screen at a time; closing it brings the buttons back.
     void newTemplateAndClose()
     {
         zarTemplateMenuWidget menu;
-        QVERIFY(menuShown(menu));
         menu.newPushButton->click();
         QVERIFY(screenShown(menu));
-        zarTemplateWidget* screen = menu.templateScreen();
-        QCOMPARE(screen->name(), QString());
-        QCOMPARE(screen->templateModel().count(), 0);
-        // One screen at a time.
+        QPointer<zarTemplateWidget> screen(menu.templateScreen());
+        QVERIFY(screen->name().isEmpty() && screen->templateModel().count() == 0);
         menu.newPushButton->click();
-        QCOMPARE(menu.templateScreen(), screen);
-
-        QPointer<zarTemplateWidget> watched(screen);
+        QCOMPARE(menu.templateScreen(), screen.data());
         screen->closePushButton->click();
         QVERIFY(menuShown(menu));
-        flushDeletes();
-        QVERIFY(watched.isNull());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(screen.isNull());
     }
 
+    void openThroughTheFileDialog_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("opened");
+        QTest::addColumn<QStringList>("shown");
+        const QString title = QStringLiteral("Open template|*.zarTemplate");
+        QByteArray good = zarTemplateFixture::bytes(1, 2.5f, { { 3, { { 0, 0 } } } });
+        QTest::newRow("a template") << good << true << QStringList({ title });
+        QTest::newRow("cancelled") << QByteArray() << false << QStringList({ title });
+        QTest::newRow("wrong magic") << good.replace(0, 1, "\x33") << false
+                                     << QStringList({ title, QStringLiteral("Template is corrupted") });
+    }
+
+    // A file that does not open leaves the page as it was, with no screen behind.
     void openThroughTheFileDialog()
     {
-        const QString path = zarTemplateFixture::write(zarTemplateFixture::bytes(1, 2.5f, { { 3, { { 0, 0 } } } }),
-                                                       QStringLiteral("opened.zarTemplate"));
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, opened);
+        QFETCH(QStringList, shown);
         zarTemplateMenuWidget menu;
         zarOperator op;
-        op.file(path);
-        op.start();
+        op.file(bytes.isEmpty() ? QString() : zarTemplateFixture::write(bytes, QStringLiteral("opened.zarTemplate")));
+        if (shown.size() > 1)
+            op.answer(QMessageBox::Ok);
         menu.openPushButton->click();
-        QCOMPARE(op.shown, QStringList({ QStringLiteral("Open template|*.zarTemplate") }));
-        QVERIFY(screenShown(menu));
-        QCOMPARE(menu.templateScreen()->templateModel().cables(), zarCable(1));
-        QCOMPARE(menu.templateScreen()->name(), zarDriveRoot::path() + QStringLiteral("opened"));
-    }
-
-    void cancelledDialogLeavesTheMenu()
-    {
-        zarTemplateMenuWidget menu;
-        zarOperator op;
-        op.file(QString());
-        op.start();
-        menu.openPushButton->click();
-        QVERIFY(op.done());
-        QVERIFY(menuShown(menu));
-    }
-
-    // A file that is not a template: the model's message, then the menu as before.
-    void wrongMagicLeavesTheMenu()
-    {
-        QByteArray bytes = zarTemplateFixture::bytes(2, 5, { { 3, { { 0, 0 } } } });
-        bytes[0] = 0x33;
-        const QString path = zarTemplateFixture::write(bytes, QStringLiteral("foreign.zarTemplate"));
-        zarTemplateMenuWidget menu;
-        zarOperator op;
-        op.file(path).answer(QMessageBox::Ok);
-        op.start();
-        menu.openPushButton->click();
-        QCOMPARE(op.shown.last(), QStringLiteral("Template is corrupted"));
-        QVERIFY(menuShown(menu));
-        flushDeletes();
-        QVERIFY(menu.findChildren<zarTemplateWidget*>().isEmpty());
-        menu.newPushButton->click();
-        QVERIFY(screenShown(menu));
+        QCOMPARE(op.shown, shown);
+        QVERIFY(opened ? screenShown(menu) : menuShown(menu));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(menu.findChildren<zarTemplateWidget*>().size(), int(opened));
+        if (opened)
+            QCOMPARE(menu.templateScreen()->name(), zarDriveRoot::path() + QStringLiteral("opened"));
     }
 };
 

@@ -10,14 +10,15 @@
 #include <QDir>
 #include <QSignalSpy>
 
-// The template editor worked through its buttons, its table and its dialogs.
+// The template editor worked through its buttons, its grid and its dialogs.
 class TestTemplateWidget : public QObject
 {
     Q_OBJECT
 
     static QString templatePath(const QString& name) { return templatesDir + name + QStringLiteral(".zarTemplate"); }
+    static QString oneSet() { return zarTemplateFixture::write(zarTemplateFixture::bytes(2, 5, { { 3, { { 0, 0 } } } })); }
 
-    // The view's interaction state; 0 is the resting state (no drag selection).
+    // The view's interaction state; 0 is at rest (no drag selection going on).
     static int viewState(const QAbstractItemView& view)
     {
         struct Probe : QAbstractItemView
@@ -27,14 +28,10 @@ class TestTemplateWidget : public QObject
         return Probe::of(view);
     }
 
-    // A finger on the grid: press, move with the button held, lift.
+    // A finger on the grid: on a cell, moved with the button held, lifted.
     static QPoint cell(zarTemplateWidget& screen, int spacing, int level)
     {
         return screen.table().visualRect(screen.table().model()->index(spacing, level)).center();
-    }
-    static void press(zarTemplateWidget& screen, QPoint at)
-    {
-        QTest::mousePress(screen.table().viewport(), Qt::LeftButton, {}, at);
     }
     static void moveHeld(zarTemplateWidget& screen, QPoint to)
     {
@@ -42,15 +39,17 @@ class TestTemplateWidget : public QObject
         QMouseEvent move(QEvent::MouseMove, to, viewport->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, {});
         QApplication::sendEvent(viewport, &move);
     }
-    static void lift(zarTemplateWidget& screen, QPoint at)
+    static void drag(zarTemplateWidget& screen, QPoint from, QPoint to, QPoint lift)
     {
-        QTest::mouseRelease(screen.table().viewport(), Qt::LeftButton, {}, at);
+        QTest::mousePress(screen.table().viewport(), Qt::LeftButton, {}, from);
+        moveHeld(screen, to);
+        QTest::mouseRelease(screen.table().viewport(), Qt::LeftButton, {}, lift);
     }
 
     static bool selected(const zarTemplateWidget& screen, int spacing, int level)
     {
-        const auto& sets = screen.templateModel().sets();
-        return !sets.isEmpty() && sets[screen.templateModel().currentSetIndex()].mainMatrix()[spacing][level];
+        const zarTemplateDataModel& model = screen.templateModel();
+        return model.count() > 0 && model.sets()[model.currentSetIndex()].mainMatrix()[spacing][level];
     }
 
     static void showOnTab(zarTemplateWidget& screen, int tab)
@@ -60,8 +59,6 @@ class TestTemplateWidget : public QObject
         QVERIFY(QTest::qWaitForWindowExposed(&screen));
         screen.tabWidget->setCurrentIndex(tab);
     }
-
-    static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 private slots:
     void initTestCase() { QDir().mkpath(templatesDir); }
@@ -80,208 +77,137 @@ private slots:
     {
         QFETCH(QString, path);
         QFETCH(QString, name);
-        if (!path.isEmpty())
-            QVERIFY(QFile::copy(zarTemplateFixture::write(zarTemplateFixture::bytes(2, 5, { { 3, { { 0, 0 } } } })), path));
+        QVERIFY(path.isEmpty() || QFile::copy(oneSet(), path));
         zarTemplateWidget screen;
         QVERIFY(screen.open(path));
         QCOMPARE(screen.name(), name);
-        QCOMPARE(screen.templateModel().count(), path.isEmpty() ? 0 : 1);
-        QVERIFY(!screen.templateModel().isModified());
+        QCOMPARE(screen.setComboBox->count(), path.isEmpty() ? 0 : 1);
     }
 
-    void setControlsFollowTheTab()
-    {
-        zarTemplateWidget screen;
-        showOnTab(screen, 0);
-        QList<bool> visible;
-        for (int tab : { 1, 2, 0 }) {
-            screen.tabWidget->setCurrentIndex(tab);
-            visible << (screen.addPushButton->isVisible() && screen.setComboBox->isVisible()
-                        && screen.clearPushButton->isVisible() && screen.line->isVisible());
-        }
-        QCOMPARE(visible, QList<bool>({ true, true, false }));
-        QVERIFY(!screen.groundingPushButton->isEnabled());
-    }
-
-    // Each tap toggles its cell; the view keeps no selection of its own.
+    // Each tap toggles its cell (the first one asks for the array); the view keeps no selection.
     void tapSelectsAndDeselects()
     {
         zarTemplateWidget screen;
         showOnTab(screen, 1);
         zarOperator op;
         op.pickArray(3);
-        op.start();
         QTest::mouseClick(screen.table().viewport(), Qt::LeftButton, {}, cell(screen, 2, 1));
-        QCOMPARE(op.shown, QStringList({ QStringLiteral("array") }));
-        QVERIFY(selected(screen, 2, 1));
-        QVERIFY(!selected(screen, 2, 0) && !selected(screen, 1, 1));
-        QVERIFY(screen.templateModel().isModified());
-        QCOMPARE(screen.setComboBox->count(), 1);
+        QVERIFY(op.done() && selected(screen, 2, 1) && !selected(screen, 2, 0) && !selected(screen, 1, 1));
         QVERIFY(screen.table().selectionModel()->selectedIndexes().isEmpty());
         QTest::mouseClick(screen.table().viewport(), Qt::LeftButton, {}, cell(screen, 2, 1));
         QVERIFY(!selected(screen, 2, 1));
-        QCOMPARE(screen.templateModel().measurementCount(), 0);
     }
 
     void dragSelectsARun_data()
     {
+        QTest::addColumn<bool>("toEdge");
         QTest::addColumn<QPoint>("liftOffset");
-        QTest::addColumn<int>("lastLevel");
-        QTest::newRow("lifted on the last cell") << QPoint(0, 0) << 3;
-        QTest::newRow("lifted near the right edge") << QPoint(1, 0) << 3;
-        QTest::newRow("lifted outside the view") << QPoint(0, 2000) << 3;
+        QTest::newRow("lifted on the last cell") << false << QPoint();
+        QTest::newRow("lifted at the right edge") << true << QPoint();
+        QTest::newRow("lifted outside the view") << false << QPoint(0, 2000);
     }
 
-    // A drag hands over its whole run when the finger is lifted, wherever that is,
-    // and leaves the view ready for the next touch.
+    // The run goes to the template when the finger is lifted, wherever that is, and
+    // the view is at rest again: a later move without the finger selects nothing.
     void dragSelectsARun()
     {
+        QFETCH(bool, toEdge);
         QFETCH(QPoint, liftOffset);
-        QFETCH(int, lastLevel);
         zarTemplateWidget screen;
         showOnTab(screen, 1);
         zarOperator op;
         op.pickArray(3);
-        op.start();
-        QSignalSpy handed(&screen.table(), &zarTemplateTableView::sendSelection);
-        press(screen, cell(screen, 0, 0));
-        QPoint end = cell(screen, 0, lastLevel);
-        moveHeld(screen, end);
-        if (liftOffset.x() > 0) {
-            end = QPoint(screen.table().viewport()->width() - 2, end.y());
-            moveHeld(screen, end);
-        }
-        lift(screen, end + liftOffset);
-        QCOMPARE(handed.count(), 1);
-        const QModelIndexList cells = handed.first().first().value<QModelIndexList>();
-        QVERIFY(cells.size() >= lastLevel + 1);
-        for (int level = 0; level <= lastLevel; ++level)
-            QVERIFY2(selected(screen, 0, level), qPrintable(QString::number(level)));
+        QPoint end = cell(screen, 0, 3);
+        if (toEdge)
+            end.setX(screen.table().viewport()->width() - 2);
+        drag(screen, cell(screen, 0, 0), end, end + liftOffset);
+        for (int level = 0; level <= 3; ++level)
+            QVERIFY2(selected(screen, 0, level), qPrintable(QStringLiteral("level %1").arg(level)));
         QCOMPARE(viewState(screen.table()), 0);
-        QVERIFY(screen.table().selectionModel()->selectedIndexes().isEmpty());
-
-        // A move without the finger selects nothing; the next lift hands over nothing.
         const int count = screen.templateModel().measurementCount();
         QTest::mouseMove(screen.table().viewport(), cell(screen, 4, 4));
-        lift(screen, cell(screen, 4, 4));
-        QCOMPARE(handed.last().first().value<QModelIndexList>().size(), 0);
+        QTest::mouseRelease(screen.table().viewport(), Qt::LeftButton, {}, cell(screen, 4, 4));
         QCOMPARE(screen.templateModel().measurementCount(), count);
     }
 
-    // Add up to eight sets; a ninth is refused; remove asks first.
+    // Eight sets at most; a removal asks first.
     void setButtonsUpToEight()
     {
         zarTemplateWidget screen;
-        showOnTab(screen, 1);
         zarOperator op;
         for (int i = 0; i < 8; ++i)
             op.pickArray(i);
         op.answer(QMessageBox::Ok).answer(QMessageBox::No).answer(QMessageBox::Yes);
-        op.start();
         for (int i = 0; i < 9; ++i)
             screen.addPushButton->click();
-        QCOMPARE(screen.setComboBox->count(), 8);
         QCOMPARE(op.shown.last(), QStringLiteral("Can not add one more set"));
         screen.removePushButton->click();
-        QCOMPARE(screen.templateModel().count(), 8);
         screen.removePushButton->click();
-        QCOMPARE(screen.templateModel().count(), 7);
         QCOMPARE(screen.setComboBox->count(), 7);
         QCOMPARE(screen.templateModel().arrayType(6), qint8(6));
-        QVERIFY(op.done());
     }
 
     void estimate_data()
     {
         QTest::addColumn<QString>("pulse");
-        QTest::addColumn<QString>("pause");
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("text");
-        const QString blue = QStringLiteral("<font color = blue>%1</font>");
-        auto text = [blue](int count, int runs, const char* shortest, const char* longest) {
-            return QStringLiteral("Measurements: ") + blue.arg(count) + QStringLiteral(", runs: ") + blue.arg(runs)
-                   + QStringLiteral(", duration: ") + blue.arg(QLatin1String(shortest)) + QStringLiteral(" ... ")
-                   + blue.arg(QLatin1String(longest));
+        auto text = [](int count, int runs, const char* shortest, const char* longest) {
+            return QStringLiteral("Measurements: <font color = blue>%1</font>, runs: <font color = blue>%2</font>, "
+                                  "duration: <font color = blue>%3</font> ... <font color = blue>%4</font>")
+                .arg(count).arg(runs).arg(QLatin1String(shortest), QLatin1String(longest));
         };
-        QList<QPair<int, int>> twenty;
-        for (int level = 0; level < 20; ++level)
-            twenty << qMakePair(0, level);
-        QTest::newRow("no runs") << "2000" << "1000" << QByteArray() << text(0, 0, "00:00:00", "00:00:00");
-        // 505 ms and 3505 ms: half a second and more shows the next second.
-        QTest::newRow("one run rounds to the second")
-            << "80" << "20" << zarTemplateFixture::bytes(2, 5, { { 0, { { 0, 20 } } } })
-            << text(1, 1, "00:00:01", "00:00:04");
+        QList<QPair<int, int>> levels;
+        for (int level = 0; level < 30; ++level)
+            levels << qMakePair(0, level);
+        QTest::newRow("no runs") << "2000" << QByteArray() << text(0, 0, "00:00:00", "00:00:00");
+        // One run of 505 ms and 3505 ms: half a second and more shows the next second.
+        QTest::newRow("rounded to the second")
+            << "80" << zarTemplateFixture::bytes(2, 5, { { 0, { { 0, 20 } } } }) << text(1, 1, "00:00:01", "00:00:04");
         // 1189 runs of 6305 ms and of 96305 ms: the longest passes midnight by 07:48:26.645.
         QTest::newRow("wraps after 24 hours")
-            << "2000" << "1000" << zarTemplateFixture::bytes(2, 5, { { 3, twenty }, { 0, twenty } })
+            << "2000" << zarTemplateFixture::bytes(2, 5, { { 3, levels.mid(0, 20) }, { 0, levels.mid(0, 20) } })
             << text(1490, 1189, "02:04:57", "07:48:27");
+        QTest::newRow("refused when too many")
+            << "2000" << zarTemplateFixture::bytes(2, 5, { { 11, levels } }) << "Template contains too many measurements";
     }
 
     void estimate()
     {
         QFETCH(QString, pulse);
-        QFETCH(QString, pause);
         QFETCH(QByteArray, file);
         QFETCH(QString, text);
         zarOptionsWidget options;
         options.pulseDurationComboBox->setCurrentText(pulse);
-        options.pauseDurationComboBox->setCurrentText(pause);
+        options.pauseDurationComboBox->setCurrentText(pulse == QLatin1String("80") ? "20" : "1000");
         options.minStackingSlider->setValue(1);
         options.maxStackingSlider->setValue(16);
         zarTemplateWidget screen;
         QVERIFY(screen.open(file.isEmpty() ? QString() : zarTemplateFixture::write(file)));
         zarOperator op;
         op.answer(QMessageBox::Ok);
-        op.start();
         screen.estimatePushButton->click();
         QCOMPARE(op.shown, QStringList({ text }));
     }
 
-    // Too many measurements in a set: the model's message and no estimate.
-    void estimateRefusedWhenTooLarge()
-    {
-        QList<QPair<int, int>> row;
-        for (int level = 0; level < 30; ++level)
-            row << qMakePair(0, level);
-        zarTemplateWidget screen;
-        QVERIFY(screen.open(zarTemplateFixture::write(zarTemplateFixture::bytes(2, 5, { { 11, row } }))));
-        zarOperator op;
-        op.answer(QMessageBox::Ok);
-        op.start();
-        screen.estimatePushButton->click();
-        QCOMPARE(op.shown, QStringList({ QStringLiteral("Template contains too many measurements") }));
-    }
-
-    // Save proposes the name, writes into the templates directory, and the file
-    // opens again on a new screen with the same template.
+    // Saved under a typed name (the last one proposed next time) into the templates
+    // directory; the file opens on a new screen as the same template.
     void saveAndReopen()
     {
         zarTemplateWidget screen;
-        QVERIFY(screen.open(QString()));
         showOnTab(screen, 1);
         zarOperator op;
         op.pickArray(3).type(QStringLiteral("ridge")).type(QStringLiteral("ridge2"));
-        op.start();
-        press(screen, cell(screen, 0, 0));
-        moveHeld(screen, cell(screen, 1, 2));
-        lift(screen, cell(screen, 1, 2));
-        const int count = screen.templateModel().measurementCount();
-        QVERIFY(count > 0);
+        drag(screen, cell(screen, 0, 0), cell(screen, 1, 2), cell(screen, 1, 2));
         screen.savePushButton->click();
-        QVERIFY(QFile::exists(templatePath(QStringLiteral("ridge"))));
-        QVERIFY(!screen.templateModel().isModified());
-        QCOMPARE(screen.name(), QStringLiteral("ridge"));
+        QVERIFY(QFile::exists(templatePath(QStringLiteral("ridge"))) && !screen.templateModel().isModified());
         screen.savePushButton->click();
-        QCOMPARE(op.shown, QStringList({ QStringLiteral("array"), QStringLiteral("keyboard:"),
-                                         QStringLiteral("keyboard:ridge") }));
+        QCOMPARE(op.shown, QStringList({ "array", "keyboard:", "keyboard:ridge" }));
 
         zarTemplateWidget again;
         QVERIFY(again.open(templatePath(QStringLiteral("ridge2"))));
-        QCOMPARE(again.name(), QStringLiteral("ridge2"));
-        QCOMPARE(again.templateModel().measurementCount(), count);
         QCOMPARE(again.templateModel().sets().first().mainMatrix(), screen.templateModel().sets().first().mainMatrix());
-        QCOMPARE(again.setComboBox->count(), 1);
-        QCOMPARE(again.cablesLabel->text(), QStringLiteral("<font color=blue>2</font>"));
+        QCOMPARE(again.setComboBox->itemText(0), screen.setComboBox->itemText(0));
     }
 
     void refusedNames_data()
@@ -291,7 +217,6 @@ private slots:
         QTest::newRow("parent directory") << "../escape" << zarDriveRoot::path() + QStringLiteral("zar_0/escape.zarTemplate");
         QTest::newRow("slash") << "sub/name" << templatesDir + QStringLiteral("sub/name.zarTemplate");
         QTest::newRow("backslash") << "sub\\name" << templatesDir + QStringLiteral("sub\\name.zarTemplate");
-        QTest::newRow("dots inside") << "a..b" << templatesDir + QStringLiteral("a..b.zarTemplate");
     }
 
     // A typed name never leads out of the templates directory.
@@ -300,10 +225,9 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, outside);
         zarTemplateWidget screen;
-        QVERIFY(screen.open(zarTemplateFixture::write(zarTemplateFixture::bytes(2, 5, { { 3, { { 0, 0 } } } }))));
+        QVERIFY(screen.open(oneSet()));
         zarOperator op;
         op.type(typed).answer(QMessageBox::Ok);
-        op.start();
         screen.savePushButton->click();
         QCOMPARE(op.shown.last(), QStringLiteral("Template name is not valid"));
         QVERIFY(!QFile::exists(outside));
@@ -315,13 +239,14 @@ private slots:
         QTest::addColumn<QList<int>>("answers");
         QTest::addColumn<bool>("closed");
         QTest::addColumn<bool>("written");
-        const int yes = QMessageBox::Yes, no = QMessageBox::No, cancel = QMessageBox::Cancel, ok = QMessageBox::Ok;
+        const int yes = QMessageBox::Yes, no = QMessageBox::No, name = 0;
         QTest::newRow("unchanged closes at once") << false << QList<int>() << true << false;
-        QTest::newRow("cancel stays") << true << QList<int>({ cancel }) << false << false;
+        QTest::newRow("cancel stays") << true << QList<int>({ QMessageBox::Cancel }) << false << false;
         QTest::newRow("no discards") << true << QList<int>({ no }) << true << false;
-        QTest::newRow("yes saves and closes") << true << QList<int>({ yes, 0 }) << true << true;
-        // A directory in the way: asked to overwrite, then the write fails.
-        QTest::newRow("yes with a failing save stays") << true << QList<int>({ yes, 0, yes, ok }) << false << false;
+        QTest::newRow("yes saves and closes") << true << QList<int>({ yes, name }) << true << true;
+        // A directory in the way: overwrite asked, then the write fails and is reported.
+        QTest::newRow("yes with a failing save stays") << true << QList<int>({ yes, name, yes, QMessageBox::Ok }) << false
+                                                       << false;
     }
 
     void closeQuestion()
@@ -330,69 +255,55 @@ private slots:
         QFETCH(QList<int>, answers);
         QFETCH(bool, closed);
         QFETCH(bool, written);
-        const QString name = QStringLiteral("close%1").arg(QTest::currentDataTag()[0] == 'y' ? answers.size() : 0);
-        if (answers.size() == 4)
-            QVERIFY(QDir().mkpath(templatePath(name)));
-        auto* screen = new zarTemplateWidget;
-        QVERIFY(screen->open(zarTemplateFixture::write(zarTemplateFixture::bytes(2, 5, { { 3, { { 0, 0 } } } }))));
-        zarOperator op;
+        const QString name = QStringLiteral("close%1").arg(answers.size());
+        const bool failing = answers.size() == 4;
+        QVERIFY(!failing || QDir().mkpath(templatePath(name)));
+        zarTemplateWidget screen;
+        QVERIFY(screen.open(oneSet()));
         if (modify) {
-            // The signal view marks a cell: the template is changed.
-            QMetaObject::invokeMethod(screen, "onSignalWidgetOpen", Q_ARG(zarQuadripole, zarQuadripole(0, 3, 1, 2)));
-            auto* view = screen->findChild<zarSignalWidget*>();
-            QVERIFY(view);
-            emit view->sendSpacingLevelAuxConfig(0, 0, true);
-            emit view->sendSignalWidgetClose();
-            QVERIFY(screen->templateModel().isModified());
+            QMetaObject::invokeMethod(&screen, "onSignalWidgetOpen", Q_ARG(zarQuadripole, zarQuadripole(0, 3, 1, 2)));
+            emit screen.findChild<zarSignalWidget*>()->sendSpacingLevelAuxConfig(0, 0, true);
         }
-        for (int answer : answers) {
-            if (answer == 0)
-                op.type(name);
-            else
-                op.answer(QMessageBox::StandardButton(answer));
-        }
-        op.start();
-        QSignalSpy closing(screen, &zarTemplateWidget::sendTemplateClose);
-        screen->closePushButton->click();
+        zarOperator op;
+        for (int answer : answers)
+            answer ? op.answer(QMessageBox::StandardButton(answer)) : op.type(name);
+        QSignalSpy closing(&screen, &zarTemplateWidget::sendTemplateClose);
+        zarDiagnosticCapture diagnostics;
+        screen.closePushButton->click();
         QVERIFY(op.done());
-        if (modify)
-            QCOMPARE(op.shown.first(), QStringLiteral("Do you want to save this template?"));
-        QCOMPARE(closing.count(), closed ? 1 : 0);
+        QCOMPARE(op.shown.value(0, QStringLiteral("Do you want to save this template?")),
+                 QStringLiteral("Do you want to save this template?"));
+        QCOMPARE(closing.count(), int(closed));
         QCOMPARE(QFileInfo(templatePath(name)).isFile(), written);
-        if (answers.size() == 4) {
+        QCOMPARE(screen.templateModel().isModified(), modify && !written);
+        if (failing)
             QCOMPARE(op.shown.last(), QStringLiteral("Can not open file for writing"));
-            QVERIFY(screen->templateModel().isModified());
-        }
-        delete screen;
     }
 
-    // The arrangement dialog starts from the template and applies only when accepted.
+    // Loaded from the template, applied only when accepted.
     void arrangement()
     {
         zarTemplateWidget screen;
-        QVERIFY(screen.open(zarTemplateFixture::write(zarTemplateFixture::bytes(2, 5, { { 3, { { 0, 0 } } } }))));
-        QList<QPair<int, float>> seen;
+        QVERIFY(screen.open(oneSet()));
+        QList<float> seen;
         for (bool accept : { false, true }) {
             zarWhenModal([&seen, accept](QWidget* w) {
                 auto* d = qobject_cast<zarArrangementDialog*>(w);
                 if (!d)
                     return;
-                seen << qMakePair(int(d->cables()), d->cableSpacing());
+                seen << d->cables() << d->cableSpacing();
                 d->setCables(1);
                 d->setCableSpacing(2.5f);
                 (accept ? d->acceptPushButton : d->cancelPushButton)->click();
             });
             screen.editPushButton->click();
         }
-        QCOMPARE(seen, (QList<QPair<int, float>>({ { 2, 5.0f }, { 2, 5.0f } })));
-        QCOMPARE(screen.templateModel().cables(), zarCable(1));
-        QCOMPARE(screen.templateModel().cableSpacing(), 2.5f);
+        QCOMPARE(seen, QList<float>({ 2, 5, 2, 5 }));
         QCOMPARE(screen.profileLengthLabel->text(), QStringLiteral("<font color=blue>77.5</font> m"));
-        QVERIFY(screen.templateModel().isModified());
     }
 
-    // The check asks for both remote electrodes with the template's cables, keeps its
-    // dialog for the next check and hands the switched-off wires to the plot.
+    // Both remote electrodes offered with the template's cables; the dialog is kept
+    // for the next check; the wires switched off go to the plot.
     void grounding()
     {
         zarTemplateWidget screen;
@@ -403,38 +314,40 @@ private slots:
                 auto* d = qobject_cast<zarCableConfigDialog*>(w);
                 if (!d)
                     return;
-                dialogs << d;
-                QVERIFY(d->cables() == 1 && d->remoteTxOffered() && d->remoteRxOffered());
+                dialogs << (d->cables() == 1 && d->remoteTxOffered() && d->remoteRxOffered() ? d : nullptr);
                 accept ? d->accept() : d->reject();
             });
             QMetaObject::invokeMethod(&screen, "onGrounding");
-            QCOMPARE(screen.templatePlot().isGroundingMode(), true);
         }
-        QCOMPARE(dialogs.size(), 2);
-        QCOMPARE(dialogs[0], dialogs[1]);
-        // Every wire of a fresh check is in use: nothing is switched off.
+        QVERIFY(dialogs.size() == 2 && dialogs[0] && dialogs[0] == dialogs[1]);
+        QVERIFY(screen.templatePlot().isGroundingMode());
+        // A fresh check has every wire in use.
         QCOMPARE(screen.templatePlot().groundingData(), QSet<quint16>());
     }
 
-    // The signal view takes the place of the tabs and gives them back for the same tab.
-    void signalViewReplacesTheTabs()
+    // The set controls show exactly while Setup or Graphics is current and no signal
+    // view has taken the place of the tabs.
+    void setControlsFollowTabsAndSignalView()
     {
         zarTemplateWidget screen;
-        showOnTab(screen, 2);
+        showOnTab(screen, 0);
+        auto controls = [&screen] { return screen.addPushButton->isVisible() && screen.setComboBox->isVisible(); };
+        QList<bool> shown;
+        for (int tab : { 1, 0, 2 }) {
+            screen.tabWidget->setCurrentIndex(tab);
+            shown << controls();
+        }
         zarQuadripole q(4, 7, 5, 6);
-        q.spacing = 1;
-        q.level = 2;
         QMetaObject::invokeMethod(&screen, "onSignalWidgetOpen", Q_ARG(zarQuadripole, q));
         auto* view = screen.findChild<zarSignalWidget*>();
-        QVERIFY(view);
-        QCOMPARE(view->quadripole(), q);
         QVERIFY(zarWaitFor([view] { return view->isVisible(); }, 2000));
-        QVERIFY(!screen.tabWidget->isVisible() && !screen.addPushButton->isVisible());
+        QVERIFY(view->quadripole() == q && !screen.tabWidget->isVisible());
+        shown << controls();
         emit view->sendSignalWidgetClose();
-        flushDeletes();
-        QVERIFY(!screen.findChild<zarSignalWidget*>());
-        QVERIFY(screen.tabWidget->isVisible() && screen.addPushButton->isVisible());
-        QCOMPARE(screen.tabWidget->currentIndex(), 2);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!screen.findChild<zarSignalWidget*>() && screen.tabWidget->isVisible());
+        shown << controls();
+        QCOMPARE(shown, QList<bool>({ true, false, true, false, true }));
     }
 };
 

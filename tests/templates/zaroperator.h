@@ -8,42 +8,36 @@
 #include "templates/zaraddmodifyarraydialog.h"
 
 #include <QFileDialog>
-#include <QMessageBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTimer>
 
-// Answers the modal dialogs of one operation in order, like an operator would:
-// messages with a button, the keyboard with a typed name, the array dialog with an
-// array. What was shown is kept; a dialog the script did not expect is cancelled.
+// Answers the modal dialogs of one operation in order, as the operator would, and
+// keeps what each showed. A dialog out of turn is cancelled and noted as unexpected.
 class zarOperator
 {
 public:
     zarOperator()
     {
-        timer.setInterval(10);
         QObject::connect(&timer, &QTimer::timeout, [this] { step(); });
+        timer.start(10);
     }
 
+    // A message: its text is kept.
     zarOperator& answer(QMessageBox::StandardButton button)
     {
-        return push([button](QWidget* w) {
-            auto* d = qobject_cast<zarWarningDialog*>(w);
-            if (!d)
-                return QString();
+        return push<zarWarningDialog>([button](zarWarningDialog* d) {
             const QString text = d->messageLabel->text();
             (button == QMessageBox::No ? d->noPushButton
-                                       : button == QMessageBox::Cancel ? d->cancelPushButton : d->okYesPushButton)
-                ->click();
+                                       : button == QMessageBox::Cancel ? d->cancelPushButton : d->okYesPushButton)->click();
             return text;
         });
     }
 
+    // The keyboard: the proposed text is kept as "keyboard:" + text.
     zarOperator& type(const QString& name)
     {
-        return push([name](QWidget* w) {
-            auto* d = qobject_cast<zarKeyboardDialog*>(w);
-            if (!d)
-                return QString();
+        return push<zarKeyboardDialog>([name](zarKeyboardDialog* d) {
             const QString proposed = QStringLiteral("keyboard:") + d->lineEdit->text();
             d->lineEdit->setText(name);
             d->enterB->click();
@@ -53,43 +47,24 @@ public:
 
     zarOperator& pickArray(int type)
     {
-        return push([type](QWidget* w) {
-            auto* d = qobject_cast<zarAddModifyArrayDialog*>(w);
-            if (!d)
-                return QString();
+        return push<zarAddModifyArrayDialog>([type](zarAddModifyArrayDialog* d) {
             d->arrayComboBox->setCurrentIndex(type);
             d->acceptPushButton->click();
             return QStringLiteral("array");
         });
     }
 
-    // Picks path in the file dialog, or cancels it when path is empty.
+    // The file dialog: path typed whole (its listing is read in the background), or
+    // cancelled when empty; its title and filters are kept.
     zarOperator& file(const QString& path)
     {
-        return push([path](QWidget* w) {
-            auto* d = qobject_cast<QFileDialog*>(w);
-            if (!d)
-                return QString();
+        return push<QFileDialog>([path](QFileDialog* d) {
             const QString seen = d->windowTitle() + QLatin1Char('|') + d->nameFilters().join(QLatin1Char(','));
-            if (path.isEmpty()) {
-                d->reject();
-                return seen;
-            }
-            // Typed as a whole path: the dialog's own listing is read in the background.
-            if (auto* name = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
-                name->setText(path);
-            if (d->selectedFiles().value(0) != path)
-                return retry();
-            static_cast<QDialog*>(d)->done(QDialog::Accepted);
+            if (!path.isEmpty())
+                d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
+            static_cast<QDialog*>(d)->done(path.isEmpty() ? QDialog::Rejected : QDialog::Accepted);
             return seen;
         });
-    }
-
-    // Starts answering until the operator goes; every dialog seen adds its text to shown.
-    void start()
-    {
-        shown.clear();
-        timer.start();
     }
 
     bool done() const { return steps.isEmpty(); }
@@ -97,11 +72,13 @@ public:
     QStringList shown;
 
 private:
-    static QString retry() { return QStringLiteral("\x1f"); }
-
-    zarOperator& push(std::function<QString(QWidget*)> action)
+    template <class Dialog>
+    zarOperator& push(std::function<QString(Dialog*)> action)
     {
-        steps.append(action);
+        steps.append([action](QWidget* w) {
+            auto* dialog = qobject_cast<Dialog*>(w);
+            return dialog ? action(dialog) : QString();
+        });
         return *this;
     }
 
@@ -110,21 +87,10 @@ private:
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal || !modal->isVisible())
             return;
-        if (steps.isEmpty()) {
-            shown << QStringLiteral("unexpected:") + modal->metaObject()->className();
-            if (auto* dialog = qobject_cast<QDialog*>(modal))
-                dialog->reject();
-            return;
-        }
-        const QString text = steps.first()(modal);
-        // A dialog that never gets ready is given up after a few seconds.
-        if (text == retry() && ++retries < 300)
-            return;
-        retries = 0;
+        const QString text = steps.isEmpty() ? QString() : steps.first()(modal);
         if (text.isNull()) {
             shown << QStringLiteral("unexpected:") + modal->metaObject()->className();
-            if (auto* dialog = qobject_cast<QDialog*>(modal))
-                dialog->reject();
+            qobject_cast<QDialog*>(modal)->reject();
             return;
         }
         steps.removeFirst();
@@ -132,7 +98,6 @@ private:
     }
 
     QTimer timer;
-    int retries = 0;
     QList<std::function<QString(QWidget*)>> steps;
 };
 
