@@ -208,6 +208,10 @@ private slots:
         QVERIFY(again.open(templatePath(QStringLiteral("ridge2"))));
         QCOMPARE(again.templateModel().sets().first().mainMatrix(), screen.templateModel().sets().first().mainMatrix());
         QCOMPARE(again.setComboBox->itemText(0), screen.setComboBox->itemText(0));
+        // Spacings 0 and 1 on their own curves, one marker per quadripole.
+        const zarTemplatePlot& plot = again.templatePlot();
+        QCOMPARE(int(plot.curve(0)->dataSize() + plot.curve(1)->dataSize()), again.templateModel().measurementCount());
+        QVERIFY(plot.curve(0)->dataSize() > 0 && plot.curve(1)->dataSize() > 0);
     }
 
     void refusedNames_data()
