@@ -60,8 +60,10 @@ public:
     {
         return push<QFileDialog>([path](QFileDialog* d) {
             const QString seen = d->windowTitle() + QLatin1Char('|') + d->nameFilters().join(QLatin1Char(','));
-            if (!path.isEmpty())
-                d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
+            auto* name = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            if (!name)
+                return QString();
+            name->setText(path);
             static_cast<QDialog*>(d)->done(path.isEmpty() ? QDialog::Rejected : QDialog::Accepted);
             return seen;
         });
