@@ -8,7 +8,10 @@
 #include "templates/zartemplatewidget.h"
 
 #include <QDir>
+#include <QPointer>
 #include <QSignalSpy>
+
+#include <memory>
 
 // The template editor worked through its buttons, its grid and its dialogs.
 class TestTemplateWidget : public QObject
@@ -310,9 +313,9 @@ private slots:
     // for the next check; the wires switched off go to the plot.
     void grounding()
     {
-        zarTemplateWidget screen;
-        QVERIFY(screen.open(zarTemplateFixture::write(zarTemplateFixture::bytes(1, 5, { { 3, { { 0, 0 } } } }))));
-        QList<zarCableConfigDialog*> dialogs;
+        auto screen = std::make_unique<zarTemplateWidget>();
+        QVERIFY(screen->open(zarTemplateFixture::write(zarTemplateFixture::bytes(1, 5, { { 3, { { 0, 0 } } } }))));
+        QList<QPointer<zarCableConfigDialog>> dialogs;
         for (bool accept : { true, false }) {
             zarWhenModal([&dialogs, accept](QWidget* w) {
                 auto* d = qobject_cast<zarCableConfigDialog*>(w);
@@ -321,13 +324,17 @@ private slots:
                 dialogs << (d->cables() == 1 && d->remoteTxOffered() && d->remoteRxOffered() ? d : nullptr);
                 accept ? d->accept() : d->reject();
             });
-            QMetaObject::invokeMethod(&screen, "onGrounding");
+            QMetaObject::invokeMethod(screen.get(), "onGrounding");
         }
         QVERIFY(dialogs.size() == 2 && dialogs[0] && dialogs[0] == dialogs[1]);
-        QVERIFY(screen.templatePlot().isGroundingMode());
+        QVERIFY(screen->templatePlot().isGroundingMode());
         // A fresh check has every wire in use.
-        QCOMPARE(screen.templatePlot().groundingData(), QSet<quint16>());
+        QCOMPARE(screen->templatePlot().groundingData(), QSet<quint16>());
+        // The dialog has no parent: it goes with the screen.
+        screen.reset();
+        QVERIFY(dialogs[0].isNull());
     }
+
 
     // The set controls show exactly while Setup or Graphics is current and no signal
     // view has taken the place of the tabs.
