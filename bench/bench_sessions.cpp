@@ -22,17 +22,7 @@ class BenchSessions : public QObject
         return true;
     }
 
-    static qint64 bestOf(int rounds, const std::function<void()>& work)
-    {
-        qint64 best = std::numeric_limits<qint64>::max();
-        for (int i = 0; i < rounds; ++i) {
-            QElapsedTimer clock;
-            clock.start();
-            work();
-            best = qMin(best, clock.nsecsElapsed());
-        }
-        return best;
-    }
+    static qint64 bestOf(int rounds, const std::function<void()>& work) { return zarBenchData::bestOf(rounds, work); }
 
 private slots:
     void initTestCase()

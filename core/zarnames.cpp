@@ -62,3 +62,9 @@ QString deviceName(zarAddress address)
     default: return tr("Unknown device");
     }
 }
+
+bool isPlainFileName(const QString& name)
+{
+    return !name.isEmpty() && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'))
+           && !name.contains(QStringLiteral(".."));
+}

@@ -11,4 +11,8 @@ typedef quint8 zarAddress;
 QString arrayName(zarArrayType type);
 QString deviceName(zarAddress address);
 
+// A name the operator typed for a file of one of the program's directories: not
+// empty and without any directory part, so it can never lead out of that directory.
+bool isPlainFileName(const QString& name);
+
 #endif

@@ -1,6 +1,7 @@
 #include "sessions/zarsessiondatamodel.h"
 
 #include "core/zarconstants.h"
+#include "core/zarnames.h"
 #include "frame/zaroptionswidget.h"
 #include "frame/zartranslator.h"
 #include "frame/zarkeyboarddialog.h"
@@ -329,8 +330,7 @@ bool zarSessionDataModel::saveToFile(QString name, bool autosave)
             return false;
         const QString typed = keyboard.lineEdit->text();
         // The name is a file in the sessions directory, never a path out of it.
-        if (typed.isEmpty() || typed.contains(QLatin1Char('/')) || typed.contains(QLatin1Char('\\'))
-            || typed.contains(QStringLiteral(".."))) {
+        if (!isPlainFileName(typed)) {
             zarWarningDialog::warning(tr("Session name is not valid"));
             return false;
         }

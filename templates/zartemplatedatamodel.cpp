@@ -3,6 +3,7 @@
 #include "core/zarconstants.h"
 #include "core/zardiagnostics.h"
 #include "core/zarnames.h"
+#include "frame/zarkeyboarddialog.h"
 #include "frame/zartranslator.h"
 #include "frame/zarwarningdialog.h"
 #include "templates/zaraddmodifyarraydialog.h"
@@ -10,7 +11,7 @@
 
 #include <QComboBox>
 #include <QFile>
-#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPainter>
 #include <QSaveFile>
@@ -360,22 +361,26 @@ void zarTemplateDataModel::onSpacingLevelAuxConfig(zarSpacing spacing, zarLevel 
     modified = true;
 }
 
-bool zarTemplateDataModel::saveTemplate(const QString&)
+bool zarTemplateDataModel::saveTemplate(const QString& name, QString* savedAs)
 {
     if (!isValid())
         return false;
-    QFileDialog dialog;
-    dialog.setWindowTitle(tr("Save template"));
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setNameFilter(QStringLiteral("*.") + templateExtension);
-    // Start where new sessions look for their templates.
-    dialog.setDirectory(QString(templatesDir));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()
-        || dialog.selectedFiles().first().isEmpty())
+    // Typed on the on-screen keyboard: the instrument has no other keyboard.
+    zarKeyboardDialog keyboard(QFileInfo(name).fileName());
+    keyboard.setWindowTitle(tr("Save template"));
+    if (keyboard.exec() != QDialog::Accepted)
         return false;
-    return saveTemplateTo(dialog.selectedFiles().first());
+    const QString typed = keyboard.lineEdit->text();
+    // The name is a file in the templates directory, never a path out of it.
+    if (!isPlainFileName(typed)) {
+        zarWarningDialog::warning(tr("Template name is not valid"));
+        return false;
+    }
+    if (!saveTemplateTo(templatesDir + typed))
+        return false;
+    if (savedAs)
+        *savedAs = typed;
+    return true;
 }
 
 bool zarTemplateDataModel::saveTemplateTo(const QString& fileName)

@@ -43,8 +43,9 @@ public:
     void setInfoLabels(QLabel* cables, QLabel* electrodes, QLabel* cableSpacing, QLabel* profileLength);
     void setArrangement(zarCable c, zarCableSpacing s);
 
-    // Asks for a file name, then writes the template there.
-    bool saveTemplate(const QString& name);
+    // Asks for a name on the on-screen keyboard (name proposed), then writes the
+    // template into the templates directory; savedAs receives the name used.
+    bool saveTemplate(const QString& name, QString* savedAs = nullptr);
     // Writes the template at path + ".zarTemplate", asking before an overwrite.
     bool saveTemplateTo(const QString& fileName);
     bool loadTemplate(const QString& path, bool quiet);

@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// The TEMPLATES page: new template, open template.
+class zarTemplateWidget;
+
+// The TEMPLATES page: new template, open template; shows at most one template
+// screen in place of its buttons.
 class zarTemplateMenuWidget : public QWidget, public Ui::zTemplateMenuWidget
 {
     Q_OBJECT
@@ -13,10 +16,19 @@ class zarTemplateMenuWidget : public QWidget, public Ui::zTemplateMenuWidget
 public:
     explicit zarTemplateMenuWidget(QWidget* parent = nullptr);
 
+    zarTemplateWidget* templateScreen() const { return templateWidget; }
+
 private slots:
     void onTranslate();
     void onTemplateCreate();
     void onTemplateLoad();
+    void onTemplateClose();
+
+private:
+    void showMenu(bool show);
+    void openTemplate(const QString& path);
+
+    zarTemplateWidget* templateWidget = nullptr;
 };
 
 #endif

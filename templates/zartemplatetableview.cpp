@@ -50,4 +50,8 @@ void zarTemplateTableView::mouseReleaseEvent(QMouseEvent*)
 {
     emit sendSelection(selectedIndexes());
     clearSelection();
+    // The base handling (which would also click) is skipped: end the drag here, so
+    // the view is at rest for the next touch wherever the finger was lifted.
+    stopAutoScroll();
+    setState(NoState);
 }
