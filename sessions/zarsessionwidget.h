@@ -62,6 +62,7 @@ private slots:
 
 private:
     friend class TestSessionCycle;
+    friend class TestSessionOpening;
     friend class TestSessionWidget;
 
     void setControlsEnabled(bool on);

@@ -90,7 +90,7 @@
     </message>
     <message>
         <source>Ohm</source>
-        <translation>Ohm</translation>
+        <translation>Ω</translation>
     </message>
     <message>
         <source>m</source>
