@@ -100,6 +100,8 @@ private slots:
         QVERIFY(!w.startPushButton->isEnabled());
         QVERIFY(w.startEnableTimer.isActive());
         QCOMPARE(w.startEnableTimer.interval(), 1500);
+        // Only the operator's release stops the autosave.
+        QVERIFY(w.autoSaveTimer.isActive());
         QVERIFY(std::any_of(status.cbegin(), status.cend(), [](const QList<QVariant>& m) {
             return QRegularExpression(QStringLiteral("^Left: \\d\\d:\\d\\d:\\d\\d$")).match(m.first().toString()).hasMatch();
         }));
@@ -129,6 +131,7 @@ private slots:
         QCOMPARE(measured(model(w).units()), 4);
         QCOMPARE(w.currentRow(), 4);
         QVERIFY(!zarSystemWidget::isBusy());
+        QVERIFY(!w.autoSaveTimer.isActive());
         QCOMPARE(measured(zarSessionScreenFixture::readAutosave().units), 4);
         compareWithAutosave(w);
 
@@ -216,6 +219,12 @@ private slots:
         QVERIFY(!zarSystemWidget::isBusy());
         QCOMPARE(w.sessionTableView->selectionMode(), QAbstractItemView::SingleSelection);
         QVERIFY(!w.autoSaveTimer.isActive());
+
+        // A report of a job this screen did not start is no result of its rows.
+        zarCoreReportET2D stray;
+        stray.results << zarMeasureSet() << zarMeasureSet();
+        emit zarCore::instance()->sendReportET2D(stray);
+        QCOMPARE(measured(model(w).units()), 0);
     }
 
     // Each group is measured with the options current when it starts.
