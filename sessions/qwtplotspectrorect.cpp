@@ -181,10 +181,10 @@ void QwtPlotSpectroRect::drawRects(QPainter* painter, const QwtScaleMap& xMap, c
             rgb = d_data->colorMap->rgb(d_data->colorRange, sample.z());
         else
             rgb = d_data->colorTable.value(d_data->colorMap->colorIndex(d_data->colorRange, sample.z()));
+        // Fill and one-pixel outline in one colour: the rectangle grown by half the
+        // pen on every side, filled without a stroke (several times faster).
         const QColor colour(qRed(rgb), qGreen(rgb), qBlue(rgb));
-        painter->setPen(QPen(QBrush(colour), 1.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
-        painter->setBrush(QBrush(colour));
-        QwtPainter::drawRect(painter, QRectF(xi - width / 2, yi - height / 2, width, height));
+        painter->fillRect(QRectF(xi - width / 2 - 0.5, yi - height / 2 - 0.5, width + 1.0, height + 1.0), colour);
     }
     d_data->colorTable.clear();
 }

@@ -66,14 +66,15 @@ zarFileTableDataModel::zarFileTableDataModel(int mode, QObject* parent) : QAbstr
 
 zarFileTableDataModel::~zarFileTableDataModel() = default;
 
-int zarFileTableDataModel::rowCount(const QModelIndex&) const
+// Cells have no children: a view or proxy would otherwise nest the table in itself.
+int zarFileTableDataModel::rowCount(const QModelIndex& parent) const
 {
-    return rows;
+    return parent.isValid() ? 0 : rows;
 }
 
-int zarFileTableDataModel::columnCount(const QModelIndex&) const
+int zarFileTableDataModel::columnCount(const QModelIndex& parent) const
 {
-    return columns;
+    return parent.isValid() ? 0 : columns;
 }
 
 bool zarFileTableDataModel::isEmpty() const

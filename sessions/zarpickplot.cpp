@@ -65,6 +65,10 @@ void zarPickPlot::mouseReleaseEvent(QMouseEvent* event)
 
     const char* context = metaObject()->className();
     QMenu menu;
+    // Items a finger can hit.
+    menu.setStyleSheet(QStringLiteral("QMenu::item { min-height: 48px; padding: 0px 24px 0px 8px; }"
+                                      " QMenu::item:selected { background: #3399ff; color: white; }"
+                                      " QMenu::icon { padding-left: 12px; }"));
     connect(&menu, &QObject::destroyed, this, &zarPickPlot::onPickPlotClear);
     connect(menu.addAction(QIcon(QStringLiteral(":/icons/icons/play.png")),
                            QCoreApplication::translate(context, "Go to")),

@@ -100,7 +100,12 @@ void zarPseudoSectionPlot::onPlotUpdate(QVector<QPointF> xy, QVector<float> f, Q
 
     const QwtInterval range(low, high);
     axisWidget(QwtPlot::xBottom)->setColorMap(range, new zarLogColorMap(float(low), float(high)));
-    setAxisScale(QwtPlot::xBottom, low, high);
+    // A log scale of zero width has no ticks at all: one distinct value is shown
+    // in the middle of two decades.
+    if (high > low)
+        setAxisScale(QwtPlot::xBottom, low, high);
+    else
+        setAxisScale(QwtPlot::xBottom, low / 10, high * 10);
     spectroRect.setColorRange(range);
     spectroRect.setColorMap(new zarLogColorMap(float(low), float(high)));
     spectroRect.setSamples(cells);

@@ -27,7 +27,7 @@ zarSoundingCurvePlot::zarSoundingCurvePlot(QWidget* parent) : zarPickPlot(parent
     axisWidget(QwtPlot::yLeft)->setMargin(1);
     axisWidget(QwtPlot::xTop)->setMargin(1);
     setAxisScaleEngine(QwtPlot::yLeft, new QwtLogScaleEngine);
-    setAxisAutoScale(QwtPlot::yLeft, true);
+    fitValueAxis();
     setCanvasBackground(QBrush(Qt::white));
 
     pointCurve.setSymbol(new QwtSymbol(QwtSymbol::Rect, QBrush(Qt::blue), QPen(Qt::black, 0), QSize(3, 3)));
@@ -59,6 +59,7 @@ void zarSoundingCurvePlot::onPlotUpdate(QVector<QPointF> xy, QVector<quint32> id
         }
     }
     setPickable(points, rows);
+    fitValueAxis();
     replot();
 }
 
@@ -71,6 +72,7 @@ void zarSoundingCurvePlot::onPlotUpdate(QVector<QPointF> xy)
             points << p;
     }
     lineCurve.setSamples(points);
+    fitValueAxis();
     replot();
 }
 
@@ -78,5 +80,15 @@ void zarSoundingCurvePlot::onPlotClear()
 {
     setPickable(QVector<QPointF>(), QVector<quint32>());
     lineCurve.setSamples(QVector<QPointF>());
+    fitValueAxis();
     replot();
+}
+
+// With nothing to scale to, Qwt would stretch the log axis down to 1e-100.
+void zarSoundingCurvePlot::fitValueAxis()
+{
+    if (pointCurve.dataSize() == 0 && lineCurve.dataSize() == 0)
+        setAxisScale(QwtPlot::yLeft, 1, 1000);
+    else
+        setAxisAutoScale(QwtPlot::yLeft, true);
 }

@@ -22,6 +22,8 @@ public slots:
 private:
     friend class TestSessionPlots;
 
+    void fitValueAxis();
+
     QwtPlotCurve lineCurve;
 };
 
