@@ -8,6 +8,7 @@
 #include "frame/zaroptionswidget.h"
 #include "frame/zarsystemwidget.h"
 #include "frame/zarusermessage.h"
+#include "frame/zarwarningdialog.h"
 #include "sessions/zarsessionwidget.h"
 
 #include <QAbstractItemModelTester>
@@ -115,6 +116,7 @@ private slots:
         zarSessionWidget w(nullptr, false);
         openSession(w);
         QSignalSpy groups(&model(w), &zarSessionDataModel::sendMoveForward);
+        QSignalSpy status(zarUserMessage::instance(), &zarUserMessage::sendUserMessageForever);
         bool released = false;
         connect(&model(w), &zarSessionDataModel::sendMoveForward, &w, [&](int begin) {
             // Runs after the screen has already handed the next group to the core.
@@ -132,6 +134,8 @@ private slots:
         QCOMPARE(w.currentRow(), 4);
         QVERIFY(!zarSystemWidget::isBusy());
         QVERIFY(!w.autoSaveTimer.isActive());
+        QVERIFY(!status.isEmpty());
+        QCOMPARE(status.last().first().toString(), QString());
         QCOMPARE(measured(zarSessionScreenFixture::readAutosave().units), 4);
         compareWithAutosave(w);
 
@@ -204,6 +208,34 @@ private slots:
             QVERIFY(w.autoSaveTimer.isActive());
             QVERIFY(QFile::exists(zarSessionScreenFixture::autosavePath()));
         }
+    }
+
+    // While a group is out the system menu refuses to end the program or take
+    // the core; after the release it asks again.
+    void busyRefusesTheSystemMenu()
+    {
+        zarSessionWidget w(nullptr, false);
+        openSession(w);
+        disconnect(zarCore::instance(), &zarCore::sendReportET2D, &w, nullptr);
+        zarSystemWidget system;
+        w.startPushButton->click();
+        zarDialogAnswer answer;
+        const QList<QPair<const char*, QString>> refusals {
+            { "onExit", "Stop all activities to exit" },
+            { "onUpdate", "Stop all activities to update" },
+            { "onEngineer", "Stop all activities to enter engineer mode" },
+            { "onUsb", "Stop all activities to enter USB storage mode" },
+        };
+        for (const auto& refusal : refusals) {
+            answer.expect();
+            QVERIFY(QMetaObject::invokeMethod(&system, refusal.first));
+            QCOMPARE(answer.text, refusal.second);
+        }
+        w.startPushButton->click();
+        QVERIFY(!zarSystemWidget::isBusy());
+        answer.expect(QMessageBox::No);
+        QVERIFY(QMetaObject::invokeMethod(&system, "onExit"));
+        QCOMPARE(answer.text, QStringLiteral("Are you sure you want to exit?"));
     }
 
     void startWithoutRow()
