@@ -327,7 +327,7 @@ void zarSessionWidget::onStart(bool checked)
         setControlsEnabled(true);
         return;
     }
-    jobPending = true;
+    ++jobsPending;
     if (!autoSaveTimer.isActive())
         autoSaveTimer.start(autoSaveIntervalMs);
 }
@@ -348,9 +348,9 @@ void zarSessionWidget::failCycle(const QString& message)
 void zarSessionWidget::onReportET2D(const zarCoreReportET2D report)
 {
     // Reports of jobs this screen did not start are not its rows' results.
-    if (!jobPending)
+    if (jobsPending == 0)
         return;
-    jobPending = false;
+    --jobsPending;
     if (report.error.code != 0) {
         failCycle(report.error.text());
         return;

@@ -77,8 +77,8 @@ private:
     bool viewOnly;
     QElapsedTimer durationTime;
     int startRow = 0;
-    // A group handed to the core whose report has not come back yet.
-    bool jobPending = false;
+    // Groups handed to the core whose reports have not come back yet.
+    int jobsPending = 0;
     zarSessionDataModel sessionDataModel;
     zarSoundingCurvePlot soundingCurvePlot;
     zarPseudoSectionPlot pseudoSectionPlot;

@@ -246,7 +246,7 @@ private slots:
         QVERIFY(!model(w).startFrom(29));
         w.sessionTableView->clearSelection();
         w.startPushButton->click();
-        QVERIFY(!w.jobPending);
+        QCOMPARE(w.jobsPending, 0);
         QVERIFY(!w.startPushButton->isChecked());
         QVERIFY(!zarSystemWidget::isBusy());
         QCOMPARE(w.sessionTableView->selectionMode(), QAbstractItemView::SingleSelection);
