@@ -12,7 +12,6 @@
 #include "sessions/zarsessionmenuwidget.h"
 #include "sessions/zarsessionwidget.h"
 
-#include <QFileDialog>
 #include <QPointer>
 #include <QSettings>
 
@@ -51,15 +50,11 @@ class TestSessionMenus : public QObject
     // Chooses the file in the next file dialog, or cancels it; keeps its title and filters.
     static void answerFileDialog(const QString& file, QString* title = nullptr, QStringList* filters = nullptr)
     {
-        zarWhenModalOf<QFileDialog>([file, title, filters](QFileDialog* d) {
+        zarAnswerFileDialog(file, [title, filters](QFileDialog* d) {
             if (title)
                 *title = d->windowTitle();
             if (filters)
                 *filters = d->nameFilters();
-            if (file.isEmpty())
-                return d->reject();
-            d->selectFile(file);
-            static_cast<QDialog*>(d)->done(QDialog::Accepted);
         });
     }
 

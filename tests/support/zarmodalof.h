@@ -1,7 +1,11 @@
 #ifndef ZARMODALOF_H
 #define ZARMODALOF_H
 
+#include "zartestsupport.h"
+
 #include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
@@ -30,6 +34,26 @@ void zarWhenModalOf(std::function<void(Dialog*)> action, int timeoutMs = 5000)
         }
     });
     timer->start();
+}
+
+// Answers the next file dialog: inspect sees it first, then an empty file cancels
+// it and any other is chosen.
+inline void zarAnswerFileDialog(const QString& file, std::function<void(QFileDialog*)> inspect = nullptr)
+{
+    zarWhenModalOf<QFileDialog>([file, inspect](QFileDialog* d) {
+        if (inspect)
+            inspect(d);
+        if (file.isEmpty())
+            return d->reject();
+        // Typed into the name field: a choice in the list would be undone when the
+        // dialog finishes reading the directory in the background.
+        auto* name = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (name)
+            name->setText(file);
+        else
+            d->selectFile(file);
+        static_cast<QDialog*>(d)->done(QDialog::Accepted);
+    });
 }
 
 #endif
