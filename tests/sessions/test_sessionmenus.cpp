@@ -23,16 +23,13 @@ class TestSessionMenus : public QObject
     static void setCloseFlag(int value) { settings().setValue(QStringLiteral("sessionCloseSuccess"), value); }
     static int closeFlag() { return settings().value(QStringLiteral("sessionCloseSuccess"), 1).toInt(); }
 
-    static bool shown(const zarSessionMenuWidget& menu)
+    // Buttons shown with margin 20, or all hidden with margin 0.
+    static bool buttonsShown(const zarSessionMenuWidget& menu, bool shown)
     {
-        return !menu.ertPushButton->isHidden() && !menu.newPushButton->isHidden() && !menu.openPushButton->isHidden()
-            && menu.verticalLayout->contentsMargins() == QMargins(20, 20, 20, 20);
-    }
-
-    static bool hidden(const zarSessionMenuWidget& menu)
-    {
-        return menu.ertPushButton->isHidden() && menu.newPushButton->isHidden() && menu.openPushButton->isHidden()
-            && menu.verticalLayout->contentsMargins() == QMargins(0, 0, 0, 0);
+        const int margin = shown ? 20 : 0;
+        return menu.ertPushButton->isHidden() != shown && menu.newPushButton->isHidden() != shown
+            && menu.openPushButton->isHidden() != shown
+            && menu.verticalLayout->contentsMargins() == QMargins(margin, margin, margin, margin);
     }
 
     // The screen goes with deleteLater from inside its own click handler.
@@ -47,16 +44,6 @@ class TestSessionMenus : public QObject
     static QImage image(const QIcon& icon) { return icon.pixmap(32).toImage(); }
     static QImage icon(const zarSessionMenuWidget& menu) { return image(menu.openPushButton->icon()); }
 
-    // Chooses the file in the next file dialog, or cancels it; keeps its title and filters.
-    static void answerFileDialog(const QString& file, QString* title = nullptr, QStringList* filters = nullptr)
-    {
-        zarAnswerFileDialog(file, [title, filters](QFileDialog* d) {
-            if (title)
-                *title = d->windowTitle();
-            if (filters)
-                *filters = d->nameFilters();
-        });
-    }
 
 private slots:
     void initTestCase() { QDir().mkpath(systemDir); }
@@ -124,13 +111,13 @@ private slots:
         const QString file = zarTemplateFixture::write(
             "# X Y Z\n1 0 0 0\n2 1 0 0\n3 2 0 0\n4 3 0 0\n# A B M N\n1 1 2 3 4\n2 1 2 4 3\n", QStringLiteral("e.txt"));
         zarSessionMenuWidget menu;
-        answerFileDialog(file);
+        zarAnswerFileDialog(file);
         zarDialogAnswer message;
         message.expect();
         menu.ertPushButton->click();
         QCOMPARE(message.text, QStringLiteral("ERTLab template is valid"));
         QVERIFY(!menu.sessionScreen());
-        QVERIFY(shown(menu));
+        QVERIFY(buttonsShown(menu, true));
         QVERIFY(menu.isBlinking());
 
         menu.onSessionLoad();
@@ -138,7 +125,7 @@ private slots:
         QVERIFY(screen);
         QVERIFY(!screen->startPushButton->isHidden());
         QCOMPARE(screen->parentWidget(), &menu);
-        QVERIFY(hidden(menu));
+        QVERIFY(buttonsShown(menu, false));
         QVERIFY(!menu.isBlinking());
         menu.openSession(QString());
         QCOMPARE(menu.sessionScreen(), screen.data());
@@ -148,7 +135,7 @@ private slots:
         screen->closePushButton->click();
         QVERIFY(gone(screen));
         QVERIFY(!menu.sessionScreen());
-        QVERIFY(shown(menu));
+        QVERIFY(buttonsShown(menu, true));
         QCOMPARE(closeFlag(), 1);
         QVERIFY(!menu.isBlinking());
         QVERIFY(options.pauseDurationComboBox->isEnabled());
@@ -171,13 +158,16 @@ private slots:
         zarDataMenuWidget menu;
         QString title;
         QStringList filters;
-        answerFileDialog(QString(), &title, &filters);
+        zarAnswerFileDialog(QString(), [&](QFileDialog* d) {
+            title = d->windowTitle();
+            filters = d->nameFilters();
+        });
         menu.openPushButton->click();
         QCOMPARE(title, QStringLiteral("Open session"));
         QCOMPARE(filters, QStringList { "*.zarSession" });
         QVERIFY(!menu.sessionScreen());
 
-        answerFileDialog(path);
+        zarAnswerFileDialog(path);
         menu.openPushButton->click();
         QPointer<zarSessionWidget> screen = menu.sessionScreen();
         QVERIFY(screen);
