@@ -198,8 +198,11 @@ private slots:
         QTEST(measured(model(w).units()), "measuredRows");
         QCOMPARE(model(w).rowCount(), 29);
         QFETCH(int, secondGroup);
-        if (secondGroup >= 0)
+        if (secondGroup >= 0) {
+            // Started inside a group: from that row to the group's end.
             QCOMPARE(groups.at(1).first().toInt(), secondGroup);
+            QCOMPARE(groups.at(1).at(1).toInt(), 4 - secondGroup);
+        }
         QVERIFY(!zarSystemWidget::isBusy());
         QVERIFY(!w.startPushButton->isChecked());
         if (shape == None || shape == Error) {
