@@ -1,5 +1,5 @@
-// Draws the session screens' own icons (the Graphics tab and the Append choice)
-// into resources/sessionscreens/.
+// Draws the session screens' own icon (the Append choice) into
+// resources/sessionscreens/; the others come with the screens that share them.
 #include "zardrawkit.h"
 
 int main(int argc, char* argv[])
@@ -8,16 +8,6 @@ int main(int argc, char* argv[])
     if (argc < 2)
         qFatal("usage: drawsessionscreensimages <resources/sessionscreens>");
     outDir = QString::fromLocal8Bit(argv[1]);
-
-    save(QStringLiteral("icons/ball.png"), 64, 64, [](QPainter& p, int s, int) {
-        QRadialGradient g(s * 0.38, s * 0.34, s * 0.5);
-        g.setColorAt(0, QColor(255, 255, 255));
-        g.setColorAt(0.35, QColor(90, 150, 240));
-        g.setColorAt(1, QColor(20, 50, 140));
-        p.setPen(QPen(QColor(15, 35, 100), s / 32.0));
-        p.setBrush(g);
-        p.drawEllipse(QRectF(s * 0.08, s * 0.08, s * 0.84, s * 0.84));
-    });
 
     // A cable of two segments: the first already laid (grey), the second added (green).
     save(QStringLiteral("icons/append.png"), 192, 64, [](QPainter& p, int w, int h) {
