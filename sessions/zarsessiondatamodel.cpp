@@ -1,6 +1,7 @@
 #include "sessions/zarsessiondatamodel.h"
 
 #include "core/zarconstants.h"
+#include "core/zarcore.h"
 #include "core/zarnames.h"
 #include "frame/zaroptionswidget.h"
 #include "frame/zartranslator.h"
@@ -37,20 +38,21 @@ bool pointLess(const QPointF& l, const QPointF& r)
 }
 }
 
-zarSessionDataModel::zarSessionDataModel(QObject* parent) : QAbstractTableModel(parent)
+zarSessionDataModel::zarSessionDataModel(QObject* parent) : QAbstractTableModel(parent), core(zarCore::instance())
 {
     connect(zarTranslator::instance(), &zarTranslator::sendTranslate, this, &zarSessionDataModel::onTranslate);
     onTranslate();
 }
 
-int zarSessionDataModel::rowCount(const QModelIndex&) const
+// A table: no cell has children.
+int zarSessionDataModel::rowCount(const QModelIndex& parent) const
 {
-    return m_rows;
+    return parent.isValid() ? 0 : m_rows;
 }
 
-int zarSessionDataModel::columnCount(const QModelIndex&) const
+int zarSessionDataModel::columnCount(const QModelIndex& parent) const
 {
-    return columns;
+    return parent.isValid() ? 0 : columns;
 }
 
 QVariant zarSessionDataModel::data(const QModelIndex& index, int role) const
@@ -386,4 +388,38 @@ bool zarSessionDataModel::checkIpOptions()
         return false;
     zarOptionsWidget::selectPauseByCode(stored);
     return true;
+}
+
+bool zarSessionDataModel::startFrom(int row)
+{
+    if (row < 0 || row >= session.units.size())
+        return false;
+    groupStart = row;
+    zarCoreParamET2D param;
+    // Every group takes the options current when it starts.
+    param.settings = zarOptionsWidget::options();
+    for (int i = row; i < session.units.size(); ++i) {
+        param.quadripoles.append(session.units[i].coreQuadripole);
+        if (!session.units[i].continues)
+            break;
+    }
+    core->et2d(param);
+    refresh();
+    return true;
+}
+
+void zarSessionDataModel::storeResults(const zarCoreReportET2D& report)
+{
+    if (report.error.code != 0)
+        return;
+    const int n = qMax(0, qMin(report.results.size(), session.units.size() - groupStart));
+    for (int i = 0; i < n; ++i) {
+        zarSessionDataUnit& unit = session.units[groupStart + i];
+        unit.measureSet = report.results[i];
+        unit.measureSet.measured = true;
+        unit.derive();
+    }
+    if (n > 0)
+        emit dataChanged(index(groupStart, 6), index(groupStart + n - 1, columns - 1));
+    emit sendMoveForward(groupStart, n);
 }

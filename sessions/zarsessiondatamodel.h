@@ -1,6 +1,7 @@
 #ifndef ZARSESSIONDATAMODEL_H
 #define ZARSESSIONDATAMODEL_H
 
+#include "core/zarcorereports.h"
 #include "sessions/zarsessionfile.h"
 #include "templates/zarquadripole.h"
 
@@ -11,6 +12,7 @@
 
 class QLabel;
 class QSlider;
+class zarCore;
 
 // One measurement session on screen: its rows as a 14-column table, the choice of
 // what the plots show, the plot series, and the session file.
@@ -52,6 +54,12 @@ public:
     bool loadFromFile(const QString& path);
     bool checkIpOptions();
 
+    // Measurement cycle: hands the group that begins at row to the core; false when
+    // row is not a row of the session.
+    bool startFrom(int row);
+    // Stores a good report into the group's rows and announces the rows stored.
+    void storeResults(const zarCoreReportET2D& report);
+
 signals:
     void sendMoveForward(int begin, int size);
     void sendPlotUpdate(QVector<QPointF> xy, QVector<float> f, QVector<quint32> idx);
@@ -70,6 +78,8 @@ private slots:
 
 private:
     friend class TestSessionDataModel;
+    // Wires the set box and the plots' delete to the private slots.
+    friend class zarSessionWidget;
 
     void updateDepthControls();
     bool counts(const zarSessionDataUnit& unit) const;
@@ -77,6 +87,7 @@ private:
     bool onCurve(const zarSessionDataUnit& unit) const;
     QVector<QPointF> curve(bool absolute) const;
 
+    zarCore* core;
     QStringList columnTitles;
     zarSessionFile session;
     quint8 currentSet = 0;

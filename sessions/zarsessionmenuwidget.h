@@ -1,19 +1,30 @@
 #ifndef ZARSESSIONMENUWIDGET_H
 #define ZARSESSIONMENUWIDGET_H
 
+#include "sessions/zarsessionhostwidget.h"
 #include "ui_zsessionmenuwidget.h"
 
 #include <QIcon>
 #include <QTimer>
-#include <QWidget>
 
 // The MAIN page: start a session, start an ERTLab session, open the previous one.
-class zarSessionMenuWidget : public QWidget, public Ui::zSessionMenuWidget
+class zarSessionMenuWidget : public zarSessionHostWidget, public Ui::zSessionMenuWidget
 {
     Q_OBJECT
 
 public:
     explicit zarSessionMenuWidget(QWidget* parent = nullptr);
+
+    // A measuring session screen for what (see zarSessionWidget::open).
+    void openSession(const QString& what);
+    bool isBlinking() const { return blinkTimer.isActive(); }
+
+protected:
+    void showMenu(bool show) override;
+    QBoxLayout* pageLayout() const override { return verticalLayout; }
+
+protected slots:
+    void onSessionClose() override;
 
 private slots:
     void onTranslate();
@@ -23,12 +34,15 @@ private slots:
     void onAuxTimeout();
 
 private:
+    friend class TestSessionMenus;
+
     void checkSessionClose();
 
-    QIcon m_normalIcon;
-    QIcon m_alternateIcon;
-    QTimer m_blinkTimer;
-    bool m_blinkPhase = false;
+    QIcon normalIcon;
+    QIcon alternateIcon;
+    QTimer blinkTimer;
+    // One phase for the whole program: a page shown again blinks on from it.
+    static bool s_blinkPhase;
 };
 
 #endif
