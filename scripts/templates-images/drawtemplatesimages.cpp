@@ -43,15 +43,6 @@ int main(int argc, char* argv[])
         p.drawEllipse(QRectF(s * 0.12, s * 0.12, s * 0.76, s * 0.76));
         p.drawLine(QPointF(s * 0.26, s * 0.74), QPointF(s * 0.74, s * 0.26));
     });
-    icon(QStringLiteral("eraser"), 32, [](QPainter& p, int s) {
-        p.translate(s / 2.0, s / 2.0);
-        p.rotate(-35);
-        p.setPen(QPen(QColor(90, 60, 60), 1.5));
-        p.setBrush(QColor(240, 120, 140));
-        p.drawRoundedRect(QRectF(-s * 0.4, -s * 0.18, s * 0.45, s * 0.36), 2, 2);
-        p.setBrush(QColor(90, 130, 230));
-        p.drawRoundedRect(QRectF(s * 0.05, -s * 0.18, s * 0.35, s * 0.36), 2, 2);
-    });
     icon(QStringLiteral("general"), 32, [](QPainter& p, int s) {
         p.setPen(QPen(QColor(60, 60, 60), 1.5));
         p.setBrush(QColor(250, 250, 240));
