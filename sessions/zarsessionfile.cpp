@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <cmath>
+
 namespace {
 void fileError(const QFileDevice& file)
 {
@@ -56,9 +58,9 @@ zarSessionFile::ReadResult zarSessionFile::read(const QString& path)
         fileError(file);
         return Unreadable;
     }
-    QDataStream stream(&file);
-    stream.setVersion(QDataStream::Qt_4_8);
-    const ReadResult result = read(stream);
+    // One read of the whole file; the rows are decoded from memory.
+    const QByteArray bytes = file.readAll();
+    const ReadResult result = parse(bytes);
     if (result == Read && file.error() != QFileDevice::NoError) {
         fileError(file);
         return ReadError;
@@ -68,12 +70,19 @@ zarSessionFile::ReadResult zarSessionFile::read(const QString& path)
 
 zarSessionFile::ReadResult zarSessionFile::read(QDataStream& stream)
 {
+    return stream.device() ? parse(stream.device()->readAll()) : Corrupted;
+}
+
+zarSessionFile::ReadResult zarSessionFile::parse(const QByteArray& bytes)
+{
+    QDataStream stream(bytes);
+    stream.setVersion(QDataStream::Qt_4_8);
     qint32 fileMagic = 0;
     stream >> fileMagic;
     if (stream.status() != QDataStream::Ok || fileMagic != magic)
         return Corrupted;
     stream >> arrangement >> arraySets >> cableConfiguration;
-    if (stream.status() != QDataStream::Ok || !arrangement.hasSaneLayout())
+    if (stream.status() != QDataStream::Ok || !arrangement.isSane())
         return Corrupted;
     electrodes.clear();
     quint32 count = 0;
@@ -94,20 +103,39 @@ zarSessionFile::ReadResult zarSessionFile::read(QDataStream& stream)
     stream >> count;
     if (stream.status() != QDataStream::Ok)
         return Corrupted;
-    // Rows are appended one by one, never reserved from the count: a file that ends
-    // early keeps its complete rows, and a damaged count costs nothing.
+    const char* const begin = bytes.constData();
+    const char* const end = begin + bytes.size();
+    const char* p = begin + stream.device()->pos();
+    // Reserved only for the rows that can be present, so a damaged count costs
+    // nothing; a file that ends early keeps its complete rows.
+    units.reserve(int(qMin<qint64>(count, (end - p) / zarSessionDataUnit::fixedSize)));
+    bool cut = false;
     for (quint32 i = 0; i < count; ++i) {
         zarSessionDataUnit unit;
-        stream >> unit;
+        const char* next = zarSessionDataUnit::decode(p, end, unit);
         // A row cut short is dropped: it would otherwise be measured as zeros.
-        if (stream.status() != QDataStream::Ok)
+        cut = !next;
+        if (cut)
             break;
+        // Positions place the row in the plots: a damaged one refuses the file.
+        if (!isSanePosition(unit.x) || !isSanePosition(unit.z))
+            return Corrupted;
         units.append(unit);
+        p = next;
     }
     if (units.isEmpty())
         return Corrupted;
+    // Nothing follows a row cut short: the fix of such a file is a new one.
     zarGPSFix fix;
-    stream >> fix;
-    gpsFix = stream.status() == QDataStream::Ok ? fix : zarGPSFix();
+    if (!cut) {
+        stream.device()->seek(p - begin);
+        stream >> fix;
+    }
+    gpsFix = !cut && stream.status() == QDataStream::Ok ? fix : zarGPSFix();
     return Read;
+}
+
+bool zarSessionFile::isSanePosition(float metres)
+{
+    return std::isfinite(metres) && std::fabs(metres) <= zarGrid::maxMetres;
 }

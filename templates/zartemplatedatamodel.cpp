@@ -424,7 +424,8 @@ bool zarTemplateDataModel::readTemplate(QDataStream& stream)
     qint32 count = 0;
     stream >> header >> cables >> layout.cableSpacing >> count;
     layout.cables = cables;
-    if (stream.status() != QDataStream::Ok || !layout.hasSaneLayout() || count < 0 || count > zarGrid::maxSets)
+    if (stream.status() != QDataStream::Ok || !header.isSane() || !layout.hasSaneLayout() || count < 0
+        || count > zarGrid::maxSets)
         return false;
     QList<zarTemplateSet> sets;
     for (qint32 i = 0; i < count; ++i) {
