@@ -1,6 +1,7 @@
 #include "sessions/zarsessionfile.h"
 
 #include "core/zardiagnostics.h"
+#include "core/zarsafesave.h"
 #include "core/zarstreamguard.h"
 
 #include <QFile>
@@ -43,7 +44,7 @@ zarSessionFile::WriteResult zarSessionFile::write(const QString& path) const
     QDataStream stream(&bytes, QIODevice::WriteOnly);
     stream.setVersion(QDataStream::Qt_4_8);
     write(stream);
-    if (file.write(bytes) != bytes.size() || file.error() != QFileDevice::NoError || !file.commit()) {
+    if (file.write(bytes) != bytes.size() || file.error() != QFileDevice::NoError || !zarSafeSave::commit(file)) {
         fileError(file);
         file.cancelWriting();
         return NotWritten;

@@ -2,6 +2,7 @@
 
 #include "core/zarconstants.h"
 #include "core/zardiagnostics.h"
+#include "core/zarsafesave.h"
 #include "core/zarnames.h"
 #include "frame/zartranslator.h"
 #include "frame/zarwarningdialog.h"
@@ -401,7 +402,7 @@ bool zarTemplateDataModel::saveTemplateTo(const QString& fileName)
     stream << templateMagic << arrangement << qint8(m_cables) << m_cableSpacing << qint32(m_sets.size());
     for (const zarTemplateSet& set : m_sets)
         stream << set;
-    if (stream.status() != QDataStream::Ok || file.error() != QFileDevice::NoError || !file.commit()) {
+    if (stream.status() != QDataStream::Ok || file.error() != QFileDevice::NoError || !zarSafeSave::commit(file)) {
         fileError(file);
         file.cancelWriting();
         zarWarningDialog::warning(tr("Can not write data to file"));
