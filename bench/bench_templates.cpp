@@ -10,23 +10,54 @@ class BenchTemplates : public QObject
 {
     Q_OBJECT
 
+    static int generateFullGrid(quint8 arrayType)
+    {
+        int total = 0;
+        for (int s = 0; s < zarGrid::spacings; ++s)
+            for (int l = 0; l < zarGrid::levels; ++l) {
+                QList<zarQuadripole> list;
+                zarSequenceBuilder::instance()->generate(2, 5, arrayType, zarSpacing(s), zarLevel(l), &list);
+                total += list.size();
+            }
+        return total;
+    }
+
 private slots:
     void generatorFullGridGradient()
     {
         int total = 0;
         QBENCHMARK {
-            total = 0;
-            for (int s = 0; s < zarGrid::spacings; ++s)
-                for (int l = 0; l < zarGrid::levels; ++l) {
-                    QList<zarQuadripole> list;
-                    zarSequenceBuilder::instance()->generate(2, 5, 11, zarSpacing(s), zarLevel(l), &list);
-                    total += list.size();
-                }
+            total = generateFullGrid(11);
         }
-        static bool reported = false;
-        if (!reported)
+        if (zarBench::firstRun())
             qInfo("quadripoles generated: %d", total);
-        reported = true;
+    }
+
+    // Every array type over every cell of the grid on two cables.
+    void generatorPerQuadripole()
+    {
+        int total = 0;
+        const qint64 best = zarBench::bestOf(5, [&] {
+            total = 0;
+            for (quint8 type = 0; type < zarGrid::arrayTypes; ++type)
+                total += generateFullGrid(type);
+        });
+        qInfo("%d quadripoles over the full grid in %.2f ms", total, best / 1e6);
+        zarBench::report("generator, per quadripole", double(best) / total, "ns", 25, true);
+    }
+
+    // The build alone: no file is asked for.
+    void builderRowsPerSecond()
+    {
+        zarTemplateDataModel model;
+        zarBenchData::ertLabTemplate(model, 50000);
+        const zarCableConfiguration configuration = zarBenchData::allWires();
+        int runs = 0;
+        const qint64 best = zarBench::bestOf(5, [&] {
+            runs = zarSequenceBuilder::instance()->build(&model, &configuration, QString(), 0);
+        });
+        qInfo("%d rows in %d runs built in %.2f ms", model.ertQuadripoles.size(), runs, best / 1e6);
+        zarBench::report("builder, rows per second", model.ertQuadripoles.size() / (best / 1e9), "rows/s", 1e6, false);
     }
 
     void builderEightSets()
@@ -60,7 +91,8 @@ private slots:
         QBENCHMARK {
             runs = zarSequenceBuilder::instance()->build(&model, &configuration, out, 0);
         }
-        qInfo("%d quadripoles in %d runs", model.measurementCount(), runs);
+        if (zarBench::firstRun())
+            qInfo("%d quadripoles in %d runs", model.measurementCount(), runs);
     }
 
     void builderFiftyThousandRows()
@@ -73,7 +105,8 @@ private slots:
         QBENCHMARK {
             runs = zarSequenceBuilder::instance()->build(&model, &configuration, out, 0);
         }
-        qInfo("%d rows in %d runs", model.ertQuadripoles.size(), runs);
+        if (zarBench::firstRun())
+            qInfo("%d rows in %d runs", model.ertQuadripoles.size(), runs);
     }
 };
 

@@ -112,16 +112,19 @@ zarSessionFile::ReadResult zarSessionFile::parse(const QByteArray& bytes)
     units.reserve(int(qMin<qint64>(count, (end - p) / zarSessionDataUnit::fixedSize)));
     bool cut = false;
     for (quint32 i = 0; i < count; ++i) {
-        zarSessionDataUnit unit;
+        // Decoded in place: no copy of the row and its samples.
+        units.append(zarSessionDataUnit());
+        zarSessionDataUnit& unit = units.last();
         const char* next = zarSessionDataUnit::decode(p, end, unit);
         // A row cut short is dropped: it would otherwise be measured as zeros.
         cut = !next;
-        if (cut)
+        if (cut) {
+            units.removeLast();
             break;
+        }
         // Positions place the row in the plots: a damaged one refuses the file.
         if (!isSanePosition(unit.x) || !isSanePosition(unit.z))
             return Corrupted;
-        units.append(unit);
         p = next;
     }
     if (units.isEmpty())
