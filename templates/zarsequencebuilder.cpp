@@ -22,12 +22,15 @@ struct Pattern
 
 // Patterns of one array at its leftmost position; empty when the array has no
 // pattern for this cell.
-QVector<Pattern> patterns(quint8 arrayType, zarSpacing spacing, zarLevel level)
+// At most 2k + 1 gradient patterns (k up to 9): no heap for a cell's patterns.
+typedef QVarLengthArray<Pattern, 24> Patterns;
+
+Patterns patterns(quint8 arrayType, zarSpacing spacing, zarLevel level)
 {
     const int m = quint8(spacing + 1);
     const int n = quint8(level + 1);
     const bool firstSpacing = m == 1;
-    QVector<Pattern> result;
+    Patterns result;
     auto gradient = [&](int k, bool reciprocal) {
         for (int i = 1; i <= 2 * n - 1; ++i) {
             if (i < n - k || (m + 2 * n) - (i + m) < n - k)
@@ -285,14 +288,23 @@ void zarSequenceBuilder::destroy()
     s_instance = nullptr;
 }
 
-bool zarSequenceBuilder::generate(zarCable cables, zarCableSpacing cableSpacing, quint8 arrayType,
-                                  zarSpacing spacing, zarLevel level, QList<zarQuadripole>* quadripoles,
-                                  const QSet<quint16>* disabledElectrodes, quint16 limit,
-                                  float* maxDepth) const
+namespace {
+// The generator for any list type: room for every position is made first, so the
+// list grows once per cell.
+template <typename List>
+bool generateInto(zarCable cables, zarCableSpacing cableSpacing, quint8 arrayType, zarSpacing spacing,
+                  zarLevel level, List* quadripoles, const QSet<quint16>* disabledElectrodes, quint16 limit,
+                  float* maxDepth)
 {
     const int electrodes = zarGrid::electrodesPerCable * cables;
+    const Patterns cell = patterns(arrayType, spacing, level);
+    int positions = 0;
+    for (const Pattern& p : cell)
+        positions += qMax(0, electrodes - qMax(p.h, int(limit)));
+    quadripoles->reserve(quadripoles->size() + positions);
+    const bool filtered = disabledElectrodes && !disabledElectrodes->isEmpty();
     bool fits = false;
-    for (const Pattern& p : patterns(arrayType, spacing, level)) {
+    for (const Pattern& p : cell) {
         if (p.h >= electrodes)
             continue;
         fits = true;
@@ -302,7 +314,7 @@ bool zarSequenceBuilder::generate(zarCable cables, zarCableSpacing cableSpacing,
         q.computeX(cableSpacing, arrayType);
         q.computeDepth(cableSpacing, arrayType);
         for (int h = p.h; h < electrodes; ++h) {
-            if (h >= limit && !touches(disabledElectrodes, q)) {
+            if (h >= limit && !(filtered && touches(disabledElectrodes, q))) {
                 quadripoles->append(q);
                 if (maxDepth && q.z > *maxDepth)
                     *maxDepth = q.z;
@@ -317,6 +329,25 @@ bool zarSequenceBuilder::generate(zarCable cables, zarCableSpacing cableSpacing,
         }
     }
     return fits;
+}
+}
+
+bool zarSequenceBuilder::generate(zarCable cables, zarCableSpacing cableSpacing, quint8 arrayType,
+                                  zarSpacing spacing, zarLevel level, QList<zarQuadripole>* quadripoles,
+                                  const QSet<quint16>* disabledElectrodes, quint16 limit,
+                                  float* maxDepth) const
+{
+    return generateInto(cables, cableSpacing, arrayType, spacing, level, quadripoles, disabledElectrodes, limit,
+                        maxDepth);
+}
+
+bool zarSequenceBuilder::generate(zarCable cables, zarCableSpacing cableSpacing, quint8 arrayType,
+                                  zarSpacing spacing, zarLevel level, QVector<zarQuadripole>* quadripoles,
+                                  const QSet<quint16>* disabledElectrodes, quint16 limit,
+                                  float* maxDepth) const
+{
+    return generateInto(cables, cableSpacing, arrayType, spacing, level, quadripoles, disabledElectrodes, limit,
+                        maxDepth);
 }
 
 int zarSequenceBuilder::group(QList<zarMeasurement>& measurements)
@@ -361,10 +392,10 @@ int zarSequenceBuilder::build(const zarTemplateDataModel* model, const zarCableC
     // The union of the sets in first-insertion order: QHash iteration order is
     // seeded per process and would make every build different. Looked up by the
     // packed electrode key; the quadripole's own hash only for numbers that do not pack.
-    QVector<QList<zarQuadripole>> lists;
+    QVector<QVector<zarQuadripole>> lists;
     const bool ertLab = !model->ertQuadripoles.isEmpty();
     if (ertLab) {
-        QList<zarQuadripole> list;
+        QVector<zarQuadripole> list;
         list.reserve(model->ertQuadripoles.size());
         for (const zarQuadripole& q : model->ertQuadripoles)
             if (!touches(&disabled, q))
@@ -374,7 +405,7 @@ int zarSequenceBuilder::build(const zarTemplateDataModel* model, const zarCableC
     } else {
         const QList<zarTemplateSet> sets = model->sets();
         for (const zarTemplateSet& set : sets) {
-            QList<zarQuadripole> list;
+            QVector<zarQuadripole> list;
             float maxDepth = 0.0f;
             const zarMatrix& main = set.mainMatrix();
             for (int s = 0; s < zarGrid::spacings; ++s)
@@ -388,7 +419,7 @@ int zarSequenceBuilder::build(const zarTemplateDataModel* model, const zarCableC
     }
 
     int total = 0;
-    for (const QList<zarQuadripole>& list : lists)
+    for (const QVector<zarQuadripole>& list : lists)
         total += list.size();
     KeyTable position(total);
     QHash<zarQuadripole, int> unpacked;
