@@ -2,6 +2,7 @@
 #include "zartemplatefixture.h"
 
 #include "service/zarcableconfiguration.h"
+#include "sessions/zarsessionfile.h"
 #include "templates/zarsequencebuilder.h"
 
 #include <QCryptographicHash>
@@ -72,6 +73,23 @@ private slots:
                 }
         model.ertQuadripoles.append(zarQuadripole(-1, 4, -2, 9));
         QCOMPARE(built(model, wires(7), 0), QByteArray("9d357642a90ec8d75f1a41ad73208f7074abb79c"));
+    }
+
+    // Numbers beyond the cables' 64 electrodes leave the bit sets for the exact test:
+    // the run whose M carried current just before still waits its turn.
+    void electrodesBeyondTheCablesStillConflict()
+    {
+        zarTemplateDataModel model;
+        model.ertQuadripoles = { zarQuadripole(1, 70, 2, 3), zarQuadripole(4, 5, 70, 6), zarQuadripole(7, 8, 9, 10) };
+        const QString path = zarDriveRoot::path() + QStringLiteral("beyond.zarSession");
+        const zarCableConfiguration configuration = wires(-1);
+        QCOMPARE(zarSequenceBuilder::instance()->build(&model, &configuration, path, 0), 3);
+        zarSessionFile session;
+        QCOMPARE(session.read(path), zarSessionFile::Read);
+        QList<qint16> currents;
+        for (const zarSessionDataUnit& unit : session.units)
+            currents << unit.coreQuadripole.a;
+        QCOMPARE(currents, (QList<qint16> { 1, 7, 4 }));
     }
 };
 
