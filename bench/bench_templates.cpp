@@ -52,8 +52,8 @@ private slots:
     // quadripole is a heap block of its own in Qt 5 (shown for comparison).
     void generatorPerQuadripole()
     {
-        reportGenerator<QVector<zarQuadripole>>("generator into a vector (builder), per quadripole");
         reportGenerator<QList<zarQuadripole>>("generator into a list (template set), per quadripole");
+        reportGenerator<QVector<zarQuadripole>>("generator into a vector (builder), per quadripole");
     }
 
     // The build alone: no file is asked for.
