@@ -2,6 +2,8 @@
 #include "zarstreamhelpers.h"
 #include "zartemplatefixture.h"
 
+#include "templates/zarpseudodepth.h"
+
 #include <limits>
 
 Q_DECLARE_METATYPE(zarArrangement)
@@ -73,6 +75,29 @@ private slots:
         QCOMPARE(int(model.cables()), 1);
         QCOMPARE(model.cableSpacing(), 2.5f);
         QCOMPARE(model.measurementCount(), measurements);
+    }
+
+    void damagedDepthFactorsAreRefused_data()
+    {
+        QTest::addColumn<int>("at");
+        QTest::addColumn<double>("factor");
+        // After the counts, the first type, its row count and the first row's column count.
+        const int first = 2 + 4 + 1 + 4 + 4;
+        QTest::newRow("NaN") << first << std::numeric_limits<double>::quiet_NaN();
+        QTest::newRow("infinite") << first << std::numeric_limits<double>::infinity();
+        QTest::newRow("negative") << first + 8 * 50 << -0.5;
+        QTest::newRow("huge, last row") << first + 29 * (4 + 99 * 8) + 8 * 98 << 1e30;
+    }
+
+    void damagedDepthFactorsAreRefused()
+    {
+        QFETCH(int, at);
+        QFETCH(double, factor);
+        QByteArray bytes = zarTemplateFixture::read(pseudoDepthResource);
+        bytes.replace(at, 8, written(factor));
+        const zarPseudoDepth table(zarTemplateFixture::write(bytes, QStringLiteral("damaged.base")));
+        QVERIFY(!table.isLoaded());
+        QCOMPARE(table.lookup(21, 0, 0), 0.0f);
     }
 
     // The largest values the program itself can write still load.
