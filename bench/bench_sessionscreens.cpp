@@ -12,18 +12,6 @@ class BenchSessionScreens : public QObject
 {
     Q_OBJECT
 
-    static qint64 bestOf(int rounds, const std::function<void()>& work)
-    {
-        qint64 best = std::numeric_limits<qint64>::max();
-        for (int i = 0; i < rounds; ++i) {
-            QElapsedTimer clock;
-            clock.start();
-            work();
-            best = qMin(best, clock.nsecsElapsed());
-        }
-        return best;
-    }
-
 private slots:
     void initTestCase() { QDir().mkpath(systemDir); }
 
@@ -76,7 +64,7 @@ private slots:
         static QSet<QByteArray> reported;
         if (!reported.contains(QTest::currentDataTag())) {
             reported.insert(QTest::currentDataTag());
-            qInfo("one group of 16, %s: %.3f ms (target 10 ms)", QTest::currentDataTag(), bestOf(10, group) / 1e6);
+            qInfo("one group of 16, %s: %.3f ms (target 10 ms)", QTest::currentDataTag(), zarBench::bestOf(10, group) / 1e6);
         }
     }
 };

@@ -1,5 +1,5 @@
 #include "zartestsupport.h"
-#include "zarbenchclock.h"
+#include "zarbenchdata.h"
 
 #include "core/zarconstants.h"
 #include "sessions/zarfiletabledatamodel.h"
@@ -36,9 +36,9 @@ private slots:
             plot.canvas()->repaint();
         };
         frame();
-        if (zarBenchClock::firstRun())
+        if (zarBench::firstRun())
             qInfo("pseudo-section update and repaint of %d cells: %.2f ms (target 16 ms)", xy.size(),
-                  zarBenchClock::bestOf(20, frame) / 1e6);
+                  zarBench::bestOf(20, frame) / 1e6);
         QBENCHMARK {
             frame();
         }
@@ -66,8 +66,8 @@ private slots:
 
     void fileTable()
     {
-        if (zarBenchClock::firstRun())
-            qInfo("file table over 10000 templates: %.1f ms", zarBenchClock::bestOf(3, [] { zarFileTableDataModel model(0); }) / 1e6);
+        if (zarBench::firstRun())
+            qInfo("file table over 10000 templates: %.1f ms", zarBench::bestOf(3, [] { zarFileTableDataModel model(0); }) / 1e6);
         QBENCHMARK {
             zarFileTableDataModel model(0);
             QCOMPARE(model.rowCount(), 10000);

@@ -10,23 +10,64 @@ class BenchTemplates : public QObject
 {
     Q_OBJECT
 
+    template <typename List>
+    static int generateFullGrid(quint8 arrayType)
+    {
+        int total = 0;
+        for (int s = 0; s < zarGrid::spacings; ++s)
+            for (int l = 0; l < zarGrid::levels; ++l) {
+                List list;
+                zarSequenceBuilder::instance()->generate(2, 5, arrayType, zarSpacing(s), zarLevel(l), &list);
+                total += list.size();
+            }
+        return total;
+    }
+
+    // Every array type over every cell of the grid on two cables.
+    template <typename List>
+    static void reportGenerator(const char* name)
+    {
+        int total = 0;
+        const qint64 best = zarBench::bestOf(5, [&] {
+            total = 0;
+            for (quint8 type = 0; type < zarGrid::arrayTypes; ++type)
+                total += generateFullGrid<List>(type);
+        });
+        qInfo("%d quadripoles over the full grid in %.2f ms", total, best / 1e6);
+        zarBench::report(name, double(best) / total, "ns", 25, true);
+    }
+
 private slots:
     void generatorFullGridGradient()
     {
         int total = 0;
         QBENCHMARK {
-            total = 0;
-            for (int s = 0; s < zarGrid::spacings; ++s)
-                for (int l = 0; l < zarGrid::levels; ++l) {
-                    QList<zarQuadripole> list;
-                    zarSequenceBuilder::instance()->generate(2, 5, 11, zarSpacing(s), zarLevel(l), &list);
-                    total += list.size();
-                }
+            total = generateFullGrid<QList<zarQuadripole>>(11);
         }
-        static bool reported = false;
-        if (!reported)
+        if (zarBench::firstRun())
             qInfo("quadripoles generated: %d", total);
-        reported = true;
+    }
+
+    // The builder generates into vectors; the template sets keep lists, whose every
+    // quadripole is a heap block of its own in Qt 5 (shown for comparison).
+    void generatorPerQuadripole()
+    {
+        reportGenerator<QList<zarQuadripole>>("generator into a list (template set), per quadripole");
+        reportGenerator<QVector<zarQuadripole>>("generator into a vector (builder), per quadripole");
+    }
+
+    // The build alone: no file is asked for.
+    void builderRowsPerSecond()
+    {
+        zarTemplateDataModel model;
+        zarBenchData::ertLabTemplate(model, 50000);
+        const zarCableConfiguration configuration = zarBenchData::allWires();
+        int runs = 0;
+        const qint64 best = zarBench::bestOf(5, [&] {
+            runs = zarSequenceBuilder::instance()->build(&model, &configuration, QString(), 0);
+        });
+        qInfo("%d rows in %d runs built in %.2f ms", model.ertQuadripoles.size(), runs, best / 1e6);
+        zarBench::report("builder, rows per second", model.ertQuadripoles.size() / (best / 1e9), "rows/s", 1e6, false);
     }
 
     void builderEightSets()
@@ -60,7 +101,8 @@ private slots:
         QBENCHMARK {
             runs = zarSequenceBuilder::instance()->build(&model, &configuration, out, 0);
         }
-        qInfo("%d quadripoles in %d runs", model.measurementCount(), runs);
+        if (zarBench::firstRun())
+            qInfo("%d quadripoles in %d runs", model.measurementCount(), runs);
     }
 
     void builderFiftyThousandRows()
@@ -73,7 +115,8 @@ private slots:
         QBENCHMARK {
             runs = zarSequenceBuilder::instance()->build(&model, &configuration, out, 0);
         }
-        qInfo("%d rows in %d runs", model.ertQuadripoles.size(), runs);
+        if (zarBench::firstRun())
+            qInfo("%d rows in %d runs", model.ertQuadripoles.size(), runs);
     }
 };
 

@@ -64,9 +64,9 @@ private slots:
         };
         static bool reported = false;
         if (!reported) {
-            const qint64 screenNs = zarBenchData::bestOf(5, replot);
-            const qint64 dataNs = zarBenchData::bestOf(5, [&] { model.onCurrentSetChange(0); });
-            const qint64 generatorNs = zarBenchData::bestOf(5, generateFullGrid);
+            const qint64 screenNs = zarBench::bestOf(5, replot);
+            const qint64 dataNs = zarBench::bestOf(5, [&] { model.onCurrentSetChange(0); });
+            const qint64 generatorNs = zarBench::bestOf(5, generateFullGrid);
             qInfo("%d markers: screen replot %.1f ms (target 100 ms), of which handing the data to the plot %.1f ms; "
                   "generator alone %.1f ms",
                   model.measurementCount(), screenNs / 1e6, dataNs / 1e6, generatorNs / 1e6);

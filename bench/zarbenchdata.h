@@ -6,9 +6,46 @@
 #include "templates/zartemplatedatamodel.h"
 
 #include <QElapsedTimer>
+#include <QSet>
+#include <QtTest>
 
 #include <functional>
 #include <limits>
+
+// Timing helpers: the best of several rounds, reported once beside its target.
+struct zarBench
+{
+    // QBENCHMARK runs a test function again until its timing settles; report once.
+    static bool firstRun()
+    {
+        static QSet<QString> seen;
+        const QString key = QString::fromLatin1(QTest::currentTestFunction()) + QString::fromLatin1(QTest::currentDataTag());
+        if (seen.contains(key))
+            return false;
+        seen.insert(key);
+        return true;
+    }
+
+    static qint64 bestOf(int rounds, const std::function<void()>& work)
+    {
+        qint64 best = std::numeric_limits<qint64>::max();
+        for (int i = 0; i < rounds; ++i) {
+            QElapsedTimer clock;
+            clock.start();
+            work();
+            best = qMin(best, clock.nsecsElapsed());
+        }
+        return best;
+    }
+
+    // "name: value unit (target: target unit, value / target = ratio: met)".
+    static void report(const char* name, double value, const char* unit, double target, bool atMost)
+    {
+        const bool met = atMost ? value <= target : value >= target;
+        qInfo("%s: %.3g %s (target %s %.3g %s, value / target %.2f: %s)", name, value, unit,
+              atMost ? "at most" : "at least", target, unit, value / target, met ? "met" : "NOT MET");
+    }
+};
 
 // Large templates and sessions for the benchmarks.
 struct zarBenchData
@@ -55,9 +92,12 @@ struct zarBenchData
     static zarSessionFile measuredSession(int rows)
     {
         zarSessionFile session;
-        session.arraySets = { zarArraySet(3, qint16(rows)) };
-        session.arrangement.arrayTypeSets.insert(3, 1);
-        session.arrangement.maxDepths = { 60 };
+        // A set counts its quadripoles in 16 bits: larger sessions take several sets.
+        const int perSet = 30000;
+        for (int left = rows; left > 0; left -= perSet)
+            session.arraySets.append(zarArraySet(3, qint16(qMin(left, perSet))));
+        session.arrangement.arrayTypeSets.insert(3, qint8(session.arraySets.size()));
+        session.arrangement.maxDepths = QVector<float>(session.arraySets.size(), 60);
         session.arrangement.profileLength = 315;
         session.cableConfiguration = allWires();
         for (int i = 0; i < rows; ++i) {
@@ -66,7 +106,7 @@ struct zarBenchData
             unit.z = float(i % 60);
             unit.k = 31.4f;
             unit.rho = 10.0f + i % 97;
-            unit.setMask = 1;
+            unit.setMask = qint8(1 << (i / perSet));
             unit.coreQuadripole.a = qint16(i % 60);
             unit.coreQuadripole.b = qint16(i % 60 + 3);
             unit.coreQuadripole.m = qint16(i % 60 + 1);

@@ -36,6 +36,16 @@ bool pointLess(const QPointF& l, const QPointF& r)
 {
     return l.x() < r.x();
 }
+
+// Slider positions in tenths of a metre, within the slider's widest range; the
+// loader refuses damaged lengths, this keeps any other value from overflowing.
+const int sliderTop = 100000000;
+
+int tenths(float metres)
+{
+    const double t = 10.0 * double(metres);
+    return std::isfinite(t) ? int(qBound(0.0, t, double(sliderTop))) : 0;
+}
 }
 
 zarSessionDataModel::zarSessionDataModel(QObject* parent) : QAbstractTableModel(parent), core(zarCore::instance())
@@ -174,13 +184,13 @@ void zarSessionDataModel::updateDepthControls()
     if (slider) {
         slider->setMinimum(0);
         if (m_plot == 1) {
-            slider->setMaximum(100000000);
-            slider->setValue(int(10 * centre));
-            slider->setMaximum(int(10 * session.arrangement.profileLength));
+            slider->setMaximum(sliderTop);
+            slider->setValue(tenths(centre));
+            slider->setMaximum(tenths(session.arrangement.profileLength));
         } else if (m_plot == 2) {
-            slider->setMaximum(100000000);
-            slider->setValue(int(10 * depth));
-            slider->setMaximum(int(10 * session.arrangement.maxDepths.value(currentSet)));
+            slider->setMaximum(sliderTop);
+            slider->setValue(tenths(depth));
+            slider->setMaximum(tenths(session.arrangement.maxDepths.value(currentSet)));
         }
     }
     if (headerLabel) {

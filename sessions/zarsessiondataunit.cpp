@@ -112,6 +112,87 @@ QDataStream& operator<<(QDataStream& stream, const zarSessionDataUnit& u)
     return stream;
 }
 
+namespace {
+// The encoder's mirror: big-endian fields straight from memory, read as
+// QDataStream reads them (any non-zero byte is true, floats pass through double).
+class Decoder
+{
+public:
+    explicit Decoder(const char* in) : p(in) {}
+    float real()
+    {
+        const quint64 bits = qFromBigEndian<quint64>(p);
+        p += 8;
+        double d;
+        std::memcpy(&d, &bits, sizeof d);
+        return float(d);
+    }
+    quint8 byte() { return quint8(*p++); }
+    bool flag() { return byte() != 0; }
+    quint16 word()
+    {
+        const quint16 v = qFromBigEndian<quint16>(p);
+        p += 2;
+        return v;
+    }
+    quint32 dword()
+    {
+        const quint32 v = qFromBigEndian<quint32>(p);
+        p += 4;
+        return v;
+    }
+    const char* p;
+};
+
+// Bytes of a row before its samples.
+const int headSize = 80;
+}
+
+const char* zarSessionDataUnit::decode(const char* data, const char* end, zarSessionDataUnit& u)
+{
+    if (end - data < fixedSize)
+        return nullptr;
+    Decoder d(data);
+    u.x = d.real();
+    u.z = d.real();
+    u.k = d.real();
+    u.rho = d.real();
+    u.setMask = qint8(d.byte());
+    u.continues = d.flag();
+    u.groupParity = d.flag();
+    zarCoreQuadripole& q = u.coreQuadripole;
+    q.a = qint16(d.word());
+    q.b = qint16(d.word());
+    q.m = qint16(d.word());
+    q.n = qint16(d.word());
+    q.channel = d.byte();
+    zarMeasureSet& r = u.measureSet;
+    r.txVoltage = d.real();
+    r.txCurrent = d.real();
+    r.rxVoltage = d.real();
+    r.rxDeviation = d.real();
+    const quint32 samples = d.dword();
+    Q_ASSERT(d.p == data + headSize);
+    // The count is checked against the bytes left before it sizes anything.
+    if (samples > quint32((end - data - fixedSize) / 8))
+        return nullptr;
+    r.samples.resize(int(samples));
+    for (float& sample : r.samples)
+        sample = d.real();
+    r.chargeability = d.real();
+    r.quality = d.real();
+    r.measured = d.flag();
+    zarMeasureSettings& s = r.settings;
+    s.pulseCode = d.word();
+    s.ip = d.flag();
+    s.pauseCode = d.word();
+    s.deviation = d.real();
+    s.minStacking = d.byte();
+    s.maxStacking = d.byte();
+    s.transmitterPower = d.byte();
+    return d.p;
+}
+
 QDataStream& operator>>(QDataStream& stream, zarSessionDataUnit& u)
 {
     return stream >> u.x >> u.z >> u.k >> u.rho >> u.setMask >> u.continues >> u.groupParity

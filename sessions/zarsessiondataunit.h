@@ -12,6 +12,12 @@ public:
     void configure(zarCableSpacing cableSpacing, zarMeasurement measurement);
     void derive();
 
+    // Bytes of a row without samples in a version-12 stream.
+    enum : int { fixedSize = 113 };
+    // Reads one row of the file layout (big-endian, doubles) from memory, as the
+    // stream operator does; null when the row does not fit before end.
+    static const char* decode(const char* data, const char* end, zarSessionDataUnit& unit);
+
     float x = 0;
     float z = 0;
     float k = 1.0f;

@@ -1,10 +1,13 @@
 #include "sessions/zarsessionfile.h"
 
 #include "core/zardiagnostics.h"
+#include "core/zarsafesave.h"
 #include "core/zarstreamguard.h"
 
 #include <QFile>
 #include <QSaveFile>
+
+#include <cmath>
 
 namespace {
 void fileError(const QFileDevice& file)
@@ -41,7 +44,7 @@ zarSessionFile::WriteResult zarSessionFile::write(const QString& path) const
     QDataStream stream(&bytes, QIODevice::WriteOnly);
     stream.setVersion(QDataStream::Qt_4_8);
     write(stream);
-    if (file.write(bytes) != bytes.size() || file.error() != QFileDevice::NoError || !file.commit()) {
+    if (file.write(bytes) != bytes.size() || file.error() != QFileDevice::NoError || !zarSafeSave::commit(file)) {
         fileError(file);
         file.cancelWriting();
         return NotWritten;
@@ -56,9 +59,9 @@ zarSessionFile::ReadResult zarSessionFile::read(const QString& path)
         fileError(file);
         return Unreadable;
     }
-    QDataStream stream(&file);
-    stream.setVersion(QDataStream::Qt_4_8);
-    const ReadResult result = read(stream);
+    // One read of the whole file; the rows are decoded from memory.
+    const QByteArray bytes = file.readAll();
+    const ReadResult result = parse(bytes);
     if (result == Read && file.error() != QFileDevice::NoError) {
         fileError(file);
         return ReadError;
@@ -68,12 +71,19 @@ zarSessionFile::ReadResult zarSessionFile::read(const QString& path)
 
 zarSessionFile::ReadResult zarSessionFile::read(QDataStream& stream)
 {
+    return stream.device() ? parse(stream.device()->readAll()) : Corrupted;
+}
+
+zarSessionFile::ReadResult zarSessionFile::parse(const QByteArray& bytes)
+{
+    QDataStream stream(bytes);
+    stream.setVersion(QDataStream::Qt_4_8);
     qint32 fileMagic = 0;
     stream >> fileMagic;
     if (stream.status() != QDataStream::Ok || fileMagic != magic)
         return Corrupted;
     stream >> arrangement >> arraySets >> cableConfiguration;
-    if (stream.status() != QDataStream::Ok || !arrangement.hasSaneLayout())
+    if (stream.status() != QDataStream::Ok || !arrangement.isSane())
         return Corrupted;
     electrodes.clear();
     quint32 count = 0;
@@ -94,20 +104,42 @@ zarSessionFile::ReadResult zarSessionFile::read(QDataStream& stream)
     stream >> count;
     if (stream.status() != QDataStream::Ok)
         return Corrupted;
-    // Rows are appended one by one, never reserved from the count: a file that ends
-    // early keeps its complete rows, and a damaged count costs nothing.
+    const char* const begin = bytes.constData();
+    const char* const end = begin + bytes.size();
+    const char* p = begin + stream.device()->pos();
+    // Reserved only for the rows that can be present, so a damaged count costs
+    // nothing; a file that ends early keeps its complete rows.
+    units.reserve(int(qMin<qint64>(count, (end - p) / zarSessionDataUnit::fixedSize)));
+    bool cut = false;
     for (quint32 i = 0; i < count; ++i) {
-        zarSessionDataUnit unit;
-        stream >> unit;
+        // Decoded in place: no copy of the row and its samples.
+        units.append(zarSessionDataUnit());
+        zarSessionDataUnit& unit = units.last();
+        const char* next = zarSessionDataUnit::decode(p, end, unit);
         // A row cut short is dropped: it would otherwise be measured as zeros.
-        if (stream.status() != QDataStream::Ok)
+        cut = !next;
+        if (cut) {
+            units.removeLast();
             break;
-        units.append(unit);
+        }
+        // Positions place the row in the plots: a damaged one refuses the file.
+        if (!isSanePosition(unit.x) || !isSanePosition(unit.z))
+            return Corrupted;
+        p = next;
     }
     if (units.isEmpty())
         return Corrupted;
+    // Nothing follows a row cut short: the fix of such a file is a new one.
     zarGPSFix fix;
-    stream >> fix;
-    gpsFix = stream.status() == QDataStream::Ok ? fix : zarGPSFix();
+    if (!cut) {
+        stream.device()->seek(p - begin);
+        stream >> fix;
+    }
+    gpsFix = !cut && stream.status() == QDataStream::Ok ? fix : zarGPSFix();
     return Read;
+}
+
+bool zarSessionFile::isSanePosition(float metres)
+{
+    return std::isfinite(metres) && std::fabs(metres) <= zarGrid::maxMetres;
 }

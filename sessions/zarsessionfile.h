@@ -33,7 +33,12 @@ public:
     void write(QDataStream& stream) const;
     // Keeps only complete rows; refuses damaged counts and a file without rows.
     ReadResult read(const QString& path);
+    // Reads what is left on the stream's device.
     ReadResult read(QDataStream& stream);
+    ReadResult parse(const QByteArray& bytes);
+
+    // A row's measurement centre or pseudo-depth that a file may hold.
+    static bool isSanePosition(float metres);
 };
 
 #endif

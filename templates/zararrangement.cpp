@@ -6,7 +6,23 @@
 
 bool zarArrangement::hasSaneLayout() const
 {
-    return cables >= 1 && cables <= zarGrid::maxCables && std::isfinite(cableSpacing) && cableSpacing > 0;
+    return cables >= 1 && cables <= zarGrid::maxCables && std::isfinite(cableSpacing) && cableSpacing > 0
+        && cableSpacing <= zarGrid::maxCableSpacing;
+}
+
+bool zarArrangement::isSaneLength(float metres)
+{
+    return std::isfinite(metres) && metres >= 0 && metres <= zarGrid::maxMetres;
+}
+
+bool zarArrangement::isSane() const
+{
+    if (!hasSaneLayout() || !isSaneLength(profileLength) || maxDepths.size() > zarGrid::maxSets)
+        return false;
+    for (float depth : maxDepths)
+        if (!isSaneLength(depth))
+            return false;
+    return true;
 }
 
 QDataStream& operator<<(QDataStream& stream, const zarArrangement& a)

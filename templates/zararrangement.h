@@ -22,6 +22,11 @@ public:
 
     // Cables 1..2 and a finite positive spacing: what every grid operation assumes.
     bool hasSaneLayout() const;
+    // The layout, and the lengths that later scale the depth controls: finite, not
+    // negative, within zarGrid::maxMetres; one depth per set at most.
+    bool isSane() const;
+    // A length in metres that a file may hold.
+    static bool isSaneLength(float metres);
 };
 
 // The map goes before the profile length on disk.

@@ -16,6 +16,11 @@ const int electrodesPerCable = 32;
 const int maxSets = 8;
 const int maxCables = 2;
 const int arrayTypes = 22;
+// Bounds of the values read from files. The arrangement dialog offers 0.1 to 10 m;
+// everything derived from a spacing (positions, depths, profile length) stays far
+// below maxMetres, which still converts to the slider's tenths of a metre as an int.
+const float maxCableSpacing = 1000.0f;
+const float maxMetres = 1.0e6f;
 }
 
 #endif

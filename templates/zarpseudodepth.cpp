@@ -42,6 +42,8 @@ double evaluate(const Curve& curve, float r)
 }
 
 const quint32 typeCount = zarGrid::arrayTypes;
+// Far above the largest factor of the formula (0.867 x 99 for pole-pole).
+const float maxFactor = 1000.0f;
 }
 
 zarPseudoDepth* zarPseudoDepth::instance(const QString& path)
@@ -106,8 +108,12 @@ bool zarPseudoDepth::readTable(QDataStream& stream)
             if (stream.status() != QDataStream::Ok || columns != quint32(zarGrid::levels))
                 return false;
             row.resize(zarGrid::levels);
-            for (float& value : row)
+            for (float& value : row) {
                 stream >> value;
+                // A factor scales every depth: a damaged one refuses the table.
+                if (!(value >= 0 && value <= maxFactor))
+                    return false;
+            }
         }
         if (stream.status() != QDataStream::Ok)
             return false;

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QSet>
 #include <QString>
+#include <QVector>
 
 class zarTemplateDataModel;
 class zarCableConfiguration;
@@ -23,6 +24,11 @@ public:
     // least one pattern fits on the cables.
     bool generate(zarCable cables, zarCableSpacing cableSpacing, quint8 arrayType, zarSpacing spacing,
                   zarLevel level, QList<zarQuadripole>* quadripoles,
+                  const QSet<quint16>* disabledElectrodes = nullptr, quint16 limit = 0,
+                  float* maxDepth = nullptr) const;
+    // The same into a vector, which holds the quadripoles without a heap block each.
+    bool generate(zarCable cables, zarCableSpacing cableSpacing, quint8 arrayType, zarSpacing spacing,
+                  zarLevel level, QVector<zarQuadripole>* quadripoles,
                   const QSet<quint16>* disabledElectrodes = nullptr, quint16 limit = 0,
                   float* maxDepth = nullptr) const;
 

@@ -2,6 +2,7 @@
 
 #include "core/zarconstants.h"
 #include "core/zardiagnostics.h"
+#include "core/zarsafesave.h"
 #include "core/zarnames.h"
 #include "frame/zarkeyboarddialog.h"
 #include "frame/zartranslator.h"
@@ -406,7 +407,7 @@ bool zarTemplateDataModel::saveTemplateTo(const QString& fileName)
     stream << templateMagic << arrangement << qint8(m_cables) << m_cableSpacing << qint32(m_sets.size());
     for (const zarTemplateSet& set : m_sets)
         stream << set;
-    if (stream.status() != QDataStream::Ok || file.error() != QFileDevice::NoError || !file.commit()) {
+    if (stream.status() != QDataStream::Ok || file.error() != QFileDevice::NoError || !zarSafeSave::commit(file)) {
         fileError(file);
         file.cancelWriting();
         zarWarningDialog::warning(tr("Can not write data to file"));
@@ -429,7 +430,8 @@ bool zarTemplateDataModel::readTemplate(QDataStream& stream)
     qint32 count = 0;
     stream >> header >> cables >> layout.cableSpacing >> count;
     layout.cables = cables;
-    if (stream.status() != QDataStream::Ok || !layout.hasSaneLayout() || count < 0 || count > zarGrid::maxSets)
+    if (stream.status() != QDataStream::Ok || !header.isSane() || !layout.hasSaneLayout() || count < 0
+        || count > zarGrid::maxSets)
         return false;
     QList<zarTemplateSet> sets;
     for (qint32 i = 0; i < count; ++i) {
