@@ -34,6 +34,12 @@ private slots:
         QTest::newRow("clockSet") << CALL(clockSet(QDate(2026, 12, 6), QTime(21, 5, 7))) << "0529000707ea0c06150507";
         QTest::newRow("swSet remote receiver") << CALL(swSetNoDelay(30, 1, -2)) << "1e420000";
 
+        // The ends of the electrode and address ranges.
+        QTest::newRow("swSet electrode 63") << CALL(swSetNoDelay(26, 0, 63)) << "1a3d00013f";
+        QTest::newRow("swSet switch 42") << CALL(swSetNoDelay(42, 1, 0)) << "2a3e000100";
+        QTest::newRow("rxRange receiver 8") << CALL(rxRangeNoDelay(8, 1)) << "080d000101";
+        QTest::newRow("rxRange receiver 25") << CALL(rxRangeNoDelay(25, 0)) << "190d000100";
+
         QTest::newRow("sendMessage 17 bytes") << CALL(sendMessage(7, 0x1F, QByteArray(17, 0)))
                                               << "sendMessage dataBytes.size() exceeds 16";
         QTest::newRow("ping 43") << CALL(ping(43, alive)) << "ping device is invalid: 43";
@@ -43,6 +49,10 @@ private slots:
         QTest::newRow("clockSet invalid") << CALL(clockSet(QDate(), QTime(1, 2))) << "clockSet date or time is invalid";
         QTest::newRow("swSet pin") << CALL(swSetNoDelay(26, 2, 64)) << "swSetNoDelay channelPin is invalid: 2";
         QTest::newRow("swSet electrode 64") << CALL(swSetNoDelay(26, 0, 64)) << "swSetNoDelay electrode is invalid: 64";
+        QTest::newRow("swSet switch 25") << CALL(swSetNoDelay(25, 0, 0)) << "swSetNoDelay device is invalid: 25";
+        QTest::newRow("swSet switch 43") << CALL(swSetNoDelay(43, 0, 0)) << "swSetNoDelay device is invalid: 43";
+        QTest::newRow("rxRange receiver 7") << CALL(rxRangeNoDelay(7, 0)) << "rxRangeNoDelay device is invalid: 7";
+        QTest::newRow("rxRange receiver 26") << CALL(rxRangeNoDelay(26, 0)) << "rxRangeNoDelay device is invalid: 26";
         QTest::newRow("remote transmitter on pin 1") << CALL(swSetNoDelay(30, 1, -1))
                                                      << "swSetNoDelay electrode and channelPin are invalid: 65535 1";
         // The phantom set-up puts the remote receiver on pin 0 of a receiver switch: the pin rule.

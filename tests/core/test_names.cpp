@@ -88,6 +88,55 @@ private slots:
         QCOMPARE(arrayName(3), QStringLiteral("Schlumberger"));
     }
 
+    // Each range of bus addresses at both of its ends and just outside them.
+    void deviceNames_data()
+    {
+        QTest::addColumn<int>("address");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("0 core") << 0 << "Core";
+        QTest::newRow("7 generator") << 7 << "Internal generator";
+        QTest::newRow("8 first registrator") << 8 << "Input voltage registrator 1";
+        QTest::newRow("23 last registrator") << 23 << "Input voltage registrator 16";
+        QTest::newRow("24 output voltage") << 24 << "Output voltage registrator (17)";
+        QTest::newRow("25 output current") << 25 << "Output current registrator (18)";
+        QTest::newRow("26 first switch") << 26 << "Input voltage registrator 1 switch";
+        QTest::newRow("41 last switch") << 41 << "Input voltage registrator 16 switch";
+        QTest::newRow("42 generator switch") << 42 << "Generator switch";
+        QTest::newRow("43 unknown") << 43 << "Unknown device";
+    }
+
+    void deviceNames()
+    {
+        QFETCH(int, address);
+        QFETCH(QString, name);
+        QCOMPARE(deviceName(zarAddress(address)), name);
+    }
+
+    // Every array type at the ends of the name groups.
+    void arrayNames_data()
+    {
+        const QString pm = QChar(0x00B1);
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("0") << 0 << QStringLiteral("Wenner ") + QChar(0x03B1);
+        QTest::newRow("2") << 2 << QStringLiteral("Wenner ") + QChar(0x03B3);
+        QTest::newRow("7") << 7 << "Pole-Pole";
+        QTest::newRow("8") << 8 << "Gradient [" + pm + "3]";
+        QTest::newRow("11") << 11 << "Gradient [" + pm + "9]";
+        QTest::newRow("14") << 14 << QStringLiteral("Reciprocal Wenner ") + QChar(0x03B3);
+        QTest::newRow("17") << 17 << "Reciprocal Pole-Pole";
+        QTest::newRow("18") << 18 << "Reciprocal Gradient [" + pm + "3]";
+        QTest::newRow("21") << 21 << "Reciprocal Gradient [" + pm + "9]";
+        QTest::newRow("22") << 22 << "Unknown array";
+    }
+
+    void arrayNames()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, name);
+        QCOMPARE(arrayName(zarArrayType(type)), name);
+    }
+
     void entriesAreFinishedAndMatch()
     {
         const QHash<QString, QString> en = read(QStringLiteral("En"));

@@ -14,6 +14,11 @@
 #include <QSettings>
 #include <QTimer>
 
+#include <functional>
+
+typedef std::function<QWidget*(zarMainWidget&)> PagePart;
+Q_DECLARE_METATYPE(PagePart)
+
 // Main window: directory tree, window, tabs and the shut-down.
 class TestMainWidget : public QObject
 {
@@ -50,6 +55,46 @@ private slots:
             emit window.systemMenu.sendPowerOff();
             QVERIFY(!window.isVisible() && window.isShutDown());
         }
+    }
+
+    void eachMenuSitsOnItsTab_data()
+    {
+        QTest::addColumn<PagePart>("part");
+        QTest::addColumn<int>("tab");
+        QTest::newRow("session menu") << PagePart([](zarMainWidget& w) -> QWidget* { return &w.sessionMenu; }) << 0;
+        QTest::newRow("options") << PagePart([](zarMainWidget& w) -> QWidget* { return &w.optionsPage; }) << 1;
+        QTest::newRow("template menu") << PagePart([](zarMainWidget& w) -> QWidget* { return &w.templateMenu; }) << 2;
+        QTest::newRow("data menu") << PagePart([](zarMainWidget& w) -> QWidget* { return &w.dataMenu; }) << 3;
+        QTest::newRow("system menu") << PagePart([](zarMainWidget& w) -> QWidget* { return &w.systemMenu; }) << 4;
+    }
+
+    void eachMenuSitsOnItsTab()
+    {
+        QFETCH(PagePart, part);
+        QFETCH(int, tab);
+        zarMainWidget window;
+        QVERIFY(window.tabWidget->widget(tab)->isAncestorOf(part(window)));
+    }
+
+    // The status bar under the tabs shows what any screen says through the hub.
+    void userMessagesReachTheStatusBar_data()
+    {
+        QTest::addColumn<bool>("permanent");
+        QTest::newRow("timed") << false;
+        QTest::newRow("permanent") << true;
+    }
+
+    void userMessagesReachTheStatusBar()
+    {
+        QFETCH(bool, permanent);
+        zarMainWidget window;
+        QVERIFY(window.isAncestorOf(&window.statusBar));
+        QVERIFY(!window.tabWidget->isAncestorOf(&window.statusBar));
+        if (permanent)
+            zarUserMessage::instance()->userMessageForever(QStringLiteral("Measuring"));
+        else
+            zarUserMessage::instance()->userMessage(QStringLiteral("Measuring"));
+        QCOMPARE(window.statusBar.statusLabel->text(), QStringLiteral("Measuring"));
     }
 
     // Every singleton in use is destroyed, in order; the options are saved first.

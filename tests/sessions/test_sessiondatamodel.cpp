@@ -1,7 +1,10 @@
 #include "zartestsupport.h"
 #include "zarsessionfixture.h"
 
+#include "service/zargpsmanager.h"
 #include "sessions/zarsessiondatamodel.h"
+
+#include <QAbstractEventDispatcher>
 
 #include <QLabel>
 #include <QSignalSpy>
@@ -50,6 +53,23 @@ class TestSessionDataModel : public QObject
         return s;
     }
 
+    static QList<bool> measuredRows(const zarSessionDataModel& model)
+    {
+        QList<bool> measured;
+        for (const zarSessionDataUnit& unit : model.units())
+            measured << unit.measureSet.measured;
+        return measured;
+    }
+
+    // Timers of QTimer::singleShot live as children of the event dispatcher.
+    static int pendingSingleShots()
+    {
+        int count = 0;
+        for (QObject* o : QAbstractEventDispatcher::instance()->children())
+            count += qstrcmp(o->metaObject()->className(), "QSingleShotTimer") == 0;
+        return count;
+    }
+
 private slots:
     void initTestCase()
     {
@@ -96,6 +116,111 @@ private slots:
         zarWhenModal([](QWidget* w) { w->close(); });
         QVERIFY(!model.loadFromFile(zarSessionFixture::write(zarSessionFile(), QStringLiteral("e.zarSession"))));
         QCOMPARE(model.rowCount(), 4);
+    }
+
+    // Deleting a row forgets its measurement; an index outside the table changes nothing.
+    void rowDelete_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QList<bool>>("measured");
+        QTest::addColumn<int>("changes");
+        QTest::newRow("first") << 0 << QList<bool>({ false, true, false, true }) << 1;
+        QTest::newRow("last") << 3 << QList<bool>({ true, true, false, false }) << 1;
+        QTest::newRow("before the first") << -1 << QList<bool>({ true, true, false, true }) << 0;
+        QTest::newRow("past the last") << 4 << QList<bool>({ true, true, false, true }) << 0;
+    }
+
+    void rowDelete()
+    {
+        QFETCH(int, row);
+        QFETCH(int, changes);
+        zarSessionDataModel model;
+        load(model, zarSessionFixture::sample());
+        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+        model.onRowDelete(row);
+        QTEST(measuredRows(model), "measured");
+        QCOMPARE(changed.count(), changes);
+    }
+
+    void aDeletedRowLeavesThePlot()
+    {
+        zarSessionDataModel model;
+        load(model, zarSessionFixture::sample());
+        model.refresh();
+        QCOMPARE(model.rowIndexes(), Rows({ 0, 1 }));
+        model.onRowDelete(0);
+        QCOMPARE(model.rowIndexes(), Rows({ 1 }));
+    }
+
+    // Mode 1 plots the chargeability instead of the resistivity.
+    void modePicksThePlottedValue_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QVector<float>>("values");
+        QTest::newRow("resistivity") << 0 << QVector<float>({ 120.5f, 80.0f });
+        QTest::newRow("chargeability") << 1 << QVector<float>({ 4.5f, 4.5f });
+    }
+
+    void modePicksThePlottedValue()
+    {
+        QFETCH(int, mode);
+        zarSessionDataModel model;
+        load(model, zarSessionFixture::sample());
+        model.setMode(1 - mode);
+        Series series(model);
+        model.setMode(quint8(mode));
+        QCOMPARE(model.mode(), quint8(mode));
+        QCOMPARE(series.section.count(), 1);
+        QTEST(series.section.last().at(1).value<QVector<float>>(), "values");
+    }
+
+    void theSameModeAgainRedrawsNothing()
+    {
+        zarSessionDataModel model;
+        load(model, zarSessionFixture::sample());
+        model.setMode(1);
+        Series series(model);
+        model.setMode(1);
+        QCOMPARE(series.section.count(), 0);
+    }
+
+    // A resistance-only session names its result column R and draws no plots.
+    void resistanceOnlyShowsROhmAndNoPlots()
+    {
+        zarSessionDataModel model;
+        load(model, zarSessionFixture::sample());
+        model.setResistanceOnly();
+        QCOMPARE(model.headerData(12, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("R [\u03a9]"));
+        Series series(model);
+        model.refresh();
+        QCOMPARE(series.section.count(), 0);
+    }
+
+    // Without a valid position the session takes the receiver's and asks again
+    // later; a valid one is kept and no more asked for.
+    void gpsPositionPolledUntilValid_data()
+    {
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<float>("latitude");
+        QTest::addColumn<int>("polls");
+        QTest::newRow("valid position kept") << true << 55.5f << 0;
+        QTest::newRow("invalid position replaced") << false << 0.0f << 1;
+    }
+
+    void gpsPositionPolledUntilValid()
+    {
+        QFETCH(bool, valid);
+        zarSessionFile s = zarSessionFixture::sample();
+        s.gpsFix.rmc = true;
+        s.gpsFix.valid = valid;
+        s.gpsFix.latitude = 55.5f;
+        zarSessionDataModel model;
+        load(model, s);
+        const int before = pendingSingleShots();
+        model.onGPS();
+        zarGPSManager::destroy();
+        QTEST(model.gpsFix().latitude, "latitude");
+        QTEST(pendingSingleShots() - before, "polls");
     }
 
     void pseudoSectionAndMasks()

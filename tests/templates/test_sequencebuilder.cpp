@@ -215,6 +215,58 @@ private slots:
         QCOMPARE(build(model, configuration(32), QStringLiteral("none/x")), -1);
     }
 
+    // Within a run every measurement takes its M channel, else its N channel, else
+    // waits for the next run; the remote receiver takes the first free channel.
+    void groupingGivesEachMeasurementAChannel_data()
+    {
+        QTest::addColumn<QList<zarQuadripole>>("quadripoles");
+        QTest::addColumn<QList<int>>("channels");
+        QTest::addColumn<int>("runs");
+        QTest::newRow("M channels free") << QList<zarQuadripole>({ { 0, 9, 1, 2 }, { 0, 9, 3, 4 } })
+                                         << QList<int>({ 1, 3 }) << 1;
+        QTest::newRow("M taken, N free") << QList<zarQuadripole>({ { 0, 40, 1, 2 }, { 0, 40, 17, 18 } })
+                                         << QList<int>({ 1, 2 }) << 1;
+        QTest::newRow("M and N taken") << QList<zarQuadripole>({ { 0, 40, 1, 2 }, { 0, 40, 17, 18 }, { 0, 40, 33, 34 } })
+                                       << QList<int>({ 1, 2, 1 }) << 2;
+        QTest::newRow("remote receiver") << QList<zarQuadripole>({ { 0, 9, 0, 1 }, { 0, 9, -2, 5 } })
+                                         << QList<int>({ 0, 1 }) << 1;
+    }
+
+    void groupingGivesEachMeasurementAChannel()
+    {
+        QFETCH(QList<zarQuadripole>, quadripoles);
+        QFETCH(QList<int>, channels);
+        QFETCH(int, runs);
+        QList<zarMeasurement> measurements;
+        for (const zarQuadripole& q : quadripoles) {
+            zarMeasurement item;
+            item.quadripole = q;
+            item.setChannels();
+            measurements << item;
+        }
+        QCOMPARE(zarSequenceBuilder::group(measurements), runs);
+        QList<int> given;
+        for (const zarMeasurement& item : measurements)
+            given << item.channel;
+        QCOMPARE(given, channels);
+    }
+
+    // A run whose M or N carried current in one of the last three runs is put off.
+    void runsAvoidElectrodesThatJustCarriedCurrent()
+    {
+        zarTemplateDataModel model;
+        QVERIFY(zarTemplateFixture::load(model, 1, 5, { { 0, { { 0, 0 } } } }));
+        const QString name = QStringLiteral("order.zarSession");
+        QCOMPARE(build(model, configuration(32), name), 29);
+        const RawSession session(zarDriveRoot::path() + name);
+        QVERIFY(session.ok);
+        QList<int> order;
+        for (const RawSession::Row& row : session.rows)
+            order << row.q.a;
+        QCOMPARE(order, QList<int>({ 0, 3, 6, 9, 12, 1, 4, 7, 10, 13, 2, 5, 8, 11, 14,
+                                     17, 20, 23, 26, 15, 18, 21, 24, 27, 16, 19, 22, 25, 28 }));
+    }
+
     void randomTemplatesKeepTheRules()
     {
         QRandomGenerator random(1234);

@@ -117,6 +117,41 @@ private slots:
                                          QStringLiteral("Template contains too many measurements") }));
     }
 
+    // A set may hold 3168 measurements per cable and not one more.
+    void tooManyMeasurementsFromOneOverTheLimit_data()
+    {
+        QTest::addColumn<int>("beyond");
+        QTest::addColumn<bool>("tooMany");
+        QTest::newRow("at the limit") << 0 << false;
+        QTest::newRow("one over") << 1 << true;
+    }
+
+    void tooManyMeasurementsFromOneOverTheLimit()
+    {
+        QFETCH(int, beyond);
+        QFETCH(bool, tooMany);
+        zarTemplateDataModel model;
+        pickArray(4);
+        QVERIFY(model.onSetAdd());
+        // Dipole-dipole cells count 64 - (n + 2m) on two cables, down to single ones:
+        // taking them greedily reaches the limit exactly.
+        const int limit = 2 * 3168;
+        for (int s = 0; s < zarGrid::spacings && model.measurementCount() < limit; ++s)
+            for (int l = 0; l < zarGrid::levels && model.measurementCount() < limit; ++l) {
+                model.onSpacingLevelMainConfig({ model.index(s, l) });
+                if (model.measurementCount() > limit)
+                    model.onSpacingLevelMainConfig({ model.index(s, l) });
+            }
+        QCOMPARE(model.measurementCount(), limit);
+        if (beyond)
+            model.onSpacingLevelMainConfig({ model.index(29, 2) }); // n + 2m = 63: one more
+        QCOMPARE(model.measurementCount(), limit + beyond);
+        answer.expect();
+        QCOMPARE(model.hasTooManyMeasurements(), tooMany);
+        answer.disarm();
+        QCOMPARE(answer.shown, tooMany);
+    }
+
     void tableViewStylesAndArrayDialog()
     {
         zarTemplateTableView view;
