@@ -127,23 +127,79 @@ private slots:
         QCOMPARE(board->frames.filter(QStringLiteral("fe3c0000")).size(), 1);
     }
 
-    void groundingAndQuadripoleSwitches()
+    // The chosen electrode on its own pin of the generator switch, all others on the other pin.
+    void grounding_data()
     {
-        // The chosen electrode on its own pin of the generator switch, all others on the other pin.
-        const struct { int electrode; const char* first; const char* others; } rows[] = {
-            { 10, "2a3e00010a", "3d" }, { 11, "2a3d00010b", "3e" }, { -1, "2a3f0001ff", "3e" }, { -2, "2a420001fe", "3d" } };
-        auto hex = [](int e) { return QStringLiteral("0001%1").arg(e, 2, 16, QLatin1Char('0')); };
-        for (const auto& r : rows) {
-            zarCoreThread thread;
-            zarFakeBoard* board = zarFakeBoard::attach(thread);
-            QVERIFY(thread.swGnd(qint16(r.electrode)));
-            QStringList expected { QLatin1String(r.first) };
-            for (int e = 0; e < 64; ++e)
-                if (e != r.electrode)
-                    expected << QStringLiteral("2a") + QLatin1String(r.others) + hex(e);
-            QCOMPARE(board->frames, expected << QStringLiteral("2a430000"));
-        }
+        QTest::addColumn<int>("electrode");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("others");
+        QTest::newRow("first electrode") << 0 << "2a3e000100" << "3d";
+        QTest::newRow("even electrode") << 10 << "2a3e00010a" << "3d";
+        QTest::newRow("odd electrode") << 11 << "2a3d00010b" << "3e";
+        QTest::newRow("last electrode") << 63 << "2a3d00013f" << "3e";
+        QTest::newRow("remote transmitter") << -1 << "2a3f0001ff" << "3e";
+        QTest::newRow("remote receiver") << -2 << "2a420001fe" << "3d";
+    }
 
+    void grounding()
+    {
+        QFETCH(int, electrode);
+        QFETCH(QString, first);
+        QFETCH(QString, others);
+        zarCoreThread thread;
+        zarFakeBoard* board = zarFakeBoard::attach(thread);
+        QVERIFY(thread.swGnd(qint16(electrode)));
+        QStringList expected { first };
+        for (int e = 0; e < 64; ++e)
+            if (e != electrode)
+                expected << QStringLiteral("2a") + others + QStringLiteral("0001%1").arg(e, 2, 16, QLatin1Char('0'));
+        QCOMPARE(board->frames, expected << QStringLiteral("2a430000"));
+    }
+
+    void groundingRefusesWhatIsNoElectrode_data()
+    {
+        QTest::addColumn<int>("electrode");
+        QTest::newRow("64") << 64;
+        QTest::newRow("-3") << -3;
+    }
+
+    void groundingRefusesWhatIsNoElectrode()
+    {
+        QFETCH(int, electrode);
+        zarCoreThread thread;
+        zarFakeBoard* board = zarFakeBoard::attach(thread);
+        zarDiagnosticCapture capture;
+        QCOMPARE(zarFailure(thread, thread.swGnd(qint16(electrode))), 15);
+        QVERIFY(board->frames.isEmpty());
+    }
+
+    // Every electrode on both pins of one switch, or of all switches, then applied.
+    void switchingEverything_data()
+    {
+        QTest::addColumn<int>("device");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("first switch") << 26 << true;
+        QTest::newRow("generator switch") << 42 << true;
+        QTest::newRow("all switches") << 254 << true;
+        QTest::newRow("a receiver") << 25 << false;
+        QTest::newRow("past the switches") << 43 << false;
+    }
+
+    void switchingEverything()
+    {
+        QFETCH(int, device);
+        QFETCH(bool, accepted);
+        zarCoreThread thread;
+        zarFakeBoard* board = zarFakeBoard::attach(thread);
+        zarDiagnosticCapture capture;
+        QCOMPARE(thread.swAll(zarAddress(device)), accepted);
+        QCOMPARE(board->frames.size(), accepted ? 2 + 2 * 64 + 1 : 0);
+        if (accepted)
+            QCOMPARE(board->frames.last(), QStringLiteral("%1").arg(device, 2, 16, QLatin1Char('0')) + QStringLiteral("430000"));
+    }
+
+    void quadripoleSwitches()
+    {
         zarCoreThread thread;
         zarFakeBoard* board = zarFakeBoard::attach(thread);
         QSet<quint8> inverted { 99 };

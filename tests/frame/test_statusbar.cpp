@@ -57,6 +57,29 @@ private slots:
         QCOMPARE(zarStatusBar::moistureIndex(percent), icon);
     }
 
+    // The icons are the pictures of their levels.
+    void iconPictures_data()
+    {
+        QTest::addColumn<bool>("battery");
+        QTest::addColumn<float>("value");
+        QTest::addColumn<QString>("picture");
+        QTest::newRow("full battery") << true << 12.5f << ":/icons/icons/battery.100.png";
+        QTest::newRow("no battery") << true << 0.0f << ":/icons/icons/battery.0.png";
+        QTest::newRow("soaked") << false << 80.0f << ":/icons/icons/moisture.3.png";
+        QTest::newRow("dry") << false << 0.0f << ":/icons/icons/moisture.0.png";
+    }
+
+    void iconPictures()
+    {
+        QFETCH(bool, battery);
+        QFETCH(float, value);
+        QFETCH(QString, picture);
+        zarStatusBar bar;
+        const QImage shown = (battery ? bar.batteryIcon(value) : bar.moistureIcon(value)).toImage();
+        QVERIFY(!shown.isNull());
+        QCOMPARE(shown, QPixmap(picture).toImage());
+    }
+
     // A report shows no voltage under 1 V and no moisture under 0.05 %.
     void sensorTexts_data()
     {
