@@ -38,9 +38,20 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    // While busy, Exit, Update, Engineer and USB refuse with their own text. Otherwise Exit asks first.
-    void busyRefusalsAndExit()
+    // While busy, Exit, Update, Engineer and USB refuse with their own text and do nothing.
+    void busyRefusals_data()
     {
+        QTest::addColumn<QString>("slot");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("exit") << "onExit" << "Stop all activities to exit";
+        QTest::newRow("update") << "onUpdate" << "Stop all activities to update";
+        QTest::newRow("engineer") << "onEngineer" << "Stop all activities to enter engineer mode";
+        QTest::newRow("USB") << "onUsb" << "Stop all activities to enter USB storage mode";
+    }
+
+    void busyRefusals()
+    {
+        QFETCH(QString, slot);
         zarSystemWidget menu;
         menu.show();
         zarSystemWidget::setBusy(true);
@@ -48,22 +59,32 @@ private slots:
         bool ran = false;
         zarCommandRunner::setHandler([&](const QString&, const QStringList&, int) { ran = true; return zarCommandRunner::Succeeded; });
         QStringList texts;
-        for (const char* slot : { "onExit", "onUpdate", "onEngineer", "onUsb" }) {
-            answer(&texts);
-            QVERIFY(QMetaObject::invokeMethod(&menu, slot));
-        }
-        QVERIFY(!ran && !menu.openScreen() && off.isEmpty());
+        answer(&texts);
+        QVERIFY(QMetaObject::invokeMethod(&menu, qPrintable(slot)));
+        QTEST(texts.value(0), "text");
+        QVERIFY(!ran);
+        QVERIFY(!menu.openScreen());
+        QCOMPARE(off.count(), 0);
+    }
 
-        zarSystemWidget::setBusy(false);
-        for (bool yes : { false, true }) {
-            answer(&texts, yes);
-            menu.exitToolButton->click();
-            QCOMPARE(off.count(), int(yes));
-        }
-        QCOMPARE(texts, QStringList({ "Stop all activities to exit", "Stop all activities to update",
-                                      "Stop all activities to enter engineer mode",
-                                      "Stop all activities to enter USB storage mode",
-                                      "Are you sure you want to exit?", "Are you sure you want to exit?" }));
+    // Exit asks first and powers off only on Yes.
+    void exitAsksFirst_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("yes") << true;
+        QTest::newRow("no") << false;
+    }
+
+    void exitAsksFirst()
+    {
+        QFETCH(bool, yes);
+        zarSystemWidget menu;
+        QSignalSpy off(&menu, &zarSystemWidget::sendPowerOff);
+        QStringList texts;
+        answer(&texts, yes);
+        menu.exitToolButton->click();
+        QCOMPARE(texts, QStringList({ "Are you sure you want to exit?" }));
+        QCOMPARE(off.count(), int(yes));
     }
 
     // The screen takes the page's place and goes again; the menu follows its language,
@@ -84,7 +105,9 @@ private slots:
         QTRY_VERIFY(screen->isVisible());
         QCOMPARE(shape(), QStringLiteral("0 shown, margins 0"));
         screen->ruPushButton->click();
-        QCOMPARE(menu.exitToolButton->text() + screen->pushButton->text() + stored(), QStringLiteral("ВыходПринять"));
+        QCOMPARE(menu.exitToolButton->text(), QStringLiteral("Выход"));
+        QCOMPARE(screen->pushButton->text(), QStringLiteral("Принять"));
+        QCOMPARE(stored(), QString());
 
         screen->pushButton->click();
         QCOMPARE(stored(), QStringLiteral("Ru"));
@@ -110,35 +133,50 @@ private slots:
         QVERIFY(QMetaObject::invokeMethod(&menu, "onEngineer"));
         auto* engineer = qobject_cast<zarEngineerWidget*>(menu.openScreen());
         QVERIFY(engineer);
-        QCOMPARE(QList<int>({ engineer->mode(), engineer->tabWidget->count() }), QList<int>({ 0, 2 }));
+        QCOMPARE(engineer->mode(), 0);
+        QCOMPARE(engineer->tabWidget->count(), 2);
         engineer->proExitPushButton->click();
         QVERIFY(!menu.openScreen());
     }
 
     // USB storage mode with the commands substituted: usb_stop always runs, behind
-    // "Please wait...", and every failure is told (a hung start, a failed stop and the reverse).
-    void usb()
+    // "Please wait...", and every failure is told.
+    void usb_data()
     {
         using R = zarCommandRunner;
         const QString start = QStringLiteral("usb_start 30000 "), stop = QStringLiteral("usb_stop 30000 Please wait...");
-        const QList<std::tuple<R::Outcome, R::Outcome, QStringList>> cases = {
-            { R::TimedOut, R::Failed, { start, "Can not enter USB storage mode", stop } },
-            { R::Succeeded, R::TimedOut, { start, "Press OK to leave USB storage mode", stop, "Can not leave USB storage mode" } } };
-        for (const auto& c : cases) {
-            zarSystemWidget menu;
-            QStringList log;
-            zarCommandRunner::setHandler([&](const QString& program, const QStringList& arguments, int timeoutMs) {
-                const zarWarningDialog* d = zarWarningDialog::current();
-                log << QStringLiteral("%1%2 %3 %4").arg(program, arguments.join(QLatin1Char(' '))).arg(timeoutMs)
-                           .arg(d && d->isVisible() ? d->messageLabel->text() : QString());
-                if (program == QLatin1String("usb_start") || std::get<2>(c).size() > 3)
-                    answer(&log);
-                return program == QLatin1String("usb_start") ? std::get<0>(c) : std::get<1>(c);
-            });
-            QVERIFY(QMetaObject::invokeMethod(&menu, "onUsb"));
-            QCOMPARE(log, std::get<2>(c));
-            cleanup();
-        }
+        QTest::addColumn<int>("started");
+        QTest::addColumn<int>("stopped");
+        QTest::addColumn<QStringList>("log");
+        QTest::newRow("start hangs") << int(R::TimedOut) << int(R::Failed)
+                                     << QStringList({ start, "Can not enter USB storage mode", stop });
+        QTest::newRow("stop hangs") << int(R::Succeeded) << int(R::TimedOut)
+                                    << QStringList({ start, "Press OK to leave USB storage mode", stop,
+                                                     "Can not leave USB storage mode" });
+        QTest::newRow("both work") << int(R::Succeeded) << int(R::Succeeded)
+                                   << QStringList({ start, "Press OK to leave USB storage mode", stop });
+    }
+
+    void usb()
+    {
+        QFETCH(int, started);
+        QFETCH(int, stopped);
+        QFETCH(QStringList, log);
+        zarSystemWidget menu;
+        QStringList seen;
+        zarCommandRunner::setHandler([&](const QString& program, const QStringList& arguments, int timeoutMs) {
+            const zarWarningDialog* d = zarWarningDialog::current();
+            seen << QStringLiteral("%1%2 %3 %4").arg(program, arguments.join(QLatin1Char(' '))).arg(timeoutMs)
+                        .arg(d && d->isVisible() ? d->messageLabel->text() : QString());
+            const bool isStart = program == QLatin1String("usb_start");
+            const auto outcome = zarCommandRunner::Outcome(isStart ? started : stopped);
+            // A message follows a start and a failed stop.
+            if (isStart || outcome != zarCommandRunner::Succeeded)
+                answer(&seen);
+            return outcome;
+        });
+        QVERIFY(QMetaObject::invokeMethod(&menu, "onUsb"));
+        QCOMPARE(seen, log);
     }
 };
 
