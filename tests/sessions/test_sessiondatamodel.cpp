@@ -78,41 +78,100 @@ private slots:
         qRegisterMetaType<QVector<float>>();
     }
 
-    void columnsAndCells()
+    void columnTitles_data()
     {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("row") << 0 << "#";
+        QTest::newRow("current") << 6 << "Tx.I [mA]";
+        QTest::newRow("resistivity") << 12 << "\u03c1 [\u03a9\u22c5m]";
+        QTest::newRow("quality") << 13 << "Q [%]";
+    }
+
+    void columnTitles()
+    {
+        QFETCH(int, column);
         zarSessionDataModel model;
         QCOMPARE(model.columnCount(), 14);
-        const QStringList titles { QStringLiteral("Tx.I [mA]"), QStringLiteral("\u03c1 [\u03a9\u22c5m]"), QStringLiteral("Q [%]") };
-        for (int i = 0; i < 3; ++i)
-            QCOMPARE(model.headerData(QList<int>({ 6, 12, 13 })[i], Qt::Horizontal, Qt::DisplayRole).toString(), titles[i]);
+        QTEST(model.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString(), "title");
+    }
 
+    // What each cell shows: numbers from 1, remote electrodes, values of measured rows.
+    void cells_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("row number") << 1 << 0 << "2";
+        QTest::newRow("remote A") << 1 << 1 << "Tx\u221e";
+        QTest::newRow("remote M") << 1 << 3 << "Rx\u221e";
+        QTest::newRow("A from 1") << 0 << 1 << "1";
+        QTest::newRow("B from 1") << 2 << 2 << "5";
+        QTest::newRow("N from 1") << 0 << 4 << "3";
+        QTest::newRow("channel from 1") << 0 << 5 << "3";
+        QTest::newRow("current") << 0 << 6 << "50.3";
+        QTest::newRow("voltage in volts") << 0 << 7 << "120.0";
+        QTest::newRow("power in watts") << 0 << 8 << "6.0";
+        QTest::newRow("received voltage") << 0 << 9 << "10.0";
+        QTest::newRow("chargeability") << 0 << 11 << "4.5";
+        QTest::newRow("resistivity") << 0 << 12 << "120.5";
+        QTest::newRow("quality at 200") << 0 << 13 << "200.000";
+        QTest::newRow("quality above 200") << 3 << 13 << "N / A";
+    }
+
+    void cells()
+    {
+        QFETCH(int, row);
+        QFETCH(int, column);
         zarSessionFile s = zarSessionFixture::sample();
         s.units[3].measureSet.quality = 250;
         s.units[0].measureSet.quality = 200;
+        zarSessionDataModel model;
         load(model, s);
-        QCOMPARE(model.rowCount(), 4);
-        auto cell = [&](int row, int column, int role = Qt::DisplayRole) { return model.data(model.index(row, column), role); };
-        const struct { int row, column; QVariant text; } texts[] = {
-            { 1, 0, 2 }, { 1, 1, QStringLiteral("Tx\u221e") }, { 1, 3, QStringLiteral("Rx\u221e") }, { 0, 1, 1 },
-            { 0, 4, 3 }, { 0, 5, 3 }, { 0, 6, QStringLiteral("50.3") }, { 0, 7, QStringLiteral("120.0") },
-            { 0, 8, QStringLiteral("6.0") }, { 0, 9, QStringLiteral("10.0") }, { 0, 11, QStringLiteral("4.5") },
-            { 0, 12, QStringLiteral("120.5") }, { 0, 13, QStringLiteral("200.000") }, { 3, 13, QStringLiteral("N / A") },
-            { 2, 2, 5 },
-        };
-        for (const auto& t : texts)
-            QCOMPARE(cell(t.row, t.column).toString(), t.text.toString());
-        for (int c = 6; c < 14; ++c)
-            QVERIFY(!cell(2, c).isValid());
-        QCOMPARE(cell(2, 7, Qt::TextAlignmentRole).toInt(), 130);
-        const struct { int column; QColor colour; } colours[] = {
-            { 0, QColor(170, 170, 255, 255) }, { 2, QColor(255, 127, 63, 63) }, { 10, QColor(127, 255, 127, 63) },
-            { 5, QColor(255, 255, 127, 95) }, { 13, QColor(127, 127, 255, 63) },
-        };
-        for (const auto& c : colours)
-            QCOMPARE(cell(0, c.column, Qt::BackgroundRole).value<QColor>(), c.colour);
-        QCOMPARE(model.quadripole(99), zarQuadripole(2, 9, 4, 7));
+        QTEST(model.data(model.index(row, column), Qt::DisplayRole).toString(), "text");
+    }
 
-        // A failed load leaves the loaded session whole.
+    void anUnmeasuredRowShowsNoValues()
+    {
+        zarSessionDataModel model;
+        load(model, zarSessionFixture::sample());
+        QCOMPARE(model.rowCount(), 4);
+        for (int c = 6; c < 14; ++c)
+            QVERIFY2(!model.data(model.index(2, c), Qt::DisplayRole).isValid(), qPrintable(QString::number(c)));
+        QCOMPARE(model.data(model.index(2, 7), Qt::TextAlignmentRole).toInt(), int(Qt::AlignRight | Qt::AlignVCenter));
+    }
+
+    void cellColours_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QColor>("colour");
+        QTest::newRow("group of odd parity") << 0 << QColor(170, 170, 255, 255);
+        QTest::newRow("current electrode") << 2 << QColor(255, 127, 63, 63);
+        QTest::newRow("potential value") << 10 << QColor(127, 255, 127, 63);
+        QTest::newRow("channel") << 5 << QColor(255, 255, 127, 95);
+        QTest::newRow("result") << 13 << QColor(127, 127, 255, 63);
+    }
+
+    void cellColours()
+    {
+        QFETCH(int, column);
+        zarSessionDataModel model;
+        load(model, zarSessionFixture::sample());
+        QTEST(model.data(model.index(0, column), Qt::BackgroundRole).value<QColor>(), "colour");
+    }
+
+    void aRowPastTheEndGivesTheLastQuadripole()
+    {
+        zarSessionDataModel model;
+        load(model, zarSessionFixture::sample());
+        QCOMPARE(model.quadripole(99), zarQuadripole(2, 9, 4, 7));
+    }
+
+    // A failed load leaves the loaded session whole.
+    void aFailedLoadKeepsTheSession()
+    {
+        zarSessionDataModel model;
+        load(model, zarSessionFixture::sample());
         zarWhenModal([](QWidget* w) { w->close(); });
         QVERIFY(!model.loadFromFile(zarSessionFixture::write(zarSessionFile(), QStringLiteral("e.zarSession"))));
         QCOMPARE(model.rowCount(), 4);
