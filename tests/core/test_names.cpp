@@ -250,21 +250,6 @@ private slots:
         zarDriveRoot::setPath(root);
         QCOMPARE(moved, QStringLiteral("/x/zar_0/templates/"));
     }
-
-    void fixedTexts_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("second port") << secondPortSettings << "9600  , 8, N, 1, off";
-        QTest::newRow("passed") << logPassed << QStringLiteral("   <font color=blue>") + QChar(0x2713) + QStringLiteral("</font> <br> ");
-        QTest::newRow("failed") << logFailed << QStringLiteral("   <font color=red>") + QChar(0x2717) + QStringLiteral("</font> <br> ");
-    }
-
-    void fixedTexts()
-    {
-        QFETCH(QString, text);
-        QTEST(text, "expected");
-    }
 };
 
 ZAR_TEST_MAIN(TestNames)

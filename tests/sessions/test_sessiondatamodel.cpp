@@ -141,25 +141,6 @@ private slots:
         QCOMPARE(model.data(model.index(2, 7), Qt::TextAlignmentRole).toInt(), int(Qt::AlignRight | Qt::AlignVCenter));
     }
 
-    void cellColours_data()
-    {
-        QTest::addColumn<int>("column");
-        QTest::addColumn<QColor>("colour");
-        QTest::newRow("group of odd parity") << 0 << QColor(170, 170, 255, 255);
-        QTest::newRow("current electrode") << 2 << QColor(255, 127, 63, 63);
-        QTest::newRow("potential value") << 10 << QColor(127, 255, 127, 63);
-        QTest::newRow("channel") << 5 << QColor(255, 255, 127, 95);
-        QTest::newRow("result") << 13 << QColor(127, 127, 255, 63);
-    }
-
-    void cellColours()
-    {
-        QFETCH(int, column);
-        zarSessionDataModel model;
-        load(model, zarSessionFixture::sample());
-        QTEST(model.data(model.index(0, column), Qt::BackgroundRole).value<QColor>(), "colour");
-    }
-
     void aRowPastTheEndGivesTheLastQuadripole()
     {
         zarSessionDataModel model;
