@@ -11,21 +11,49 @@ class TestPseudoDepth : public QObject
     Q_OBJECT
 
 private slots:
-    void sampleFactors()
+    void sampleDepths_data()
     {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("spacing");
+        QTest::addColumn<int>("level");
+        QTest::addColumn<float>("depth");
+        QTest::newRow("Wenner first cell") << 0 << 0 << 0 << 0.519f;
+        QTest::newRow("Wenner last cell") << 0 << 29 << 98 << 51.381f;
+        QTest::newRow("reciprocal Wenner") << 12 << 7 << 98 << 51.381f;
+        QTest::newRow("Schlumberger") << 3 << 1 << 0 << 0.626f;
+        QTest::newRow("dipole-dipole") << 4 << 0 << 1 << 0.696f;
+        QTest::newRow("no such array") << 22 << 0 << 0 << 0.0f;
+    }
+
+    void sampleDepths()
+    {
+        QFETCH(int, type);
+        QFETCH(int, spacing);
+        QFETCH(int, level);
         zarPseudoDepth* table = zarPseudoDepth::instance(pseudoDepthResource);
         QVERIFY(table->isLoaded());
-        const struct { quint8 type; int spacing, level; float depth; } samples[] = {
-            { 0, 0, 0, 0.519f }, { 0, 29, 98, 51.381f }, { 12, 7, 98, 51.381f }, { 3, 1, 0, 0.626f }, { 4, 0, 1, 0.696f },
-            { 22, 0, 0, 0.0f } };
-        for (const auto& sample : samples)
-            QCOMPARE(table->lookup(sample.type, sample.spacing, sample.level), sample.depth);
+        QTEST(table->lookup(quint8(type), zarSpacing(spacing), zarLevel(level)), "depth");
+    }
+
+    // Arrays that share a depth curve share the table's values in every cell.
+    void sharedCurves_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("like");
+        QTest::newRow("backward like forward pole-dipole") << 6 << 5;
+        for (int type : { 8, 9, 10, 11, 15, 18, 19, 20, 21 })
+            QTest::newRow(qPrintable(QStringLiteral("%1 like Schlumberger").arg(type))) << type << 3;
+    }
+
+    void sharedCurves()
+    {
+        QFETCH(int, type);
+        QFETCH(int, like);
+        zarPseudoDepth* table = zarPseudoDepth::instance(pseudoDepthResource);
         for (int s = 0; s < zarGrid::spacings; ++s)
-            for (int l = 0; l < zarGrid::levels; ++l) {
-                QCOMPARE(table->lookup(5, s, l), table->lookup(6, s, l));
-                for (quint8 t : { 8, 9, 10, 11, 15, 18, 19, 20, 21 })
-                    QCOMPARE(table->lookup(t, s, l), table->lookup(3, s, l));
-            }
+            for (int l = 0; l < zarGrid::levels; ++l)
+                if (table->lookup(quint8(type), s, l) != table->lookup(quint8(like), s, l))
+                    QFAIL(qPrintable(QStringLiteral("cell %1,%2").arg(s).arg(l)));
     }
 
     void interpolate_data()

@@ -189,29 +189,50 @@ private slots:
             }
     }
 
+    // One Wenner set on one cable: 29 runs of one row each, alternating parity.
     void oneSetSessionFile()
     {
         zarTemplateDataModel model;
         QVERIFY(zarTemplateFixture::load(model, 1, 5, { { 0, { { 0, 0 } } } }));
-        const QString name = QStringLiteral("wenner.zarSession"), path = zarDriveRoot::path() + name;
+        const QString name = QStringLiteral("wenner.zarSession");
         QCOMPARE(build(model, configuration(32), name), 29);
-        const RawSession session(path);
-        QVERIFY(session.ok && session.runs == 29 && session.measurements == 29 && session.wires == 32);
+        const RawSession session(zarDriveRoot::path() + name);
+        QVERIFY(session.ok);
+        QCOMPARE(session.runs, 29);
+        QCOMPARE(session.measurements, 29);
+        QCOMPARE(session.wires, 32);
         QCOMPARE(session.rows.size(), 29);
         QCOMPARE(session.arraySets, (QList<QPair<qint8, qint16>>({ qMakePair(qint8(0), qint16(29)) })));
         QCOMPARE(session.maxDepths, QList<double>({ double(float(double(0.519f) * 5)) }));
         for (int i = 0; i < 29; ++i) {
             const RawSession::Row& row = session.rows[i];
-            QVERIFY(row.parity == (i % 2 == 0) && !row.continues && row.setMask == 1);
-            QVERIFY(std::fabs(row.k - 2 * 3.14159265 * 5) < 1e-4);
+            QCOMPARE(row.parity, i % 2 == 0);
+            QVERIFY(!row.continues);
+            QCOMPARE(int(row.setMask), 1);
+            QVERIFY2(std::fabs(row.k - 2 * 3.14159265 * 5) < 1e-4, qPrintable(QString::number(row.k)));
         }
-        // A build without rows keeps the old file; a write that fails is -1.
+    }
+
+    // A build without rows keeps the old file.
+    void aBuildWithoutRowsKeepsTheOldFile()
+    {
+        zarTemplateDataModel model;
+        QVERIFY(zarTemplateFixture::load(model, 1, 5, { { 0, { { 0, 0 } } } }));
+        const QString name = QStringLiteral("kept.zarSession"), path = zarDriveRoot::path() + name;
+        QCOMPARE(build(model, configuration(32), name), 29);
         const QByteArray before = zarTemplateFixture::read(path);
         QList<int> all;
         for (int i = 0; i < 32; ++i)
             all << i;
         QCOMPARE(build(model, configuration(32, all), name), 0);
         QCOMPARE(zarTemplateFixture::read(path), before);
+    }
+
+    void aWriteThatFailsIsMinusOne()
+    {
+        zarTemplateDataModel model;
+        QVERIFY(zarTemplateFixture::load(model, 1, 5, { { 0, { { 0, 0 } } } }));
+        zarDiagnosticCapture capture;
         QCOMPARE(build(model, configuration(32), QStringLiteral("none/x")), -1);
     }
 
