@@ -7,6 +7,7 @@
 #include "frame/zarmainwidget.h"
 #include "frame/zartranslator.h"
 #include "frame/zarwarningdialog.h"
+#include "templates/zaraddmodifyarraydialog.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -72,6 +73,12 @@ int main(int argc, char* argv[])
         QTest::qWait(50);
         window.grab().save(QStringLiteral("%1/%2-options-disabled.png").arg(out, language));
         window.optionsPage.setEnabled(true);
+        zarAddModifyArrayDialog arrays;
+        arrays.show();
+        QTest::qWait(50);
+        arrays.grab().save(QStringLiteral("%1/%2-arrays.png").arg(out, language));
+        listControls(&arrays, language + QStringLiteral("-arrays"));
+        arrays.close();
         grabDialog(QStringLiteral("%1/%2-dialog-long.png").arg(out, language),
                    QStringLiteral("The session file could not be written because the medium is full or removed; ")
                        .repeated(6));
