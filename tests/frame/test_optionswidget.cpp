@@ -3,6 +3,7 @@
 #include "core/zarconstants.h"
 #include "frame/zaroptionswidget.h"
 
+#include <QGroupBox>
 #include <QSettings>
 
 // Options page: mapping to measure settings, derived texts, persistence and damaged settings.
@@ -138,11 +139,50 @@ private slots:
         QCOMPARE(plain(page.pauseNegLabel), pause + QStringLiteral(" msec"));
     }
 
+    // The pulse pictures show the pauses only when IP is measured.
+    void pulsePictures_data()
+    {
+        QTest::addColumn<QString>("pause");
+        QTest::addColumn<QString>("positive");
+        QTest::addColumn<QString>("negative");
+        QTest::newRow("resistivity") << "20" << ":/pulses/pulses/resPos.png" << ":/pulses/pulses/resNeg.png";
+        QTest::newRow("with IP") << "60" << ":/pulses/pulses/resIpPos.png" << ":/pulses/pulses/resIpNeg.png";
+    }
+
+    void pulsePictures()
+    {
+        QFETCH(QString, pause);
+        QFETCH(QString, positive);
+        QFETCH(QString, negative);
+        zarOptionsWidget page;
+        page.pauseDurationComboBox->setCurrentText(QStringLiteral("100"));
+        page.pauseDurationComboBox->setCurrentText(pause);
+        QCOMPARE(page.posPixLabel->pixmap(Qt::ReturnByValue).toImage(), QPixmap(positive).toImage());
+        QCOMPARE(page.negPixLabel->pixmap(Qt::ReturnByValue).toImage(), QPixmap(negative).toImage());
+    }
+
+    void groupTitles_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("pulses") << "pulsesGroupBox" << "Pulses";
+        QTest::newRow("quality") << "qualityGroupBox" << "Quality";
+        QTest::newRow("transmitter") << "transmitterVoltageGroupBox" << "Transmitter voltage";
+    }
+
+    void groupTitles()
+    {
+        QFETCH(QString, name);
+        zarOptionsWidget page;
+        QTEST(page.findChild<QGroupBox*>(name)->title(), "title");
+    }
+
     // The dial gives the transmitter voltage in whole volts.
     void transmitterVoltage_data()
     {
         QTest::addColumn<int>("dial");
         QTest::addColumn<QString>("volts");
+        QTest::newRow("none") << 0 << "38 V";
         QTest::newRow("default 25 %") << 25 << "153 V";
         QTest::newRow("8 % lies a hair above 74.5 V") << 8 << "75 V";
         QTest::newRow("half") << 50 << "269 V";

@@ -91,6 +91,8 @@ private slots:
         QTest::addColumn<QString>("moistureText");
         QTest::newRow("readings") << 12345.0f << 11400.0f << 42.4f << "<font color=blue>12.3</font> V"
                                   << "<font color=blue>11.4</font> V" << "<font color=blue>42</font> %";
+        QTest::newRow("from what is shown") << 1000.0f << 1000.0f << 0.05f << "<font color=blue>1.0</font> V"
+                                            << "<font color=blue>1.0</font> V" << "<font color=blue>0</font> %";
         QTest::newRow("below what is shown") << 999.0f << 0.0f << 0.04f << "" << "" << "";
     }
 

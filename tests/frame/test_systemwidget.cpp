@@ -38,6 +38,22 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
+    void buttonsAreNamedFromTheStart_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("exit") << "exitToolButton" << "Exit";
+        QTest::newRow("devices") << "devicesToolButton" << "Devices";
+        QTest::newRow("clock") << "clockToolButton" << "Clock";
+    }
+
+    void buttonsAreNamedFromTheStart()
+    {
+        QFETCH(QString, name);
+        zarSystemWidget menu;
+        QTEST(menu.findChild<QToolButton*>(name)->text(), "text");
+    }
+
     // While busy, Exit, Update, Engineer and USB refuse with their own text and do nothing.
     void busyRefusals_data()
     {

@@ -69,6 +69,26 @@ private slots:
         model.onSpacingLevelMainConfig({ model.index(0, 0), model.index(0, 1) });
     }
 
+    // A load for the screen updates the selector and labels; a quiet one leaves them.
+    void aLoadForTheScreenUpdatesIt_data()
+    {
+        QTest::addColumn<bool>("quiet");
+        QTest::addColumn<int>("entries");
+        QTest::newRow("for the screen") << false << 1;
+        QTest::newRow("quiet") << true << 0;
+    }
+
+    void aLoadForTheScreenUpdatesIt()
+    {
+        QFETCH(bool, quiet);
+        zarTemplateDataModel model;
+        QComboBox selector;
+        model.setSetComboBox(&selector);
+        const QString path = zarTemplateFixture::write(zarTemplateFixture::bytes(1, 5, { { 0, { { 0, 0 } } } }));
+        QVERIFY(model.loadTemplate(path, quiet));
+        QTEST(selector.count(), "entries");
+    }
+
     void infoLabels()
     {
         zarTemplateDataModel model;
