@@ -158,13 +158,16 @@ private slots:
         zarFakeBoard* board = zarFakeBoard::attach(thread);
         bool alive = true;
         board->silent.insert(3);
-        QVERIFY(thread.ping(3, alive) && !alive);
+        QVERIFY(thread.ping(3, alive));
+        QVERIFY(!alive);
         float reading = 0.0f;
-        QVERIFY(thread.intTxRead(reading) && reading == 3.25f);
+        QVERIFY(thread.intTxRead(reading));
+        QVERIFY(reading == 3.25f);
 
         zarDiagnosticCapture capture;
         QVector<float> out { 1.0f, 2.0f };
-        QVERIFY(thread.sampleSum(out, { 0.5f, -4.0f }) && thread.sampleAbsHalfDifference(out, { 3.5f, 2.0f }));
+        QVERIFY(thread.sampleSum(out, { 0.5f, -4.0f }));
+        QVERIFY(thread.sampleAbsHalfDifference(out, { 3.5f, 2.0f }));
         QCOMPARE(out, QVector<float>({ -1.0f, -2.0f }));
         QCOMPARE(zarFailure(thread, thread.sampleSum(out, { 1.0f })), 15);
 

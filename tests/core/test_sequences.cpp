@@ -259,7 +259,8 @@ private slots:
         settings.pulseDuration = 20; // rest 120 ms
         thread.setElectrodeStates({ 5, 0xFFFE }, settings);
         // Electrodes not used since start-up have rested, and A does not count.
-        QVERIFY(thread.waitElectrodesRest({ 1, 2, -1 }) && thread.waitQuadripolesRest({ zarQuadripole(5, 1, 7, 9) }));
+        QVERIFY(thread.waitElectrodesRest({ 1, 2, -1 }));
+        QVERIFY(thread.waitQuadripolesRest({ zarQuadripole(5, 1, 7, 9) }));
         QCOMPARE(capture.text(), QString());
 
         thread.abort(); // the wait goes through the cancellable delay

@@ -179,7 +179,8 @@ private slots:
             peer.script([](zarFakeBoard& board) { board.queued[8] = { 1.5f, -2.25f }; });
 
             bool alive = false;
-            QVERIFY(thread.ping(5, alive) && alive);
+            QVERIFY(thread.ping(5, alive));
+            QVERIFY(alive);
             QVector<float> samples;
             QVERIFY(thread.rxRead(8, 3000, samples));
             QCOMPARE(samples.size(), 3000);

@@ -132,7 +132,8 @@ private slots:
 
         QVERIFY(window.close());
         QCOMPARE(order, QStringList({ "core", "60", "gps", "hub", "dialog", "translator" }));
-        QVERIFY(window.isShutDown() && noneLeft());
+        QVERIFY(window.isShutDown());
+        QVERIFY(noneLeft());
     }
 
     // The updater's quit ends the loop without a close; main then shuts down all the

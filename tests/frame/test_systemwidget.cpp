@@ -117,7 +117,8 @@ private slots:
         auto stored = [] { return QSettings(settingsScope, QStringLiteral("zarTranslator")).value(QStringLiteral("language")).toString(); };
         menu.languageToolButton->click();
         QPointer<zarLanguageWidget> screen = qobject_cast<zarLanguageWidget*>(menu.openScreen());
-        QVERIFY(screen && screen->parentWidget() == &menu);
+        QVERIFY(screen);
+        QVERIFY(screen->parentWidget() == &menu);
         QTRY_VERIFY(screen->isVisible());
         QCOMPARE(shape(), QStringLiteral("0 shown, margins 0"));
         screen->ruPushButton->click();
@@ -127,7 +128,8 @@ private slots:
 
         screen->pushButton->click();
         QCOMPARE(stored(), QStringLiteral("Ru"));
-        QVERIFY(!menu.openScreen() && menu.verticalLayout->indexOf(screen) < 0);
+        QVERIFY(!menu.openScreen());
+        QVERIFY(menu.verticalLayout->indexOf(screen) < 0);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!screen);
         // Back: all buttons, only Language, Release and Exit usable.

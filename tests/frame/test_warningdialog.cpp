@@ -120,7 +120,10 @@ private slots:
         zarWarningDialog* d = zarWarningDialog::current();
         QVERIFY(zarTranslator::instance()->setLanguage(QStringLiteral("Ru")));
         zarWarningDialog::showBusy(QStringLiteral("working"));
-        QVERIFY(d->isVisible() && !d->okYesPushButton->isVisible() && !d->noPushButton->isVisible() && !d->cancelPushButton->isVisible());
+        QVERIFY(d->isVisible());
+        QVERIFY(!d->okYesPushButton->isVisible());
+        QVERIFY(!d->noPushButton->isVisible());
+        QVERIFY(!d->cancelPushButton->isVisible());
         QCOMPARE(d->windowTitle() + d->messageLabel->text() + d->cancelPushButton->text(), QStringLiteral("Внимание!workingОтмена"));
         answer(1, &seen);
         QCOMPARE(zarWarningDialog::question(QStringLiteral("e")), 0);

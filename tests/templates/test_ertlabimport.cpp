@@ -30,10 +30,12 @@ private slots:
         QCOMPARE(model.ertElectrodes.size(), 5);
         QCOMPARE(model.ertElectrodes.value(12), zarPoint3D(1.5f, 0.0f, -0.25f));
         QCOMPARE(model.ertQuadripoles, QList<zarQuadripole>({ zarQuadripole(1, 0, 3, 2), zarQuadripole(-1, 2, -2, 3) }));
-        QVERIFY(!model.isModified() && model.count() == 0);
+        QVERIFY(!model.isModified());
+        QVERIFY(model.count() == 0);
         zarTemplateDataModel headerOnly;
         QCOMPARE(refusal("# X Y Z\n1 0 0 0\n# A B M N\n", &headerOnly), QString());
-        QVERIFY(headerOnly.ertElectrodes.size() == 1 && headerOnly.ertQuadripoles.isEmpty());
+        QVERIFY(headerOnly.ertElectrodes.size() == 1);
+        QVERIFY(headerOnly.ertQuadripoles.isEmpty());
     }
 
     void everyFaultIsNamed_data()

@@ -139,11 +139,16 @@ private slots:
                             for (int e : { q.a, q.b, q.m, q.n })
                                 if (e >= 0 && e < 64)
                                     used << e;
-                            QVERIFY(q.a >= -1 && q.m >= -2 && q.b >= 0 && q.n >= 0);
+                            QVERIFY(q.a >= -1);
+                            QVERIFY(q.m >= -2);
+                            QVERIFY(q.b >= 0);
+                            QVERIFY(q.n >= 0);
                             QCOMPARE(used.size(), 2 + (q.a >= 0) + (q.m >= 0));
                             const double centre = quadripolePosition(quint8(type), quint16(q.a), quint16(q.b),
                                                                      quint16(q.m), quint16(q.n)) * 2.5;
-                            QVERIFY(std::fabs(q.x - centre) < 1e-3 && q.spacing == s && q.level == l);
+                            QVERIFY(std::fabs(q.x - centre) < 1e-3);
+                            QVERIFY(q.spacing == s);
+                            QVERIFY(q.level == l);
                         }
                     }
         // Electrode order of a few arrays: A, B, M, N.
@@ -312,7 +317,8 @@ private slots:
             QCOMPARE(build(model, config, QStringLiteral("random.zarSession")), runs);
             QCOMPARE(zarTemplateFixture::read(path), first);
             const RawSession session(path);
-            QVERIFY(session.ok && session.runs == runs);
+            QVERIFY(session.ok);
+            QVERIFY(session.runs == runs);
             int ends = 0;
             QList<RawSession::Row> run;
             for (const auto& row : session.rows) {
@@ -322,9 +328,16 @@ private slots:
                 QVERIFY(run.size() <= 16);
                 QSet<int> channels;
                 for (const auto& r : run) {
-                    QVERIFY(r.q.a == run.first().q.a && r.q.b == run.first().q.b);
-                    QVERIFY(r.parity == (ends % 2 == 0) && r.channel < 16 && !r.measured && r.setMask > 0);
-                    QVERIFY(r.q.a != disabled && r.q.b != disabled && r.q.m != disabled && r.q.n != disabled);
+                    QVERIFY(r.q.a == run.first().q.a);
+                    QVERIFY(r.q.b == run.first().q.b);
+                    QVERIFY(r.parity == (ends % 2 == 0));
+                    QVERIFY(r.channel < 16);
+                    QVERIFY(!r.measured);
+                    QVERIFY(r.setMask > 0);
+                    QVERIFY(r.q.a != disabled);
+                    QVERIFY(r.q.b != disabled);
+                    QVERIFY(r.q.m != disabled);
+                    QVERIFY(r.q.n != disabled);
                     channels << r.channel;
                     if (r.q.m != -2)
                         QVERIFY(r.channel == (r.q.m & 15) || r.channel == (r.q.n & 15));

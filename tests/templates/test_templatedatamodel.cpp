@@ -47,10 +47,12 @@ private slots:
         zarTemplateDataModel model;
         pickArray(-1);
         model.onSpacingLevelMainConfig({ model.index(0, 0) });
-        QVERIFY(model.count() == 0 && !model.isModified());
+        QVERIFY(model.count() == 0);
+        QVERIFY(!model.isModified());
         pickArray(3);
         model.onSpacingLevelMainConfig({ model.index(0, 0), model.index(0, 1), model.index(2, 1) });
-        QVERIFY(model.isModified() && model.arrayType(0) == 3);
+        QVERIFY(model.isModified());
+        QVERIFY(model.arrayType(0) == 3);
         QCOMPARE(model.measurementCount(), 61 + 59 + 57);
         model.onSpacingLevelMainConfig({ model.index(0, 1) });
         QCOMPARE(model.measurementCount(), 61 + 57);

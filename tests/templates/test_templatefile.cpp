@@ -43,8 +43,11 @@ private slots:
         QVERIFY(model.saveTemplateTo(base + QStringLiteral("3")));
         zarTemplateDataModel back;
         QVERIFY(back.loadTemplate(base + QStringLiteral("3.zarTemplate"), true));
-        QVERIFY(back.count() == 3 && back.cables() == 1 && back.cableSpacing() == 2.5f);
-        QVERIFY(back.header().runs == model.sequenceLength() && back.header().measurements == model.measurementCount());
+        QVERIFY(back.count() == 3);
+        QVERIFY(back.cables() == 1);
+        QVERIFY(back.cableSpacing() == 2.5f);
+        QVERIFY(back.header().runs == model.sequenceLength());
+        QVERIFY(back.header().measurements == model.measurementCount());
         for (int i = 0; i < 3; ++i) {
             QCOMPARE(back.sets()[i].arrayType(), model.sets()[i].arrayType());
             QCOMPARE(back.sets()[i].mainMatrix(), model.sets()[i].mainMatrix());
@@ -61,7 +64,8 @@ private slots:
         answer.expect(QMessageBox::No);
         QVERIFY(!model.saveTemplateTo(base));
         QCOMPARE(answer.text, QStringLiteral("File exists, do you want to overwrite it?"));
-        QVERIFY(zarTemplateFixture::read(base + QStringLiteral(".zarTemplate")) == "old" && model.isModified());
+        QVERIFY(zarTemplateFixture::read(base + QStringLiteral(".zarTemplate")) == "old");
+        QVERIFY(model.isModified());
         zarDiagnosticCapture capture;
         answer.expect();
         QVERIFY(!model.saveTemplateTo(zarDriveRoot::path() + QStringLiteral("missing/dir/x")));
