@@ -188,8 +188,8 @@ private slots:
                         .arg(d && d->isVisible() ? d->messageLabel->text() : QString());
             const bool isStart = program == QLatin1String("usb_start");
             const auto outcome = zarCommandRunner::Outcome(isStart ? started : stopped);
-            // A message follows a start and a failed stop.
-            if (isStart || outcome != zarCommandRunner::Succeeded)
+            // A message follows the start, and the stop when the row expects one.
+            if (isStart || log.size() > 3)
                 answer(&seen);
             return outcome;
         });
