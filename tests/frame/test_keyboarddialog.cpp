@@ -12,6 +12,12 @@ class TestKeyboardDialog : public QObject
 private slots:
     void cleanup() { zarWarningDialog::hideBusy(); }
 
+    void theTitleAsksForAFileName()
+    {
+        zarKeyboardDialog k { QString() };
+        QCOMPARE(k.titlePushButton->text(), QStringLiteral("Input file name:"));
+    }
+
     void enterRefusesAnEmptyName()
     {
         zarKeyboardDialog k { QString() };

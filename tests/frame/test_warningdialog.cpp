@@ -82,6 +82,25 @@ private slots:
         QCOMPARE(second.buttons, QStringLiteral("OK --"));
     }
 
+    // The reused dialog takes the size of each message anew, and the operator cannot resize it.
+    void theDialogFitsEachMessage()
+    {
+        QSize large, small, smallMaximum;
+        zarWhenModal([&](QWidget* w) {
+            large = w->size();
+            static_cast<zarWarningDialog*>(w)->okYesPushButton->click();
+        });
+        zarWarningDialog::question3(QStringLiteral("A long question that needs a wide dialog to be read "));
+        zarWhenModal([&](QWidget* w) {
+            small = w->size();
+            smallMaximum = w->maximumSize();
+            static_cast<zarWarningDialog*>(w)->okYesPushButton->click();
+        });
+        zarWarningDialog::warning(QStringLiteral("x"));
+        QVERIFY2(small.width() < large.width(), qPrintable(QStringLiteral("%1 after %2").arg(small.width()).arg(large.width())));
+        QCOMPARE(smallMaximum, small);
+    }
+
     // A message raised while another waits for its answer gets its own dialog and
     // both callers get their real answers.
     void nestedMessageGetsItsOwnDialog()
