@@ -2,6 +2,7 @@
 
 #include "core/zarconstants.h"
 #include "frame/zaroptionswidget.h"
+#include "frame/zartranslator.h"
 
 #include <QGroupBox>
 #include <QSettings>
@@ -163,18 +164,23 @@ private slots:
 
     void groupTitles_data()
     {
+        QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("title");
-        QTest::newRow("pulses") << "pulsesGroupBox" << "Pulses";
-        QTest::newRow("quality") << "qualityGroupBox" << "Quality";
-        QTest::newRow("transmitter") << "transmitterVoltageGroupBox" << "Transmitter voltage";
+        QTest::newRow("pulses") << "En" << "pulsesGroupBox" << "Pulses";
+        QTest::newRow("quality") << "En" << "qualityGroupBox" << "Quality";
+        QTest::newRow("transmitter") << "En" << "transmitterVoltageGroupBox" << "Transmitter voltage";
+        QTest::newRow("transmitter in Russian") << "Ru" << "transmitterVoltageGroupBox" << "Напряжение генератора";
     }
 
     void groupTitles()
     {
+        QFETCH(QString, language);
         QFETCH(QString, name);
-        zarOptionsWidget page;
-        QTEST(page.findChild<QGroupBox*>(name)->title(), "title");
+        QVERIFY(zarTranslator::instance()->setLanguage(language));
+        const QString title = zarOptionsWidget().findChild<QGroupBox*>(name)->title();
+        QVERIFY(zarTranslator::instance()->setLanguage(QStringLiteral("En")));
+        QTEST(title, "title");
     }
 
     // The dial gives the transmitter voltage in whole volts.

@@ -38,20 +38,26 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
+    // Named in the language of the moment, also in the one chosen before the menu was made.
     void buttonsAreNamedFromTheStart_data()
     {
+        QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
-        QTest::newRow("exit") << "exitToolButton" << "Exit";
-        QTest::newRow("devices") << "devicesToolButton" << "Devices";
-        QTest::newRow("clock") << "clockToolButton" << "Clock";
+        QTest::newRow("exit") << "En" << "exitToolButton" << "Exit";
+        QTest::newRow("devices") << "En" << "devicesToolButton" << "Devices";
+        QTest::newRow("clock") << "En" << "clockToolButton" << "Clock";
+        QTest::newRow("exit in Russian") << "Ru" << "exitToolButton" << "Выход";
     }
 
     void buttonsAreNamedFromTheStart()
     {
+        QFETCH(QString, language);
         QFETCH(QString, name);
-        zarSystemWidget menu;
-        QTEST(menu.findChild<QToolButton*>(name)->text(), "text");
+        QVERIFY(zarTranslator::instance()->setLanguage(language));
+        const QString text = zarSystemWidget().findChild<QToolButton*>(name)->text();
+        QVERIFY(zarTranslator::instance()->setLanguage(QStringLiteral("En")));
+        QTEST(text, "text");
     }
 
     // While busy, Exit, Update, Engineer and USB refuse with their own text and do nothing.
