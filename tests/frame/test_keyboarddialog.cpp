@@ -1,6 +1,7 @@
 #include "zardialoganswer.h"
 
 #include "frame/zarkeyboarddialog.h"
+#include "frame/zartranslator.h"
 
 #include <QTimer>
 
@@ -12,10 +13,21 @@ class TestKeyboardDialog : public QObject
 private slots:
     void cleanup() { zarWarningDialog::hideBusy(); }
 
+    void theTitleAsksForAFileName_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("English") << "En" << "Input file name:";
+        QTest::newRow("Russian") << "Ru" << "Введите имя файла:";
+    }
+
     void theTitleAsksForAFileName()
     {
-        zarKeyboardDialog k { QString() };
-        QCOMPARE(k.titlePushButton->text(), QStringLiteral("Input file name:"));
+        QFETCH(QString, language);
+        QVERIFY(zarTranslator::instance()->setLanguage(language));
+        const QString title = zarKeyboardDialog(QString()).titlePushButton->text();
+        QVERIFY(zarTranslator::instance()->setLanguage(QStringLiteral("En")));
+        QTEST(title, "title");
     }
 
     void enterRefusesAnEmptyName()
