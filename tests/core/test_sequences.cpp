@@ -235,6 +235,15 @@ private slots:
             QCOMPARE(board->frames.last(), QStringLiteral("%1").arg(device, 2, 16, QLatin1Char('0')) + QStringLiteral("430000"));
     }
 
+    // The phantom set-up of all switches at once has nothing to send.
+    void phantomOfAllSwitchesSendsNothing()
+    {
+        zarCoreThread thread;
+        zarFakeBoard* board = zarFakeBoard::attach(thread);
+        QVERIFY(thread.swPhantom(254));
+        QVERIFY(board->frames.isEmpty());
+    }
+
     void quadripoleSwitches()
     {
         zarCoreThread thread;

@@ -13,6 +13,13 @@ class TestKeyboardDialog : public QObject
 private slots:
     void cleanup() { zarWarningDialog::hideBusy(); }
 
+    void theKeyboardFillsTheScreen()
+    {
+        zarKeyboardDialog k { QString() };
+        QCOMPARE(k.minimumSize(), QSize(1024, 600));
+        QCOMPARE(k.maximumSize(), QSize(1024, 600));
+    }
+
     void theTitleAsksForAFileName_data()
     {
         QTest::addColumn<QString>("language");

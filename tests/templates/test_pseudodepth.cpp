@@ -23,6 +23,7 @@ private slots:
         QTest::newRow("Schlumberger") << 3 << 1 << 0 << 0.626f;
         QTest::newRow("dipole-dipole") << 4 << 0 << 1 << 0.696f;
         // n / m = 7 lies between the pole-dipole curve's points 6 and 15.
+        QTest::newRow("pole-dipole on a curve point") << 5 << 0 << 4 << float(0.349f * 6);
         QTest::newRow("pole-dipole between curve points") << 5 << 0 << 6 << float((0.354 + (0.368 - 0.354) / 9) * 8);
         QTest::newRow("no such array") << 22 << 0 << 0 << 0.0f;
     }

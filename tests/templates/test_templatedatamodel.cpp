@@ -91,6 +91,35 @@ private slots:
         QTEST(selector.count(), "entries");
     }
 
+    void aNewArrangementMarksTheTemplateModified()
+    {
+        zarTemplateDataModel model;
+        QVERIFY(zarTemplateFixture::load(model, 2, 5, { { 0, { { 0, 0 } } } }));
+        QVERIFY(!model.isModified());
+        model.setArrangement(1, 5);
+        QVERIFY(model.isModified());
+    }
+
+    // Reading a header replaces the array types the object held.
+    void aReadArrangementReplacesTheArrayTypes()
+    {
+        zarArrangement written;
+        written.arrayTypeSets.insert(3, 1);
+        QByteArray bytes;
+        {
+            QDataStream out(&bytes, QIODevice::WriteOnly);
+            out.setVersion(QDataStream::Qt_4_8);
+            out << written;
+        }
+        zarArrangement read;
+        read.arrayTypeSets.insert(7, 2);
+        QDataStream in(bytes);
+        in.setVersion(QDataStream::Qt_4_8);
+        in >> read;
+        QCOMPARE(in.status(), QDataStream::Ok);
+        QCOMPARE(read.arrayTypeSets, written.arrayTypeSets);
+    }
+
     void infoLabels()
     {
         zarTemplateDataModel model;
