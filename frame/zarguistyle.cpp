@@ -1,6 +1,8 @@
 #include "frame/zarguistyle.h"
 
+#include <QComboBox>
 #include <QStyleFactory>
+#include <QStyleOptionToolButton>
 
 zarGuiStyle::zarGuiStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))
 {
@@ -16,4 +18,51 @@ int zarGuiStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, con
     default:
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
+}
+
+QSize zarGuiStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                                    const QWidget* widget) const
+{
+    QSize result = QProxyStyle::sizeFromContents(type, option, size, widget);
+    switch (type) {
+    case CT_ComboBox:
+        result.setHeight(qMax(result.height(), int(touchSize)));
+        break;
+    case CT_MenuItem:
+        // The rows of a selector's list are menu items of the selector.
+        if (qobject_cast<const QComboBox*>(widget))
+            result.setHeight(qMax(result.height(), int(touchSize)));
+        break;
+    case CT_ToolButton: {
+        const auto* button = qstyleoption_cast<const QStyleOptionToolButton*>(option);
+        if (button && (button->features & QStyleOptionToolButton::Arrow))
+            result = result.expandedTo(QSize(touchSize, touchSize));
+        break;
+    }
+    default:
+        break;
+    }
+    return result;
+}
+
+// Fusion greys disabled text to #BEBEBE, 1.75:1 on the window colour of the forms
+// (#FFF7EF); #7A7A7A keeps it above 3:1 there, on white and on buttons.
+void zarGuiStyle::readableDisabledText(QPalette& palette)
+{
+    const QColor text(0x7A, 0x7A, 0x7A);
+    for (QPalette::ColorRole role : { QPalette::WindowText, QPalette::Text, QPalette::ButtonText })
+        palette.setColor(QPalette::Disabled, role, text);
+}
+
+QPalette zarGuiStyle::standardPalette() const
+{
+    QPalette palette = QProxyStyle::standardPalette();
+    readableDisabledText(palette);
+    return palette;
+}
+
+void zarGuiStyle::polish(QPalette& palette)
+{
+    QProxyStyle::polish(palette);
+    readableDisabledText(palette);
 }

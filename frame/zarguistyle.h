@@ -3,13 +3,24 @@
 
 #include <QProxyStyle>
 
-// Fusion with touch-sized sliders: thicker grooves and longer handles.
+// Fusion made for a finger on a 1024 x 600 screen: touch-sized sliders, selectors,
+// selector rows and arrow buttons, and disabled text that stays readable.
 class zarGuiStyle : public QProxyStyle
 {
 public:
+    // What a finger hits is at least this high where the form leaves room.
+    static const int touchSize = 48;
+
     zarGuiStyle();
     int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
                     const QWidget* widget = nullptr) const override;
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                           const QWidget* widget) const override;
+    QPalette standardPalette() const override;
+    void polish(QPalette& palette) override;
+    using QProxyStyle::polish;
+
+    static void readableDisabledText(QPalette& palette);
 };
 
 #endif

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
+#include <QWindow>
 
 zarWarningDialog* zarWarningDialog::s_instance = nullptr;
 
@@ -13,6 +14,7 @@ zarWarningDialog::zarWarningDialog(QWidget* parent) : QDialog(parent)
 {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
     setupUi(this);
+    messageLabel->setWordWrap(true);
     connect(cancelPushButton, &QPushButton::clicked, this, &zarWarningDialog::cancelSlot);
     connect(zarTranslator::instance(), &zarTranslator::sendTranslate, this, &zarWarningDialog::onTranslate);
     onTranslate();
@@ -72,6 +74,7 @@ int zarWarningDialog::show(Kind kind, const QString& text)
     okYesPushButton->setVisible(true);
     noPushButton->setVisible(kind != Warning);
     cancelPushButton->setVisible(kind == Question3);
+    fitToScreen();
     adjustSize();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     layout()->activate();
@@ -91,8 +94,31 @@ int zarWarningDialog::show(Kind kind, const QString& text)
 void zarWarningDialog::centre()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen)
-        move(screen->geometry().center() - rect().center());
+    if (!screen)
+        return;
+    // Centred with its frame, so a dialog as large as the screen stays whole on it.
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+// Long texts wrap; an endless word or text is cut rather than pushing the dialog
+// and its buttons off the screen.
+void zarWarningDialog::fitToScreen()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    // The frame counts too; the native window is about to be shown anyway.
+    winId();
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    const QSize room = screen->availableGeometry().size()
+        - QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+    const QMargins margins = layout()->contentsMargins();
+    const int buttons = okYesPushButton->sizeHint().height() + layout()->spacing();
+    messageLabel->setMaximumSize(
+        room.width() - margins.left() - margins.right() - signLabel->maximumWidth() - horizontalLayout_2->spacing(),
+        room.height() - margins.top() - margins.bottom() - buttons);
 }
 
 void zarWarningDialog::showBusy()
@@ -110,6 +136,7 @@ void zarWarningDialog::showBusy(const QString& text)
     s_instance->okYesPushButton->setVisible(false);
     s_instance->noPushButton->setVisible(false);
     s_instance->cancelPushButton->setVisible(false);
+    s_instance->fitToScreen();
     s_instance->adjustSize();
     s_instance->QDialog::show();
     s_instance->centre();

@@ -36,6 +36,7 @@ private:
     static int run(Kind kind, const QString& text);
     int show(Kind kind, const QString& text);
     void centre();
+    void fitToScreen();
 
     bool m_inExec = false;
     static zarWarningDialog* s_instance;

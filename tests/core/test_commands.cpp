@@ -34,6 +34,12 @@ private slots:
         QTest::newRow("clockSet") << CALL(clockSet(QDate(2026, 12, 6), QTime(21, 5, 7))) << "0529000707ea0c06150507";
         QTest::newRow("swSet remote receiver") << CALL(swSetNoDelay(30, 1, -2)) << "1e420000";
 
+        // The ends of the electrode and address ranges.
+        QTest::newRow("swSet electrode 63") << CALL(swSetNoDelay(26, 0, 63)) << "1a3d00013f";
+        QTest::newRow("swSet switch 42") << CALL(swSetNoDelay(42, 1, 0)) << "2a3e000100";
+        QTest::newRow("rxRange receiver 8") << CALL(rxRangeNoDelay(8, 1)) << "080d000101";
+        QTest::newRow("rxRange receiver 25") << CALL(rxRangeNoDelay(25, 0)) << "190d000100";
+
         QTest::newRow("sendMessage 17 bytes") << CALL(sendMessage(7, 0x1F, QByteArray(17, 0)))
                                               << "sendMessage dataBytes.size() exceeds 16";
         QTest::newRow("ping 43") << CALL(ping(43, alive)) << "ping device is invalid: 43";
@@ -43,6 +49,10 @@ private slots:
         QTest::newRow("clockSet invalid") << CALL(clockSet(QDate(), QTime(1, 2))) << "clockSet date or time is invalid";
         QTest::newRow("swSet pin") << CALL(swSetNoDelay(26, 2, 64)) << "swSetNoDelay channelPin is invalid: 2";
         QTest::newRow("swSet electrode 64") << CALL(swSetNoDelay(26, 0, 64)) << "swSetNoDelay electrode is invalid: 64";
+        QTest::newRow("swSet switch 25") << CALL(swSetNoDelay(25, 0, 0)) << "swSetNoDelay device is invalid: 25";
+        QTest::newRow("swSet switch 43") << CALL(swSetNoDelay(43, 0, 0)) << "swSetNoDelay device is invalid: 43";
+        QTest::newRow("rxRange receiver 7") << CALL(rxRangeNoDelay(7, 0)) << "rxRangeNoDelay device is invalid: 7";
+        QTest::newRow("rxRange receiver 26") << CALL(rxRangeNoDelay(26, 0)) << "rxRangeNoDelay device is invalid: 26";
         QTest::newRow("remote transmitter on pin 1") << CALL(swSetNoDelay(30, 1, -1))
                                                      << "swSetNoDelay electrode and channelPin are invalid: 65535 1";
         // The phantom set-up puts the remote receiver on pin 0 of a receiver switch: the pin rule.
@@ -73,24 +83,35 @@ private slots:
     }
 
     // A reply of the wrong size is dumped and discarded.
-    void replySize()
+    void replySize_data()
     {
         const QString head = QStringLiteral("zarCoreThread error: no data received, wait / available: 3 / ");
         const QString last = QStringLiteral("\n\rLast sent device:command: 255:15\n\rInput buffer: ");
-        const QList<QPair<QByteArray, QString>> cases { { "abc", QString() },
-                                                        { QByteArray::fromHex("0aff"), head + "2" + last + "A FF \n\r" },
-                                                        { QByteArray::fromHex("00010210ff"), head + "5" + last + "0 1 2 10 FF \n\r" } };
-        for (const auto& c : cases) {
-            zarCoreThread thread;
-            zarFakeBoard* board = zarFakeBoard::attach(thread);
-            QVERIFY(thread.sendCommand(255, 15));
-            board->input = c.first;
-            zarDiagnosticCapture capture;
-            QCOMPARE(thread.waitForData(3, 2), c.second.isEmpty());
-            QCOMPARE(capture.text(), c.second);
-            QCOMPARE(QStringLiteral("%1 %2 ").arg(thread.error().code).arg(board->inFlushes) + board->input,
-                     c.second.isEmpty() ? QStringLiteral("0 0 abc") : QStringLiteral("4 1 "));
-        }
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<bool>("taken");
+        QTest::addColumn<QString>("dump");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("left");
+        QTest::newRow("the size asked for") << QByteArray("abc") << true << QString() << 0 << "abc";
+        QTest::newRow("too short") << QByteArray::fromHex("0aff") << false << head + "2" + last + "A FF \n\r" << 4 << "";
+        QTest::newRow("too long") << QByteArray::fromHex("00010210ff") << false << head + "5" + last + "0 1 2 10 FF \n\r"
+                                  << 4 << "";
+    }
+
+    void replySize()
+    {
+        QFETCH(QByteArray, reply);
+        QFETCH(bool, taken);
+        zarCoreThread thread;
+        zarFakeBoard* board = zarFakeBoard::attach(thread);
+        QVERIFY(thread.sendCommand(255, 15));
+        board->input = reply;
+        zarDiagnosticCapture capture;
+        QCOMPARE(thread.waitForData(3, 2), taken);
+        QTEST(capture.text(), "dump");
+        QTEST(int(thread.error().code), "code");
+        QCOMPARE(board->inFlushes, taken ? 0 : 1);
+        QTEST(QString::fromLatin1(board->input), "left");
     }
 
     void closedPortAndReadLimits()
@@ -137,13 +158,16 @@ private slots:
         zarFakeBoard* board = zarFakeBoard::attach(thread);
         bool alive = true;
         board->silent.insert(3);
-        QVERIFY(thread.ping(3, alive) && !alive);
+        QVERIFY(thread.ping(3, alive));
+        QVERIFY(!alive);
         float reading = 0.0f;
-        QVERIFY(thread.intTxRead(reading) && reading == 3.25f);
+        QVERIFY(thread.intTxRead(reading));
+        QVERIFY(reading == 3.25f);
 
         zarDiagnosticCapture capture;
         QVector<float> out { 1.0f, 2.0f };
-        QVERIFY(thread.sampleSum(out, { 0.5f, -4.0f }) && thread.sampleAbsHalfDifference(out, { 3.5f, 2.0f }));
+        QVERIFY(thread.sampleSum(out, { 0.5f, -4.0f }));
+        QVERIFY(thread.sampleAbsHalfDifference(out, { 3.5f, 2.0f }));
         QCOMPARE(out, QVector<float>({ -1.0f, -2.0f }));
         QCOMPARE(zarFailure(thread, thread.sampleSum(out, { 1.0f })), 15);
 
@@ -158,29 +182,55 @@ private slots:
         QCOMPARE(zarFailure(thread, thread.clockGet(date, time)), 15);
         QCOMPARE(date, QDate(2000, 1, 2));
         QCOMPARE(capture.text(), QStringLiteral("zarCoreThread error: clockGet reply is invalid\n\r"));
-        // A negative signal is as noisy as its mirror image, and a zero mean has
-        // no relative deviation: neither may pass as a perfect reading.
-        QCOMPARE(QString::asprintf("%g %.4f %g %.4f %g", thread.deviation({ 5.0f }), thread.deviation({ 1.0f, 3.0f }),
-                                   thread.deviation({ 1.0f, 30.0f }), thread.deviation({ -1.0f, -3.0f }),
-                                   thread.deviation({ -1.0f, 1.0f })), QStringLiteral("1000 70.7107 100 70.7107 100"));
+    }
+
+    // A negative signal is as noisy as its mirror image, and a zero mean has no
+    // relative deviation: neither may pass as a perfect reading.
+    void deviation_data()
+    {
+        QTest::addColumn<QVector<float>>("samples");
+        QTest::addColumn<QString>("percent");
+        QTest::newRow("one sample") << QVector<float>({ 5.0f }) << "1000.0000";
+        QTest::newRow("positive") << QVector<float>({ 1.0f, 3.0f }) << "70.7107";
+        QTest::newRow("capped") << QVector<float>({ 1.0f, 30.0f }) << "100.0000";
+        QTest::newRow("negative") << QVector<float>({ -1.0f, -3.0f }) << "70.7107";
+        QTest::newRow("zero mean") << QVector<float>({ -1.0f, 1.0f }) << "100.0000";
+    }
+
+    void deviation()
+    {
+        QFETCH(QVector<float>, samples);
+        zarCoreThread thread;
+        QTEST(QString::number(thread.deviation(samples), 'f', 4), "percent");
+    }
+
+    // 1 battery low, 2 overheated, 3 short, 4 open circuit; anything else is illegal.
+    void transmitterStates_data()
+    {
+        QTest::addColumn<int>("state");
+        QTest::addColumn<int>("code");
+        QTest::newRow("battery low") << 1 << 12;
+        QTest::newRow("overheated") << 2 << 13;
+        QTest::newRow("short circuit") << 3 << 9;
+        QTest::newRow("open circuit") << 4 << 11;
+        QTest::newRow("negative") << 0x80 << 15;
+        QTest::newRow("unknown 5") << 5 << 15;
     }
 
     void transmitterStates()
     {
-        // 1 battery low, 2 overheated, 3 short, 4 open circuit; anything else is illegal.
-        const QList<QPair<quint8, int>> states { { 1, 12 }, { 2, 13 }, { 3, 9 }, { 4, 11 }, { 0x80, 15 }, { 5, 15 } };
-        for (const auto& s : states) {
-            zarCoreThread thread;
-            zarFakeBoard* board = zarFakeBoard::attach(thread);
-            zarDiagnosticCapture capture;
-            board->txStates = { s.first, s.first };
-            QCOMPARE(zarFailure(thread, thread.intTxState()), s.second);
-            QCOMPARE(zarFailure(thread, thread.intTxAdjust(0x20, 50)), s.second);
-            QCOMPARE(capture.text(), s.second != 15 ? QString()
-                     : QStringLiteral("zarCoreThread error:intTxAdjust illegal txState\n\r"
-                                      "zarCoreThread error:intTxAdjust illegal txState: %1\n\r").arg(qint8(s.first)));
-            QVERIFY(thread.intTxState()); // back to 0
-        }
+        QFETCH(int, state);
+        QFETCH(int, code);
+        zarCoreThread thread;
+        zarFakeBoard* board = zarFakeBoard::attach(thread);
+        zarDiagnosticCapture capture;
+        board->txStates = { quint8(state), quint8(state) };
+        QCOMPARE(zarFailure(thread, thread.intTxState()), code);
+        QCOMPARE(zarFailure(thread, thread.intTxAdjust(0x20, 50)), code);
+        QCOMPARE(capture.text(), code != 15 ? QString()
+                 : QStringLiteral("zarCoreThread error:intTxAdjust illegal txState\n\r"
+                                  "zarCoreThread error:intTxAdjust illegal txState: %1\n\r").arg(qint8(state)));
+        QVERIFY(thread.intTxState()); // back to 0
     }
 
     void stopAllAndSettleTimes()

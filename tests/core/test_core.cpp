@@ -4,6 +4,8 @@
 
 #include "core/zarcore.h"
 
+#include <functional>
+
 namespace {
 zarCoreParamET2D group(int size)
 {
@@ -57,21 +59,31 @@ class TestCore : public QObject
 private slots:
     void cleanup() { zarCore::destroy(); }
 
-    void oneReportPerJobInTheGuiThreadAndChaining()
+    void oneCoreForTheWholeProgram()
     {
         zarCore* core = zarCore::instance();
         QCOMPARE(zarCore::instance(), core);
+    }
+
+    void reportsArriveInJobOrderInTheGuiThread()
+    {
+        zarCore* core = zarCore::instance();
         Listener listener(core);
         core->discover();
         core->clock(zarCoreParamClock());
         core->et2d(group(4));
         QVERIFY(zarWaitFor([&] { return listener.order.size() == 4; }));
-        QTest::qWait(50);
+        QVERIFY(core->jobThread().wait(1000));
+        QCoreApplication::processEvents();
         QCOMPARE(listener.order, QStringList({ "discover", "clock", "sensor", "et2d" }));
         QVERIFY(listener.allInGuiThread);
-        QVERIFY(!doubleLessThan(1.0, 1.0) && doubleLessThan(1.0, 2.0) && !doubleLessThan(qQNaN(), 1.0));
+    }
 
-        // A handler may chain the next job.
+    // A report handler may start the next job at once.
+    void aHandlerChainsTheNextJob()
+    {
+        zarCore* core = zarCore::instance();
+        Listener listener(core);
         int groups = 0;
         connect(core, &zarCore::sendReportET2D, this, [&](const zarCoreReportET2D) {
             if (++groups < 5)
@@ -79,36 +91,64 @@ private slots:
         });
         core->et2d(group(2));
         QVERIFY(zarWaitFor([&] { return groups == 5; }));
-        QTest::qWait(50);
+        QVERIFY(core->jobThread().wait(1000));
+        QCoreApplication::processEvents();
         QCOMPARE(groups, 5);
-        QCOMPARE(listener.order.count(QStringLiteral("et2d")), 6);
+        QCOMPARE(listener.order.count(QStringLiteral("et2d")), 5);
+    }
+
+    void doubleLessThanOrdersAndRejectsNaN_data()
+    {
+        QTest::addColumn<double>("left");
+        QTest::addColumn<double>("right");
+        QTest::addColumn<bool>("less");
+        QTest::newRow("equal") << 1.0 << 1.0 << false;
+        QTest::newRow("smaller") << 1.0 << 2.0 << true;
+        QTest::newRow("larger") << 2.0 << 1.0 << false;
+        QTest::newRow("not a number") << qQNaN() << 1.0 << false;
+    }
+
+    void doubleLessThanOrdersAndRejectsNaN()
+    {
+        QFETCH(double, left);
+        QFETCH(double, right);
+        QFETCH(bool, less);
+        QCOMPARE(doubleLessThan(left, right), less);
     }
 
     // Each job method reaches its own report signal; the stop-all job reports nothing.
+    // Every job is cancelled as it starts: the report comes all the same.
     void everyJobMethodReportsUnderItsOwnSignal()
     {
         zarCore* core = zarCore::instance();
         Listener listener(core);
-        core->discover();
-        core->signal(zarCoreParamSignal());
-        core->resistance(zarCoreParamResistance());
-        core->calibrate(zarCoreParamCalibrate());
-        core->et2d(group(1));
-        core->ves(zarMeasureSettings());
-        core->sensors(); // skipped: the VES job is running
-        core->clock(zarCoreParamClock());
-        core->production(zarCoreParamProduction());
-        core->txCommand(zarCoreParamTxAux());
-        core->swCommand(zarCoreParamSwAux());
-        core->rxCommand(zarCoreParamRxAux());
-        core->rxStress(zarCoreParamRxStress());
-        core->panic();
-        core->sound(0);
-        QVERIFY(zarWaitFor([&] { return listener.order.contains(QStringLiteral("sound")); }));
-        QTest::qWait(50);
+        const std::function<void()> jobs[] = {
+            [core] { core->discover(); },
+            [core] { core->signal(zarCoreParamSignal()); },
+            [core] { core->resistance(zarCoreParamResistance()); },
+            [core] { core->calibrate(zarCoreParamCalibrate()); },
+            [core] { core->et2d(group(1)); },
+            [core] { core->ves(zarMeasureSettings()); },
+            [core] { core->clock(zarCoreParamClock()); },
+            [core] { core->production(zarCoreParamProduction()); },
+            [core] { core->txCommand(zarCoreParamTxAux()); },
+            [core] { core->swCommand(zarCoreParamSwAux()); },
+            [core] { core->rxCommand(zarCoreParamRxAux()); },
+            [core] { core->rxStress(zarCoreParamRxStress()); },
+            [core] { core->panic(); },
+            [core] { core->sound(0); },
+        };
+        for (const auto& job : jobs) {
+            job();
+            core->stop();
+        }
+        QVERIFY(zarWaitFor([&] { return listener.order.filter(QStringLiteral("sound")).size() == 1; }));
+        QVERIFY(core->jobThread().wait(1000));
+        QCoreApplication::processEvents();
         listener.order.removeAll(QStringLiteral("sensor"));
-        QCOMPARE(listener.order.join(QLatin1Char(' ')),
-                 QStringLiteral("discover signal resistance calibrate et2d ves clock production tx sw rx stress sound"));
+        listener.order.replaceInStrings(QRegularExpression(QStringLiteral(":\\d+$")), QString());
+        QCOMPARE(listener.order, QStringList({ "discover", "signal", "resistance", "calibrate", "et2d", "ves", "clock",
+                                               "production", "tx", "sw", "rx", "stress", "sound" }));
     }
 
     void sensorReportPrecedesACancelledET2D()
@@ -122,64 +162,92 @@ private slots:
         QCOMPARE(listener.order, QStringList({ "sensor", "et2d:14" }));
     }
 
-    void sensorsSkippedWhileBusyIdleStopForgottenSoundCancels()
+    void sensorsAreSkippedWhileAJobRuns()
     {
         zarCore* core = zarCore::instance();
         Listener listener(core);
         core->txCommand(zarCoreParamTxAux()); // 1000 ms
         core->sensors();
-        QVERIFY(zarWaitFor([&] { return listener.order.size() == 1; }));
         core->stop();
+        QVERIFY(zarWaitFor([&] { return listener.order.size() == 1; }));
+        QVERIFY(core->jobThread().wait(1000));
+        QCoreApplication::processEvents();
+        QCOMPARE(listener.order, QStringList({ "tx:14" }));
+    }
+
+    void sensorsRunWhenIdle()
+    {
+        zarCore* core = zarCore::instance();
+        Listener listener(core);
         core->sensors();
+        QVERIFY(zarWaitFor([&] { return listener.order.size() == 1; }));
+        QCOMPARE(listener.order, QStringList({ "sensor" }));
+    }
+
+    // A stop while nothing runs is forgotten: the next job runs whole.
+    void aStopWhileIdleIsForgotten()
+    {
+        zarCore* core = zarCore::instance();
+        Listener listener(core);
+        core->stop();
         core->discover();
-        QVERIFY(zarWaitFor([&] { return listener.order.size() == 3; }));
+        QVERIFY(zarWaitFor([&] { return listener.order.size() == 1; }));
+        QCOMPARE(listener.order, QStringList({ "discover" }));
+    }
+
+    void aSoundCancelsTheRunningJob()
+    {
+        zarCore* core = zarCore::instance();
+        Listener listener(core);
         core->txCommand(zarCoreParamTxAux());
         core->sound(1);
-        QVERIFY(zarWaitFor([&] { return listener.order.size() == 5; }));
-        QCOMPARE(listener.order, QStringList({ "tx", "sensor", "discover", "tx:14", "sound" }));
+        QVERIFY(zarWaitFor([&] { return listener.order.size() == 2; }));
+        QCOMPARE(listener.order, QStringList({ "tx:14", "sound" }));
     }
 
     void destroyMidJobDeliversNothing()
     {
-        Listener first(zarCore::instance());
+        Listener listener(zarCore::instance());
         zarCore::instance()->txCommand(zarCoreParamTxAux());
         QVERIFY(zarCore::instance()->jobThread().isRunning());
         zarCore::destroy();
         zarCore::destroy(); // idempotent
-        QTest::qWait(50);
-        QVERIFY(first.order.isEmpty());
-
-        // The core may also end from inside a report handler (the window closing).
-        zarCore* ending = zarCore::instance();
-        Listener second(ending);
-        connect(ending, &zarCore::sendReportSensor, qApp, [] { zarCore::destroy(); });
-        ending->et2d(group(2));
-        QVERIFY(zarWaitFor([&] { return !second.order.isEmpty(); }));
-        QTest::qWait(50);
-        QCOMPARE(second.order, QStringList({ "sensor" }));
-
-        Listener fresh(zarCore::instance());
-        zarCore::instance()->discover();
-        QVERIFY(zarWaitFor([&] { return fresh.order == QStringList({ "discover" }); }));
+        QCoreApplication::processEvents();
+        QVERIFY(listener.order.isEmpty());
     }
 
-    void startStopDestroyStress()
+    // The core may end from inside a report handler (the window closing).
+    void destroyFromAReportHandlerStopsTheRelay()
     {
-        int reports = 0;
-        for (int cycle = 0; cycle < 1000; ++cycle) {
-            zarCore* core = zarCore::instance();
-            connect(core, &zarCore::sendReportET2D, qApp, [&] { ++reports; });
-            core->et2d(group(cycle % 5));
-            if (cycle % 3 == 0)
-                core->stop();
-            if (cycle % 7 == 0)
-                QCoreApplication::processEvents();
-            if (cycle % 2 == 0)
-                zarCore::destroy();
-        }
+        zarCore* ending = zarCore::instance();
+        Listener listener(ending);
+        connect(ending, &zarCore::sendReportSensor, qApp, [] { zarCore::destroy(); });
+        ending->et2d(group(2));
+        QVERIFY(zarWaitFor([&] { return !listener.order.isEmpty(); }));
+        QCoreApplication::processEvents();
+        QCOMPARE(listener.order, QStringList({ "sensor" }));
+    }
+
+    void aNewCoreWorksAfterDestroy()
+    {
+        zarCore::instance()->txCommand(zarCoreParamTxAux());
+        zarCore::destroy();
+        Listener fresh(zarCore::instance());
+        zarCore::instance()->discover();
+        QVERIFY(zarWaitFor([&] { return fresh.order.size() == 1; }));
+        QCOMPARE(fresh.order, QStringList({ "discover" }));
+    }
+
+    // A report already waiting in the GUI queue when the core ends reaches nobody.
+    void aQueuedReportDiesWithItsCore()
+    {
+        zarCore* core = zarCore::instance();
+        Listener listener(core);
+        core->discover();
+        QVERIFY(core->jobThread().wait(5000));
         zarCore::destroy();
         QCoreApplication::processEvents();
-        QVERIFY(reports <= 1000);
+        QVERIFY(listener.order.isEmpty());
     }
 };
 

@@ -25,51 +25,69 @@ class TestRecords : public QObject
     Q_OBJECT
 
 private slots:
-    void goldenBytesRoundTripAndHostileInput()
+    void emptyMeasureSetBytes()
     {
         QByteArray expected(4 * 8 + 4 + 2 * 8 + 1, '\0');
         expected += QByteArray::fromHex("0002" "00" "0000" "3ff0000000000000" "03" "05" "19");
         QCOMPARE(written(zarMeasureSet()).toHex(), expected.toHex());
+    }
 
+    // Remote electrodes and "no channel" travel as their 16- and 8-bit patterns.
+    void quadripoleBytesAndRoundTrip()
+    {
         const zarCoreQuadripole q = zarQuadripole(zarCoreQuadripole::remoteTransmitter, 3, zarCoreQuadripole::remoteReceiver,
                                                   4, zarCoreQuadripole::noChannel);
         const QByteArray bytes = written(q);
         QCOMPARE(bytes.toHex(), QByteArray("ffff" "0003" "fffe" "0004" "11"));
         QVERIFY(readBack<zarCoreQuadripole>(bytes) == q);
+    }
 
-        // The pulse duration is derived, not streamed; counts above 127 travel as signed bytes.
+    // The pulse duration is derived, not streamed; counts above 127 travel as signed bytes.
+    void settingsBytesAndRoundTrip()
+    {
         zarMeasureSettings settings = sampleSet().settings;
         settings.pulseDuration = 2000;
-        const QByteArray settingsBytes = written(settings);
-        QCOMPARE(settingsBytes.toHex(), QByteArray("0062" "01" "0030" "3fd0000000000000" "c8" "ff" "82"));
-        zarMeasureSettings back = readBack<zarMeasureSettings>(settingsBytes);
+        const QByteArray bytes = written(settings);
+        QCOMPARE(bytes.toHex(), QByteArray("0062" "01" "0030" "3fd0000000000000" "c8" "ff" "82"));
+        zarMeasureSettings back = readBack<zarMeasureSettings>(bytes);
         QCOMPARE(int(back.pulseDuration), 80);
         back.pulseDuration = 2000;
         QVERIFY(back == settings);
+    }
 
-        // Deviation travels before the samples and chargeability after them.
+    // Deviation travels before the samples and chargeability after them.
+    void measureSetLayoutAndRoundTrip()
+    {
         const zarMeasureSet set = sampleSet();
-        const QByteArray setBytes = written(set);
-        QCOMPARE(setBytes.size(), 69 + 8 * 3);
-        QDataStream raw(setBytes);
-        double skip, dev;
-        raw >> skip >> skip >> skip >> dev;
-        QCOMPARE(float(dev), set.rxDeviation);
+        const QByteArray bytes = written(set);
+        QCOMPARE(bytes.size(), 69 + 8 * 3);
+        QDataStream raw(bytes);
+        double skip, deviation;
+        raw >> skip >> skip >> skip >> deviation;
+        QCOMPARE(float(deviation), set.rxDeviation);
         QDataStream::Status status;
-        zarMeasureSet setBack = readBack<zarMeasureSet>(setBytes, &status);
+        zarMeasureSet back = readBack<zarMeasureSet>(bytes, &status);
         QCOMPARE(status, QDataStream::Ok);
-        setBack.settings.pulseDuration = set.settings.pulseDuration;
-        QVERIFY(setBack == set);
+        back.settings.pulseDuration = set.settings.pulseDuration;
+        QVERIFY(back == set);
+    }
 
-        // Truncated and hostile input.
-        for (int cut = 0; cut < setBytes.size(); ++cut) {
-            readBack<zarMeasureSet>(setBytes.left(cut), &status);
+    void everyTruncationIsRefused()
+    {
+        const QByteArray bytes = written(sampleSet());
+        for (int cut = 0; cut < bytes.size(); ++cut) {
+            QDataStream::Status status;
+            readBack<zarMeasureSet>(bytes.left(cut), &status);
             QVERIFY2(status != QDataStream::Ok, qPrintable(QString::number(cut)));
         }
+    }
 
-        // The count sits after four doubles: claim four billion samples.
+    // The count sits after four doubles: claim four billion samples.
+    void aHostileSampleCountIsRefused()
+    {
         QByteArray hostile = written(zarMeasureSet());
         hostile.replace(32, 4, QByteArray::fromHex("fffffff0"));
+        QDataStream::Status status;
         QVERIFY(readBack<zarMeasureSet>(hostile, &status).samples.isEmpty());
         QCOMPARE(status, QDataStream::ReadCorruptData);
     }

@@ -18,40 +18,63 @@ class TestSequences : public QObject
     Q_OBJECT
 
 private slots:
-    void discoverAndReAdjust()
+    // The magnitude counts, and the values are written before the checks: the
+    // external supply must be near the internal one, moisture at most 100.
+    void discover_data()
     {
+        const float nan = std::numeric_limits<float>::quiet_NaN();
+        QTest::addColumn<float>("internal");
+        QTest::addColumn<float>("external");
+        QTest::addColumn<float>("moisture");
+        QTest::addColumn<int>("error");
+        QTest::addColumn<QString>("values");
+        QTest::newRow("good") << 12000.0f << 10500.0f << 95.0f << -1 << "12000 10500 95";
+        QTest::newRow("external low, signs dropped") << -9000.0f << -10000.0f << 20.0f << 6 << "9000 10000 20";
+        QTest::newRow("moisture capped, external too high") << 12000.0f << 12600.0f << 150.0f << 7 << "12000 12600 100";
+        QTest::newRow("external not a number") << 12000.0f << nan << 20.0f << 6 << "12000 nan 20";
+    }
+
+    void discover()
+    {
+        QFETCH(float, internal);
+        QFETCH(float, external);
+        QFETCH(float, moisture);
         zarCoreThread thread;
         zarFakeBoard* board = zarFakeBoard::attach(thread);
-        float internal = 0, external = 0, moisture = 0;
-        // The magnitude counts, and the values are written before the checks: the
-        // external supply must be near the internal one, moisture at most 100.
-        const float nan = std::numeric_limits<float>::quiet_NaN();
-        const struct { float i, e, m; int error; const char* values; } cases[] = {
-            { 12000.0f, 10500.0f, 95.0f, -1, "12000 10500 95" }, { -9000.0f, -10000.0f, 20.0f, 6, "9000 10000 20" },
-            { 12000.0f, 12600.0f, 150.0f, 7, "12000 12600 100" }, { 12000.0f, nan, 20.0f, 6, "12000 nan 20" } };
-        for (const auto& c : cases) {
-            board->queued = { { 1, { c.i } }, { 2, { c.e } }, { 3, { c.m } } };
-            QCOMPARE(zarFailure(thread, thread.discover(internal, external, moisture)), c.error);
-            QCOMPARE(QString::asprintf("%g %g %g", double(internal), double(external), double(moisture)), QLatin1String(c.values));
-        }
+        board->queued = { { 1, { internal } }, { 2, { external } }, { 3, { moisture } } };
+        float i = 0, e = 0, m = 0;
+        QTEST(zarFailure(thread, thread.discover(i, e, m)), "error");
+        QTEST(QString::asprintf("%g %g %g", double(i), double(e), double(m)), "values");
         QCOMPARE(board->frames.mid(0, 7), QStringList({ "0000000100", "0000000101", "0000000102", "0000000103",
                                                        "010a00020001", "020a00020001", "030a00020001" }));
+    }
 
-        // All four exchanges are made even when the first adjust overheats;
-        // "battery low or short circuit" is forgiven; a closed port fails.
-        const struct { QList<quint8> states; bool open; int error; } readjusts[] = {
-            { { 2 }, true, 13 }, { { 0, 1 }, true, 0 }, { {}, false, 3 } };
-        for (const auto& c : readjusts) {
-            zarCoreThread thread;
-            zarFakeBoard* board = zarFakeBoard::attach(thread);
-            board->txStates = c.states;
-            board->acceptWrites = c.open;
-            zarDiagnosticCapture capture;
-            QCOMPARE(zarFailure(thread, thread.intTxReAdjust()), c.error ? c.error : -1);
-            // Within the minute nothing is sent.
-            QVERIFY(!c.open || thread.intTxReAdjust());
-            QCOMPARE(board->frames, QStringList({ "071f0001ff", "071e000101", "07200001ff", "071e000101" }));
-        }
+    // All four exchanges are made even when the first adjust overheats; "battery
+    // low or short circuit" is forgiven; a closed port fails. Within the minute
+    // nothing is sent again.
+    void reAdjust_data()
+    {
+        QTest::addColumn<QList<quint8>>("states");
+        QTest::addColumn<bool>("open");
+        QTest::addColumn<int>("error");
+        QTest::newRow("overheated") << QList<quint8>({ 2 }) << true << 13;
+        QTest::newRow("battery low forgiven") << QList<quint8>({ 0, 1 }) << true << -1;
+        QTest::newRow("closed port") << QList<quint8>() << false << 3;
+    }
+
+    void reAdjust()
+    {
+        QFETCH(QList<quint8>, states);
+        QFETCH(bool, open);
+        zarCoreThread thread;
+        zarFakeBoard* board = zarFakeBoard::attach(thread);
+        board->txStates = states;
+        board->acceptWrites = open;
+        zarDiagnosticCapture capture;
+        QTEST(zarFailure(thread, thread.intTxReAdjust()), "error");
+        if (open)
+            QVERIFY(thread.intTxReAdjust());
+        QCOMPARE(board->frames, QStringList({ "071f0001ff", "071e000101", "07200001ff", "071e000101" }));
     }
 
     void measureWithTxAdjust()
@@ -75,24 +98,38 @@ private slots:
     }
 
     // 10 to 100000 ohm pass; no current at all is an open circuit, not a division by zero.
-    void circuitLimitsAndOutput()
+    void circuitLimits_data()
     {
-        const struct { float volts, amperes; int error; } cases[] = {
-            { 1000.0f, 100.0f, 0 }, { 1000.0f, 100.5f, 8 }, { 6250.0f, 0.0625f, 0 }, { 6250.0f, 0.0624f, 10 },
-            { 1000.0f, 0.0f, 10 }, { 0.0f, 0.0f, 10 }, { 0.0f, 10.0f, 8 } };
-        for (const auto& c : cases) {
-            zarCoreThread thread;
-            zarFakeBoard* board = zarFakeBoard::attach(thread);
-            circuit(board, c.volts, c.amperes);
-            QCOMPARE(zarFailure(thread, thread.measureWithTxAdjust({ 24, 25 }, 10, nullptr)), c.error ? c.error : -1);
-            QCOMPARE(zarFailure(thread, thread.measureTxOutput()), c.error ? c.error : -1);
-        }
+        QTest::addColumn<float>("volts");
+        QTest::addColumn<float>("amperes");
+        QTest::addColumn<int>("error");
+        QTest::newRow("10 ohm") << 1000.0f << 100.0f << -1;
+        QTest::newRow("under 10 ohm is a short") << 1000.0f << 100.5f << 8;
+        QTest::newRow("100000 ohm") << 6250.0f << 0.0625f << -1;
+        QTest::newRow("over 100000 ohm is open") << 6250.0f << 0.0624f << 10;
+        QTest::newRow("no current") << 1000.0f << 0.0f << 10;
+        QTest::newRow("nothing at all") << 0.0f << 0.0f << 10;
+        QTest::newRow("current without voltage") << 0.0f << 10.0f << 8;
+    }
 
+    void circuitLimits()
+    {
+        QFETCH(float, volts);
+        QFETCH(float, amperes);
+        zarCoreThread thread;
+        zarFakeBoard* board = zarFakeBoard::attach(thread);
+        circuit(board, volts, amperes);
+        QTEST(zarFailure(thread, thread.measureWithTxAdjust({ 24, 25 }, 10, nullptr)), "error");
+        QTEST(zarFailure(thread, thread.measureTxOutput()), "error");
+    }
+
+    void transmitterOutputFrames()
+    {
         zarCoreThread thread;
         zarFakeBoard* board = zarFakeBoard::attach(thread);
         QVERIFY(thread.measureTxOutput());
-        const QString pulse = QStringLiteral(" ff0c0006000100030000 071e000101 180a00020001 190a00020001");
-        QCOMPARE(board->frames.join(QLatin1Char(' ')), "07210000" + pulse + " 07220000" + pulse);
+        const QStringList pulse = { "ff0c0006000100030000", "071e000101", "180a00020001", "190a00020001" };
+        QCOMPARE(board->frames, QStringList({ "07210000" }) + pulse + QStringList({ "07220000" }) + pulse);
         board->txStates = { 0, 4 };
         QCOMPARE(zarFailure(thread, thread.measureTxOutput()), 11);
     }
@@ -127,23 +164,88 @@ private slots:
         QCOMPARE(board->frames.filter(QStringLiteral("fe3c0000")).size(), 1);
     }
 
-    void groundingAndQuadripoleSwitches()
+    // The chosen electrode on its own pin of the generator switch, all others on the other pin.
+    void grounding_data()
     {
-        // The chosen electrode on its own pin of the generator switch, all others on the other pin.
-        const struct { int electrode; const char* first; const char* others; } rows[] = {
-            { 10, "2a3e00010a", "3d" }, { 11, "2a3d00010b", "3e" }, { -1, "2a3f0001ff", "3e" }, { -2, "2a420001fe", "3d" } };
-        auto hex = [](int e) { return QStringLiteral("0001%1").arg(e, 2, 16, QLatin1Char('0')); };
-        for (const auto& r : rows) {
-            zarCoreThread thread;
-            zarFakeBoard* board = zarFakeBoard::attach(thread);
-            QVERIFY(thread.swGnd(qint16(r.electrode)));
-            QStringList expected { QLatin1String(r.first) };
-            for (int e = 0; e < 64; ++e)
-                if (e != r.electrode)
-                    expected << QStringLiteral("2a") + QLatin1String(r.others) + hex(e);
-            QCOMPARE(board->frames, expected << QStringLiteral("2a430000"));
-        }
+        QTest::addColumn<int>("electrode");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("others");
+        QTest::newRow("first electrode") << 0 << "2a3e000100" << "3d";
+        QTest::newRow("even electrode") << 10 << "2a3e00010a" << "3d";
+        QTest::newRow("odd electrode") << 11 << "2a3d00010b" << "3e";
+        QTest::newRow("last electrode") << 63 << "2a3d00013f" << "3e";
+        QTest::newRow("remote transmitter") << -1 << "2a3f0001ff" << "3e";
+        QTest::newRow("remote receiver") << -2 << "2a420001fe" << "3d";
+    }
 
+    void grounding()
+    {
+        QFETCH(int, electrode);
+        QFETCH(QString, first);
+        QFETCH(QString, others);
+        zarCoreThread thread;
+        zarFakeBoard* board = zarFakeBoard::attach(thread);
+        QVERIFY(thread.swGnd(qint16(electrode)));
+        QStringList expected { first };
+        for (int e = 0; e < 64; ++e)
+            if (e != electrode)
+                expected << QStringLiteral("2a") + others + QStringLiteral("0001%1").arg(e, 2, 16, QLatin1Char('0'));
+        QCOMPARE(board->frames, expected << QStringLiteral("2a430000"));
+    }
+
+    void groundingRefusesWhatIsNoElectrode_data()
+    {
+        QTest::addColumn<int>("electrode");
+        QTest::newRow("64") << 64;
+        QTest::newRow("-3") << -3;
+    }
+
+    void groundingRefusesWhatIsNoElectrode()
+    {
+        QFETCH(int, electrode);
+        zarCoreThread thread;
+        zarFakeBoard* board = zarFakeBoard::attach(thread);
+        zarDiagnosticCapture capture;
+        QCOMPARE(zarFailure(thread, thread.swGnd(qint16(electrode))), 15);
+        QVERIFY(board->frames.isEmpty());
+    }
+
+    // Every electrode on both pins of one switch, or of all switches, then applied.
+    void switchingEverything_data()
+    {
+        QTest::addColumn<int>("device");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("first switch") << 26 << true;
+        QTest::newRow("generator switch") << 42 << true;
+        QTest::newRow("all switches") << 254 << true;
+        QTest::newRow("a receiver") << 25 << false;
+        QTest::newRow("past the switches") << 43 << false;
+    }
+
+    void switchingEverything()
+    {
+        QFETCH(int, device);
+        QFETCH(bool, accepted);
+        zarCoreThread thread;
+        zarFakeBoard* board = zarFakeBoard::attach(thread);
+        zarDiagnosticCapture capture;
+        QCOMPARE(thread.swAll(zarAddress(device)), accepted);
+        QCOMPARE(board->frames.size(), accepted ? 2 + 2 * 64 + 1 : 0);
+        if (accepted)
+            QCOMPARE(board->frames.last(), QStringLiteral("%1").arg(device, 2, 16, QLatin1Char('0')) + QStringLiteral("430000"));
+    }
+
+    // The phantom set-up of all switches at once has nothing to send.
+    void phantomOfAllSwitchesSendsNothing()
+    {
+        zarCoreThread thread;
+        zarFakeBoard* board = zarFakeBoard::attach(thread);
+        QVERIFY(thread.swPhantom(254));
+        QVERIFY(board->frames.isEmpty());
+    }
+
+    void quadripoleSwitches()
+    {
         zarCoreThread thread;
         zarFakeBoard* board = zarFakeBoard::attach(thread);
         QSet<quint8> inverted { 99 };
@@ -166,7 +268,8 @@ private slots:
         settings.pulseDuration = 20; // rest 120 ms
         thread.setElectrodeStates({ 5, 0xFFFE }, settings);
         // Electrodes not used since start-up have rested, and A does not count.
-        QVERIFY(thread.waitElectrodesRest({ 1, 2, -1 }) && thread.waitQuadripolesRest({ zarQuadripole(5, 1, 7, 9) }));
+        QVERIFY(thread.waitElectrodesRest({ 1, 2, -1 }));
+        QVERIFY(thread.waitQuadripolesRest({ zarQuadripole(5, 1, 7, 9) }));
         QCOMPARE(capture.text(), QString());
 
         thread.abort(); // the wait goes through the cancellable delay

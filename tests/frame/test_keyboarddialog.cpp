@@ -1,6 +1,7 @@
 #include "zardialoganswer.h"
 
 #include "frame/zarkeyboarddialog.h"
+#include "frame/zartranslator.h"
 
 #include <QTimer>
 
@@ -12,35 +13,104 @@ class TestKeyboardDialog : public QObject
 private slots:
     void cleanup() { zarWarningDialog::hideBusy(); }
 
-    // Enter refuses an empty name and then gives 1 and the text as it stands, even a blank.
+    void theKeyboardFillsTheScreen()
+    {
+        zarKeyboardDialog k { QString() };
+        QCOMPARE(k.minimumSize(), QSize(1024, 600));
+        QCOMPARE(k.maximumSize(), QSize(1024, 600));
+    }
+
+    void theTitleAsksForAFileName_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("English") << "En" << "Input file name:";
+        QTest::newRow("Russian") << "Ru" << "Введите имя файла:";
+    }
+
+    void theTitleAsksForAFileName()
+    {
+        QFETCH(QString, language);
+        QVERIFY(zarTranslator::instance()->setLanguage(language));
+        const QString title = zarKeyboardDialog(QString()).titlePushButton->text();
+        QVERIFY(zarTranslator::instance()->setLanguage(QStringLiteral("En")));
+        QTEST(title, "title");
+    }
+
     void enterRefusesAnEmptyName()
     {
         zarKeyboardDialog k { QString() };
         zarDialogAnswer answer;
+        answer.expect();
+        k.enterB->click();
+        QVERIFY(answer.shown);
+        QCOMPARE(answer.text, QStringLiteral("File name is empty"));
+        QCOMPARE(k.result(), 0);
+    }
+
+    // A blank name is the operator's to refuse elsewhere: Enter gives it as it stands.
+    void enterGivesABlankNameAsItStands()
+    {
+        zarKeyboardDialog k { QString() };
         QTimer::singleShot(0, [&] {
-            answer.expect();
-            k.enterB->click();
-            QVERIFY(answer.shown && k.isVisible());
             k.spaceB->click();
             k.enterB->click();
         });
         QCOMPARE(k.exec(), 1);
-        QCOMPARE(answer.text + QLatin1Char('|') + k.text() + QLatin1Char('|'), QStringLiteral("File name is empty| |"));
+        QCOMPARE(k.text(), QStringLiteral(" "));
     }
 
-    // Shift stays down until pressed again; shifted 7 types a single "&".
+    // The editing keys act at the cursor.
+    void editingKeys_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Delete") << "deleteB" << "prfile";
+        QTest::newRow("Backspace") << "backspaceB" << "pofile";
+        QTest::newRow("Clear") << "clearB" << "";
+        QTest::newRow("Space") << "spaceB" << "pr ofile";
+    }
+
+    void editingKeys()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, text);
+        zarKeyboardDialog k(QStringLiteral("profile"));
+        k.lineEdit->setCursorPosition(2);
+        k.findChild<QPushButton*>(key)->click();
+        QCOMPARE(k.text(), text);
+    }
+
+    // Shift stays down until pressed again.
     void shiftIsALatch()
     {
         zarKeyboardDialog k { QString() };
-        for (int i = 0; i < 2; ++i) {
-            k.shiftB->click();
-            QCOMPARE(k.shiftB->isChecked(), i == 0);
-            for (QPushButton* key : { k.n7B, k.dotB, k.pB })
-                key->click();
-        }
+        k.shiftB->click();
+        QVERIFY(k.shiftB->isChecked());
+        for (QPushButton* key : { k.n7B, k.dotB, k.pB })
+            key->click();
+        k.shiftB->click();
+        QVERIFY(!k.shiftB->isChecked());
+        for (QPushButton* key : { k.n7B, k.dotB, k.pB })
+            key->click();
         QCOMPARE(k.text(), QStringLiteral("&,P7.p"));
-        QCOMPARE(k.aB->text() + k.n7B->text(), QStringLiteral("a7"));
-        // The line stops at 256 characters.
+    }
+
+    void shiftReleasedRestoresTheLabels()
+    {
+        zarKeyboardDialog k { QString() };
+        k.shiftB->click();
+        QCOMPARE(k.aB->text(), QStringLiteral("A"));
+        QCOMPARE(k.n7B->text(), QStringLiteral("&&"));
+        k.shiftB->click();
+        QCOMPARE(k.aB->text(), QStringLiteral("a"));
+        QCOMPARE(k.n7B->text(), QStringLiteral("7"));
+    }
+
+    // The line stops at 256 characters.
+    void theLineStopsAt256Characters()
+    {
+        zarKeyboardDialog k { QString() };
         const QString almost(255, QLatin1Char('a'));
         k.lineEdit->setText(almost);
         for (QPushButton* key : { k.shiftB, k.n7B, k.bB, k.spaceB })

@@ -14,6 +14,11 @@
 #include <QSettings>
 #include <QTimer>
 
+#include <functional>
+
+typedef std::function<QWidget*(zarMainWidget&)> PagePart;
+Q_DECLARE_METATYPE(PagePart)
+
 // Main window: directory tree, window, tabs and the shut-down.
 class TestMainWidget : public QObject
 {
@@ -28,28 +33,82 @@ class TestMainWidget : public QObject
 private slots:
     void init() { QSettings(settingsScope, QStringLiteral("zarOptionsWidget")).clear(); }
 
-    // The tree is made under the drive root and what is there stays; a fixed-size window
-    // with five tabs; power off from the system menu shuts the program down.
-    void directoryTreeWindowAndTabs()
+    // The tree is made under the drive root, and what is there stays.
+    void theDirectoryTreeIsMadeAndKept()
     {
         QVERIFY(QDir(zarDriveRoot::path() + instrumentName).removeRecursively());
         for (const QString& d : dirs())
             QVERIFY2(d.startsWith(zarDriveRoot::path()) && !QDir(d).exists(), qPrintable(d));
-        for (int pass = 0; pass < 2; ++pass) {
+        {
             zarMainWidget window;
-            window.show();
             for (const QString& d : dirs())
                 QVERIFY2(QDir(d).exists(), qPrintable(d));
             QFile keep(templatesDir + QStringLiteral("kept.zarTemplate"));
-            QVERIFY(pass ? keep.exists() : keep.open(QIODevice::WriteOnly));
-            QStringList seen = { window.windowTitle() };
-            for (int i = 0; i < window.tabWidget->count(); ++i)
-                seen << window.tabWidget->tabText(i);
-            QCOMPARE(seen, QStringList({ "K-Tal", "MAIN", "OPTIONS", "TEMPLATES", "DATA", "SYSTEM" }));
-            QVERIFY(window.minimumSize() == QSize(1024, 600) && window.maximumSize() == QSize(1024, 600));
-            emit window.systemMenu.sendPowerOff();
-            QVERIFY(!window.isVisible() && window.isShutDown());
+            QVERIFY(keep.open(QIODevice::WriteOnly));
         }
+        zarMainWidget again;
+        QVERIFY(QFile::exists(templatesDir + QStringLiteral("kept.zarTemplate")));
+    }
+
+    void aFixedWindowWithFiveTabs()
+    {
+        zarMainWidget window;
+        QCOMPARE(window.windowTitle(), QStringLiteral("K-Tal"));
+        QStringList tabs;
+        for (int i = 0; i < window.tabWidget->count(); ++i)
+            tabs << window.tabWidget->tabText(i);
+        QCOMPARE(tabs, QStringList({ "MAIN", "OPTIONS", "TEMPLATES", "DATA", "SYSTEM" }));
+        QCOMPARE(window.minimumSize(), QSize(1024, 600));
+        QCOMPARE(window.maximumSize(), QSize(1024, 600));
+    }
+
+    void powerOffFromTheSystemMenuShutsDown()
+    {
+        zarMainWidget window;
+        window.show();
+        emit window.systemMenu.sendPowerOff();
+        QVERIFY(!window.isVisible());
+        QVERIFY(window.isShutDown());
+    }
+
+    void eachMenuSitsOnItsTab_data()
+    {
+        QTest::addColumn<PagePart>("part");
+        QTest::addColumn<int>("tab");
+        QTest::newRow("session menu") << PagePart([](zarMainWidget& w) -> QWidget* { return &w.sessionMenu; }) << 0;
+        QTest::newRow("options") << PagePart([](zarMainWidget& w) -> QWidget* { return &w.optionsPage; }) << 1;
+        QTest::newRow("template menu") << PagePart([](zarMainWidget& w) -> QWidget* { return &w.templateMenu; }) << 2;
+        QTest::newRow("data menu") << PagePart([](zarMainWidget& w) -> QWidget* { return &w.dataMenu; }) << 3;
+        QTest::newRow("system menu") << PagePart([](zarMainWidget& w) -> QWidget* { return &w.systemMenu; }) << 4;
+    }
+
+    void eachMenuSitsOnItsTab()
+    {
+        QFETCH(PagePart, part);
+        QFETCH(int, tab);
+        zarMainWidget window;
+        QVERIFY(window.tabWidget->widget(tab)->isAncestorOf(part(window)));
+    }
+
+    // The status bar under the tabs shows what any screen says through the hub.
+    void userMessagesReachTheStatusBar_data()
+    {
+        QTest::addColumn<bool>("permanent");
+        QTest::newRow("timed") << false;
+        QTest::newRow("permanent") << true;
+    }
+
+    void userMessagesReachTheStatusBar()
+    {
+        QFETCH(bool, permanent);
+        zarMainWidget window;
+        QVERIFY(window.isAncestorOf(&window.statusBar));
+        QVERIFY(!window.tabWidget->isAncestorOf(&window.statusBar));
+        if (permanent)
+            zarUserMessage::instance()->userMessageForever(QStringLiteral("Measuring"));
+        else
+            zarUserMessage::instance()->userMessage(QStringLiteral("Measuring"));
+        QCOMPARE(window.statusBar.statusLabel->text(), QStringLiteral("Measuring"));
     }
 
     // Every singleton in use is destroyed, in order; the options are saved first.
@@ -73,7 +132,8 @@ private slots:
 
         QVERIFY(window.close());
         QCOMPARE(order, QStringList({ "core", "60", "gps", "hub", "dialog", "translator" }));
-        QVERIFY(window.isShutDown() && noneLeft());
+        QVERIFY(window.isShutDown());
+        QVERIFY(noneLeft());
     }
 
     // The updater's quit ends the loop without a close; main then shuts down all the

@@ -38,9 +38,42 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    // While busy, Exit, Update, Engineer and USB refuse with their own text. Otherwise Exit asks first.
-    void busyRefusalsAndExit()
+    // Named in the language of the moment, also in the one chosen before the menu was made.
+    void buttonsAreNamedFromTheStart_data()
     {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("exit") << "En" << "exitToolButton" << "Exit";
+        QTest::newRow("devices") << "En" << "devicesToolButton" << "Devices";
+        QTest::newRow("clock") << "En" << "clockToolButton" << "Clock";
+        QTest::newRow("exit in Russian") << "Ru" << "exitToolButton" << "Выход";
+    }
+
+    void buttonsAreNamedFromTheStart()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, name);
+        QVERIFY(zarTranslator::instance()->setLanguage(language));
+        const QString text = zarSystemWidget().findChild<QToolButton*>(name)->text();
+        QVERIFY(zarTranslator::instance()->setLanguage(QStringLiteral("En")));
+        QTEST(text, "text");
+    }
+
+    // While busy, Exit, Update, Engineer and USB refuse with their own text and do nothing.
+    void busyRefusals_data()
+    {
+        QTest::addColumn<QString>("slot");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("exit") << "onExit" << "Stop all activities to exit";
+        QTest::newRow("update") << "onUpdate" << "Stop all activities to update";
+        QTest::newRow("engineer") << "onEngineer" << "Stop all activities to enter engineer mode";
+        QTest::newRow("USB") << "onUsb" << "Stop all activities to enter USB storage mode";
+    }
+
+    void busyRefusals()
+    {
+        QFETCH(QString, slot);
         zarSystemWidget menu;
         menu.show();
         zarSystemWidget::setBusy(true);
@@ -48,22 +81,32 @@ private slots:
         bool ran = false;
         zarCommandRunner::setHandler([&](const QString&, const QStringList&, int) { ran = true; return zarCommandRunner::Succeeded; });
         QStringList texts;
-        for (const char* slot : { "onExit", "onUpdate", "onEngineer", "onUsb" }) {
-            answer(&texts);
-            QVERIFY(QMetaObject::invokeMethod(&menu, slot));
-        }
-        QVERIFY(!ran && !menu.openScreen() && off.isEmpty());
+        answer(&texts);
+        QVERIFY(QMetaObject::invokeMethod(&menu, qPrintable(slot)));
+        QTEST(texts.value(0), "text");
+        QVERIFY(!ran);
+        QVERIFY(!menu.openScreen());
+        QCOMPARE(off.count(), 0);
+    }
 
-        zarSystemWidget::setBusy(false);
-        for (bool yes : { false, true }) {
-            answer(&texts, yes);
-            menu.exitToolButton->click();
-            QCOMPARE(off.count(), int(yes));
-        }
-        QCOMPARE(texts, QStringList({ "Stop all activities to exit", "Stop all activities to update",
-                                      "Stop all activities to enter engineer mode",
-                                      "Stop all activities to enter USB storage mode",
-                                      "Are you sure you want to exit?", "Are you sure you want to exit?" }));
+    // Exit asks first and powers off only on Yes.
+    void exitAsksFirst_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("yes") << true;
+        QTest::newRow("no") << false;
+    }
+
+    void exitAsksFirst()
+    {
+        QFETCH(bool, yes);
+        zarSystemWidget menu;
+        QSignalSpy off(&menu, &zarSystemWidget::sendPowerOff);
+        QStringList texts;
+        answer(&texts, yes);
+        menu.exitToolButton->click();
+        QCOMPARE(texts, QStringList({ "Are you sure you want to exit?" }));
+        QCOMPARE(off.count(), int(yes));
     }
 
     // The screen takes the page's place and goes again; the menu follows its language,
@@ -80,15 +123,19 @@ private slots:
         auto stored = [] { return QSettings(settingsScope, QStringLiteral("zarTranslator")).value(QStringLiteral("language")).toString(); };
         menu.languageToolButton->click();
         QPointer<zarLanguageWidget> screen = qobject_cast<zarLanguageWidget*>(menu.openScreen());
-        QVERIFY(screen && screen->parentWidget() == &menu);
+        QVERIFY(screen);
+        QVERIFY(screen->parentWidget() == &menu);
         QTRY_VERIFY(screen->isVisible());
         QCOMPARE(shape(), QStringLiteral("0 shown, margins 0"));
         screen->ruPushButton->click();
-        QCOMPARE(menu.exitToolButton->text() + screen->pushButton->text() + stored(), QStringLiteral("ВыходПринять"));
+        QCOMPARE(menu.exitToolButton->text(), QStringLiteral("Выход"));
+        QCOMPARE(screen->pushButton->text(), QStringLiteral("Принять"));
+        QCOMPARE(stored(), QString());
 
         screen->pushButton->click();
         QCOMPARE(stored(), QStringLiteral("Ru"));
-        QVERIFY(!menu.openScreen() && menu.verticalLayout->indexOf(screen) < 0);
+        QVERIFY(!menu.openScreen());
+        QVERIFY(menu.verticalLayout->indexOf(screen) < 0);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!screen);
         // Back: all buttons, only Language, Release and Exit usable.
@@ -116,29 +163,43 @@ private slots:
     }
 
     // USB storage mode with the commands substituted: usb_stop always runs, behind
-    // "Please wait...", and every failure is told (a hung start, a failed stop and the reverse).
-    void usb()
+    // "Please wait...", and every failure is told.
+    void usb_data()
     {
         using R = zarCommandRunner;
         const QString start = QStringLiteral("usb_start 30000 "), stop = QStringLiteral("usb_stop 30000 Please wait...");
-        const QList<std::tuple<R::Outcome, R::Outcome, QStringList>> cases = {
-            { R::TimedOut, R::Failed, { start, "Can not enter USB storage mode", stop } },
-            { R::Succeeded, R::TimedOut, { start, "Press OK to leave USB storage mode", stop, "Can not leave USB storage mode" } } };
-        for (const auto& c : cases) {
-            zarSystemWidget menu;
-            QStringList log;
-            zarCommandRunner::setHandler([&](const QString& program, const QStringList& arguments, int timeoutMs) {
-                const zarWarningDialog* d = zarWarningDialog::current();
-                log << QStringLiteral("%1%2 %3 %4").arg(program, arguments.join(QLatin1Char(' '))).arg(timeoutMs)
-                           .arg(d && d->isVisible() ? d->messageLabel->text() : QString());
-                if (program == QLatin1String("usb_start") || std::get<2>(c).size() > 3)
-                    answer(&log);
-                return program == QLatin1String("usb_start") ? std::get<0>(c) : std::get<1>(c);
-            });
-            QVERIFY(QMetaObject::invokeMethod(&menu, "onUsb"));
-            QCOMPARE(log, std::get<2>(c));
-            cleanup();
-        }
+        QTest::addColumn<int>("started");
+        QTest::addColumn<int>("stopped");
+        QTest::addColumn<QStringList>("log");
+        QTest::newRow("start hangs") << int(R::TimedOut) << int(R::Failed)
+                                     << QStringList({ start, "Can not enter USB storage mode", stop });
+        QTest::newRow("stop hangs") << int(R::Succeeded) << int(R::TimedOut)
+                                    << QStringList({ start, "Press OK to leave USB storage mode", stop,
+                                                     "Can not leave USB storage mode" });
+        QTest::newRow("both work") << int(R::Succeeded) << int(R::Succeeded)
+                                   << QStringList({ start, "Press OK to leave USB storage mode", stop });
+    }
+
+    void usb()
+    {
+        QFETCH(int, started);
+        QFETCH(int, stopped);
+        QFETCH(QStringList, log);
+        zarSystemWidget menu;
+        QStringList seen;
+        zarCommandRunner::setHandler([&](const QString& program, const QStringList& arguments, int timeoutMs) {
+            const zarWarningDialog* d = zarWarningDialog::current();
+            seen << QStringLiteral("%1%2 %3 %4").arg(program, arguments.join(QLatin1Char(' '))).arg(timeoutMs)
+                        .arg(d && d->isVisible() ? d->messageLabel->text() : QString());
+            const bool isStart = program == QLatin1String("usb_start");
+            const auto outcome = zarCommandRunner::Outcome(isStart ? started : stopped);
+            // A message follows the start, and the stop when the row expects one.
+            if (isStart || log.size() > 3)
+                answer(&seen);
+            return outcome;
+        });
+        QVERIFY(QMetaObject::invokeMethod(&menu, "onUsb"));
+        QCOMPARE(seen, log);
     }
 };
 

@@ -38,25 +38,67 @@ private slots:
         zarTranslator::instance()->setLanguage(QStringLiteral("En"));
     }
 
-    // Results and buttons, call after call on the one reused dialog: Cancel and No
-    // must be hidden again after a question that showed them.
+    // The answer each button gives, and which buttons each kind of message shows.
+    void answersAndButtons_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QString>("okYes");
+        QTest::addColumn<bool>("no");
+        QTest::addColumn<bool>("cancel");
+        QTest::newRow("question of three, Cancel") << 2 << 2 << 2 << "Yes" << true << true;
+        QTest::newRow("question of three, No") << 2 << 1 << 0 << "Yes" << true << true;
+        QTest::newRow("question, Yes") << 1 << 0 << 1 << "Yes" << true << false;
+        QTest::newRow("question, Escape") << 1 << 3 << 0 << "Yes" << true << false;
+        QTest::newRow("warning, OK") << 0 << 0 << -1 << "OK" << false << false;
+    }
+
     void answersAndButtons()
     {
-        enum Kind { Warning, Question, Question3 };
-        const QList<QPair<Kind, int>> cases = { { Question3, 2 }, { Question, 0 }, { Question, 3 }, { Question3, 1 }, { Warning, 0 } };
+        QFETCH(int, kind);
+        QFETCH(int, button);
         Seen seen;
-        QStringList got;
-        QSet<zarWarningDialog*> dialogs;
-        for (const auto& c : cases) {
-            answer(c.second, &seen);
-            const QString text = QString::number(got.size());
-            const int result = c.first == Warning ? (zarWarningDialog::warning(text), -1)
-                : c.first == Question ? zarWarningDialog::question(text) : zarWarningDialog::question3(text);
-            got << QStringLiteral("%1: %2 %3").arg(seen.message).arg(result).arg(seen.buttons);
-            dialogs << seen.dialog;
-        }
-        QCOMPARE(got, QStringList({ "0: 2 Yes NC", "1: 1 Yes N-", "2: 0 Yes N-", "3: 0 Yes NC", "4: -1 OK --" }));
-        QCOMPARE(dialogs.size(), 1);
+        answer(button, &seen);
+        const QString text = QStringLiteral("message");
+        const int result = kind == 0 ? (zarWarningDialog::warning(text), -1)
+            : kind == 1 ? zarWarningDialog::question(text) : zarWarningDialog::question3(text);
+        QTEST(result, "result");
+        QCOMPARE(seen.message, text);
+        QTEST(seen.buttons.section(QLatin1Char(' '), 0, 0), "okYes");
+        QTEST(seen.buttons.endsWith(QLatin1String("N-")) || seen.buttons.endsWith(QLatin1String("NC")), "no");
+        QTEST(seen.buttons.endsWith(QLatin1Char('C')), "cancel");
+    }
+
+    // The one dialog is reused: buttons a question showed are hidden again for a warning.
+    void theReusedDialogHidesButtonsAgain()
+    {
+        Seen first, second;
+        answer(2, &first);
+        zarWarningDialog::question3(QStringLiteral("three"));
+        answer(0, &second);
+        zarWarningDialog::warning(QStringLiteral("one"));
+        QCOMPARE(second.dialog, first.dialog);
+        QCOMPARE(second.buttons, QStringLiteral("OK --"));
+    }
+
+    // The reused dialog takes the size of each message anew, and the operator cannot resize it.
+    void theDialogFitsEachMessage()
+    {
+        QSize large, small, smallMaximum;
+        zarWhenModal([&](QWidget* w) {
+            large = w->size();
+            static_cast<zarWarningDialog*>(w)->okYesPushButton->click();
+        });
+        zarWarningDialog::question3(QStringLiteral("A long question that needs a wide dialog to be read "));
+        zarWhenModal([&](QWidget* w) {
+            small = w->size();
+            smallMaximum = w->maximumSize();
+            static_cast<zarWarningDialog*>(w)->okYesPushButton->click();
+        });
+        zarWarningDialog::warning(QStringLiteral("x"));
+        QVERIFY2(small.width() < large.width(), qPrintable(QStringLiteral("%1 after %2").arg(small.width()).arg(large.width())));
+        QCOMPARE(smallMaximum, small);
     }
 
     // A message raised while another waits for its answer gets its own dialog and
@@ -77,9 +119,12 @@ private slots:
             });
         });
         QCOMPARE(zarWarningDialog::question(QStringLiteral("outer")), 1);
-        QVERIFY(innerSeen.dialog != outerDialog && zarWarningDialog::current() == outerDialog);
-        QCOMPARE(QStringLiteral("%1 %2 %3, ").arg(inner).arg(innerSeen.message, innerSeen.buttons) + outerAfter,
-                 QStringLiteral("0 inner Yes NC, outer -"));
+        QVERIFY(innerSeen.dialog != outerDialog);
+        QCOMPARE(zarWarningDialog::current(), outerDialog);
+        QCOMPARE(inner, 0);
+        QCOMPARE(innerSeen.message, QStringLiteral("inner"));
+        QCOMPARE(innerSeen.buttons, QStringLiteral("Yes NC"));
+        QCOMPARE(outerAfter, QStringLiteral("outer -"));
     }
 
     // Busy text only on a dialog that exists; texts follow the translator, "OK" never does.
@@ -94,7 +139,10 @@ private slots:
         zarWarningDialog* d = zarWarningDialog::current();
         QVERIFY(zarTranslator::instance()->setLanguage(QStringLiteral("Ru")));
         zarWarningDialog::showBusy(QStringLiteral("working"));
-        QVERIFY(d->isVisible() && !d->okYesPushButton->isVisible() && !d->noPushButton->isVisible() && !d->cancelPushButton->isVisible());
+        QVERIFY(d->isVisible());
+        QVERIFY(!d->okYesPushButton->isVisible());
+        QVERIFY(!d->noPushButton->isVisible());
+        QVERIFY(!d->cancelPushButton->isVisible());
         QCOMPARE(d->windowTitle() + d->messageLabel->text() + d->cancelPushButton->text(), QStringLiteral("Внимание!workingОтмена"));
         answer(1, &seen);
         QCOMPARE(zarWarningDialog::question(QStringLiteral("e")), 0);

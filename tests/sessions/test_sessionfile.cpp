@@ -81,42 +81,95 @@ private slots:
         }
     }
 
-    void hostileCountsAreRefused()
+    // Magic, header values and counts that cannot be the file's own.
+    void hostileHeadersAreRefused_data()
     {
-        const QByteArray bytes = zarSessionFixture::bytes(zarSessionFixture::sample());
         const int header = 4 + 8 + 1 + 4 + 4 + 4 + 4 + 8 + 4 + 16, electrodes = header + 10 + 598;
-        const int rows = electrodes + 4 + 52;
-        auto patched = [&](int at, const QByteArray& hex) {
-            return QByteArray(bytes).replace(at, hex.size() / 2, QByteArray::fromHex(hex));
-        };
-        const QList<QPair<int, QByteArray>> hostile {
-            { 0, "88993366" }, { 4, "7ff0000000000000" }, { 12, "05" }, { header - 20, "ffffffff" },
-            { header, "00000009" }, { header + 10, "7fffffff" }, { electrodes, "7fffffff" }, { rows, "00000000" },
-        };
-        zarSessionFile read;
-        for (const auto& h : hostile)
-            QVERIFY2(parse(patched(h.first, h.second), read) == zarSessionFile::Corrupted, qPrintable(QString::number(h.first)));
-        // A row count beyond the rows present is a file that ended early.
-        QCOMPARE(parse(patched(rows, "7fffffff"), read), zarSessionFile::Read);
-        QCOMPARE(read.units.size(), 4);
-        // A sample count that cannot fit ends the rows before that one.
-        QCOMPARE(parse(patched(rows + 4 + 137 + 44 + 32, "7fffffff"), read), zarSessionFile::Read);
-        QCOMPARE(read.units.size(), 1);
-
-        zarSessionDataModel model;
-        const QList<QPair<QString, QString>> failures {
-            { zarDriveRoot::path() + QStringLiteral("none.zarSession"), QStringLiteral("Can not open file for reading") },
-            { zarSessionFixture::write(zarSessionFile(), QStringLiteral("empty.zarSession")), QStringLiteral("Session is corrupted") },
-        };
-        zarDiagnosticCapture capture;
-        for (const auto& f : failures) {
-            answer.expect();
-            QVERIFY(!model.loadFromFile(f.first));
-            QCOMPARE(answer.text, f.second);
-        }
+        QTest::addColumn<int>("at");
+        QTest::addColumn<QByteArray>("hex");
+        QTest::newRow("template magic") << 0 << QByteArray("88993366");
+        QTest::newRow("infinite spacing") << 4 << QByteArray("7ff0000000000000");
+        QTest::newRow("five cables") << 12 << QByteArray("05");
+        QTest::newRow("array type count") << header - 20 << QByteArray("ffffffff");
+        QTest::newRow("nine set descriptions") << header << QByteArray("00000009");
+        QTest::newRow("wire count") << header + 10 << QByteArray("7fffffff");
+        QTest::newRow("electrode count") << electrodes << QByteArray("7fffffff");
+        QTest::newRow("no rows") << electrodes + 4 + 52 << QByteArray("00000000");
     }
 
-    void namedSave()
+    void hostileHeadersAreRefused()
+    {
+        QFETCH(int, at);
+        QFETCH(QByteArray, hex);
+        const QByteArray bytes = zarSessionFixture::bytes(zarSessionFixture::sample());
+        zarSessionFile read;
+        QCOMPARE(parse(QByteArray(bytes).replace(at, hex.size() / 2, QByteArray::fromHex(hex)), read),
+                 zarSessionFile::Corrupted);
+    }
+
+    // A session places at most 64 electrodes.
+    void electrodeCount_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<bool>("read");
+        QTest::newRow("64") << 64 << true;
+        QTest::newRow("65") << 65 << false;
+    }
+
+    void electrodeCount()
+    {
+        QFETCH(int, count);
+        QFETCH(bool, read);
+        zarSessionFile session = zarSessionFixture::sample();
+        session.electrodes.clear();
+        for (int i = 1; i <= count; ++i)
+            session.electrodes.insert(qint16(i), zarPoint3D(float(i), 0, 0));
+        zarSessionFile back;
+        QCOMPARE(parse(zarSessionFixture::bytes(session), back) == zarSessionFile::Read, read);
+        QCOMPARE(back.electrodes.size(), read ? count : 0);
+    }
+
+    // A row count beyond the rows present is a file that ended early; a sample count
+    // that cannot fit ends the rows before that one.
+    void hostileRowCountsEndTheRows_data()
+    {
+        const int rows = 4 + 8 + 1 + 4 + 4 + 4 + 4 + 8 + 4 + 16 + 10 + 598 + 4 + 52;
+        QTest::addColumn<int>("at");
+        QTest::addColumn<int>("units");
+        QTest::newRow("rows beyond the file") << rows << 4;
+        QTest::newRow("samples beyond the file") << rows + 4 + 137 + 44 + 32 << 1;
+    }
+
+    void hostileRowCountsEndTheRows()
+    {
+        QFETCH(int, at);
+        const QByteArray bytes = zarSessionFixture::bytes(zarSessionFixture::sample());
+        zarSessionFile read;
+        QCOMPARE(parse(QByteArray(bytes).replace(at, 4, QByteArray::fromHex("7fffffff")), read), zarSessionFile::Read);
+        QTEST(int(read.units.size()), "units");
+    }
+
+    void loadFailuresAreTold_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("missing") << "none.zarSession" << "Can not open file for reading";
+        QTest::newRow("empty") << "empty.zarSession" << "Session is corrupted";
+    }
+
+    void loadFailuresAreTold()
+    {
+        QFETCH(QString, name);
+        zarSessionFixture::write(zarSessionFile(), QStringLiteral("empty.zarSession"));
+        zarSessionDataModel model;
+        zarDiagnosticCapture capture;
+        answer.expect();
+        QVERIFY(!model.loadFromFile(zarDriveRoot::path() + name));
+        QTEST(answer.text, "message");
+    }
+
+    // The name dialog proposes nothing for the autosave and the file lands in the sessions directory.
+    void namedSaveWritesTheSession()
     {
         zarSessionDataModel model;
         QVERIFY(model.loadFromFile(zarSessionFixture::write(zarSessionFixture::sample(), QStringLiteral("a.zarSession"))));
@@ -127,23 +180,54 @@ private slots:
         QCOMPARE(proposal, QString());
         QCOMPARE(zarSessionFixture::readFile(sessionsDir + QStringLiteral("line 7.zarSession")),
                  zarSessionFixture::bytes(zarSessionFixture::sample()));
+    }
 
+    void anExistingFileIsKeptOnNo()
+    {
+        zarSessionDataModel model;
+        QVERIFY(model.loadFromFile(zarSessionFixture::write(zarSessionFixture::sample(), QStringLiteral("a.zarSession"))));
         const QString kept = zarSessionFixture::write(zarSessionFile(), QStringLiteral("zar_0/sessions/kept.zarSession"));
         typeName(QStringLiteral("kept"));
         answer.expect(QMessageBox::No);
         QVERIFY(!model.saveToFile(QStringLiteral("kept"), false));
+        QCOMPARE(answer.text, QStringLiteral("File exists, do you want to overwrite it?"));
         QCOMPARE(zarSessionFixture::readFile(kept), zarSessionFixture::bytes(zarSessionFile()));
+    }
+
+    void aCancelledNameSavesNothing()
+    {
+        zarSessionDataModel model;
+        QDir().mkpath(sessionsDir);
         typeName(QStringLiteral("x"), nullptr, false);
         QVERIFY(!model.saveToFile(QStringLiteral("x"), false));
-        for (const QString& bad : { QStringLiteral("../escape"), QStringLiteral("a/b"), QString() }) {
-            typeName(bad);
-            answer.expect();
-            QVERIFY(!model.saveToFile(QStringLiteral("x"), false));
-            QCOMPARE(answer.text, QStringLiteral("Session name is not valid"));
-        }
-        QVERIFY(!QFile::exists(zarDriveRoot::path() + QStringLiteral("zar_0/escape.zarSession")));
+        QVERIFY(!QFile::exists(sessionsDir + QStringLiteral("x.zarSession")));
+    }
 
-        // A failed write is a failure, so the screen stays open with its data.
+    void namesOutOfTheSessionsDirectoryAreRefused_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("parent") << "../escape";
+        QTest::newRow("subdirectory") << "a/b";
+        QTest::newRow("backslash") << "a\\b";
+        QTest::newRow("empty") << "";
+    }
+
+    void namesOutOfTheSessionsDirectoryAreRefused()
+    {
+        QFETCH(QString, name);
+        zarSessionDataModel model;
+        QDir().mkpath(sessionsDir);
+        typeName(name);
+        answer.expect();
+        QVERIFY(!model.saveToFile(QStringLiteral("x"), false));
+        QCOMPARE(answer.text, QStringLiteral("Session name is not valid"));
+        QVERIFY(!QFile::exists(zarDriveRoot::path() + QStringLiteral("zar_0/escape.zarSession")));
+    }
+
+    // A failed write is a failure, so the screen stays open with its data.
+    void aFailedWriteIsTold()
+    {
+        zarSessionDataModel model;
         zarDiagnosticCapture capture;
         QDir(sessionsDir).removeRecursively();
         typeName(QStringLiteral("lost"));

@@ -44,8 +44,10 @@ private slots:
         QDataStream::Status status;
         const zarSessionDataUnit back = readBack<zarSessionDataUnit>(generic, &status);
         QCOMPARE(status, QDataStream::Ok);
-        QVERIFY(back.coreQuadripole == u.coreQuadripole && back.measureSet == u.measureSet);
-        QVERIFY(back.rho == u.rho && back.setMask == u.setMask);
+        QVERIFY(back.coreQuadripole == u.coreQuadripole);
+        QVERIFY(back.measureSet == u.measureSet);
+        QVERIFY(back.rho == u.rho);
+        QVERIFY(back.setMask == u.setMask);
     }
 };
 

@@ -30,36 +30,42 @@ private slots:
         QCOMPARE(model.ertElectrodes.size(), 5);
         QCOMPARE(model.ertElectrodes.value(12), zarPoint3D(1.5f, 0.0f, -0.25f));
         QCOMPARE(model.ertQuadripoles, QList<zarQuadripole>({ zarQuadripole(1, 0, 3, 2), zarQuadripole(-1, 2, -2, 3) }));
-        QVERIFY(!model.isModified() && model.count() == 0);
+        QVERIFY(!model.isModified());
+        QVERIFY(model.count() == 0);
         zarTemplateDataModel headerOnly;
         QCOMPARE(refusal("# X Y Z\n1 0 0 0\n# A B M N\n", &headerOnly), QString());
-        QVERIFY(headerOnly.ertElectrodes.size() == 1 && headerOnly.ertQuadripoles.isEmpty());
+        QVERIFY(headerOnly.ertElectrodes.size() == 1);
+        QVERIFY(headerOnly.ertQuadripoles.isEmpty());
     }
 
-    void everyFaultIsNamed()
+    void everyFaultIsNamed_data()
     {
         const QByteArray header = "# X Y Z\n1 0 0 0\n2 1 0 0\n3 2 0 0\n4 3 0 0\n# A B M N\n";
         const QString unreadable = QStringLiteral("Quadripole row can not be read (row: %1)");
         const QString missing = QStringLiteral("Header does not contains electrode %1 (row: 1)");
-        const QList<QPair<QByteArray, QString>> cases {
-            { "1 0 0 0\n# X Y Z\n", QStringLiteral("Can not find the beginning of header (# X Y Z)") },
-            { "# X Y Z\n1 0 0 0\n\n# A B M N\n", QStringLiteral("Electrode number 0 is not supported") },
-            { "# X Y Z\n65 0 0 0\n", QStringLiteral("Electrode number 65 is not supported") },
-            { "# X Y Z\n7 0 0 0\n7 1 0 0\n", QStringLiteral("Electrode 7 appears more than once") },
-            { header + "1 1 2 3 4\n9 0 2 3 4\n", QStringLiteral("A electrode can not be remote (row: 2)") },
-            { header + "1 1 2 0 4\n", QStringLiteral("M electrode can not be remote (row: 1)") },
-            { header + "1 1 2 3 40\n", missing.arg(40) },
-            { header + "1 9 2 3 4\n", missing.arg(9) },
-            // Short or unreadable rows must not turn into remote electrodes.
-            { header + "1 1 2 3\n", unreadable.arg(1) },
-            { header + "1 1 2 3 4\n2 1 x 3 4\n", unreadable.arg(2) },
-            { header + "1 1 2 3 -4\n", unreadable.arg(1) },
-            // Out of range is a missing electrode, checked in the usual order.
-            { header + "1 1 2 3 65537\n", missing.arg(65537) },
-            { header + "1 0 2 3 70\n", QStringLiteral("A electrode can not be remote (row: 1)") },
-        };
-        for (const auto& c : cases)
-            QCOMPARE(refusal(c.first), c.second);
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no header") << QByteArray("1 0 0 0\n# X Y Z\n") << "Can not find the beginning of header (# X Y Z)";
+        QTest::newRow("electrode 0") << QByteArray("# X Y Z\n1 0 0 0\n\n# A B M N\n") << "Electrode number 0 is not supported";
+        QTest::newRow("electrode 65") << QByteArray("# X Y Z\n65 0 0 0\n") << "Electrode number 65 is not supported";
+        QTest::newRow("electrode twice") << QByteArray("# X Y Z\n7 0 0 0\n7 1 0 0\n") << "Electrode 7 appears more than once";
+        QTest::newRow("remote A") << header + "1 1 2 3 4\n9 0 2 3 4\n" << "A electrode can not be remote (row: 2)";
+        QTest::newRow("remote M") << header + "1 1 2 0 4\n" << "M electrode can not be remote (row: 1)";
+        QTest::newRow("N not in the header") << header + "1 1 2 3 40\n" << missing.arg(40);
+        QTest::newRow("A not in the header") << header + "1 9 2 3 4\n" << missing.arg(9);
+        // Short or unreadable rows must not turn into remote electrodes.
+        QTest::newRow("short row") << header + "1 1 2 3\n" << unreadable.arg(1);
+        QTest::newRow("not a number") << header + "1 1 2 3 4\n2 1 x 3 4\n" << unreadable.arg(2);
+        QTest::newRow("negative") << header + "1 1 2 3 -4\n" << unreadable.arg(1);
+        // Out of range is a missing electrode, checked in the usual order.
+        QTest::newRow("beyond 16 bits") << header + "1 1 2 3 65537\n" << missing.arg(65537);
+        QTest::newRow("remote A before N") << header + "1 0 2 3 70\n" << "A electrode can not be remote (row: 1)";
+    }
+
+    void everyFaultIsNamed()
+    {
+        QFETCH(QByteArray, text);
+        QTEST(refusal(text), "message");
     }
 };
 

@@ -2,28 +2,123 @@
 #include "zartemplatefixture.h"
 
 #include "templates/zarpseudodepth.h"
+#include "templates/zarquadripole.h"
+
+#include <cmath>
 
 class TestPseudoDepth : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void sampleFactors()
+    void sampleDepths_data()
     {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("spacing");
+        QTest::addColumn<int>("level");
+        QTest::addColumn<float>("depth");
+        QTest::newRow("Wenner first cell") << 0 << 0 << 0 << 0.519f;
+        QTest::newRow("Wenner last cell") << 0 << 29 << 98 << 51.381f;
+        QTest::newRow("reciprocal Wenner") << 12 << 7 << 98 << 51.381f;
+        QTest::newRow("Schlumberger") << 3 << 1 << 0 << 0.626f;
+        QTest::newRow("dipole-dipole") << 4 << 0 << 1 << 0.696f;
+        // n / m = 7 lies between the pole-dipole curve's points 6 and 15.
+        QTest::newRow("pole-dipole on a curve point") << 5 << 0 << 4 << float(0.349f * 6);
+        QTest::newRow("pole-dipole between curve points") << 5 << 0 << 6 << float((0.354 + (0.368 - 0.354) / 9) * 8);
+        QTest::newRow("no such array") << 22 << 0 << 0 << 0.0f;
+    }
+
+    void sampleDepths()
+    {
+        QFETCH(int, type);
+        QFETCH(int, spacing);
+        QFETCH(int, level);
         zarPseudoDepth* table = zarPseudoDepth::instance(pseudoDepthResource);
         QVERIFY(table->isLoaded());
-        const struct { quint8 type; int spacing, level; float depth; } samples[] = {
-            { 0, 0, 0, 0.519f }, { 0, 29, 98, 51.381f }, { 12, 7, 98, 51.381f }, { 3, 1, 0, 0.626f }, { 4, 0, 1, 0.696f },
-            { 22, 0, 0, 0.0f } };
-        for (const auto& sample : samples)
-            QCOMPARE(table->lookup(sample.type, sample.spacing, sample.level), sample.depth);
+        QTEST(table->lookup(quint8(type), zarSpacing(spacing), zarLevel(level)), "depth");
+    }
+
+    // Arrays that share a depth curve share the table's values in every cell.
+    void sharedCurves_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("like");
+        QTest::newRow("backward like forward pole-dipole") << 6 << 5;
+        for (int type : { 8, 9, 10, 11, 15, 18, 19, 20, 21 })
+            QTest::newRow(qPrintable(QStringLiteral("%1 like Schlumberger").arg(type))) << type << 3;
+    }
+
+    void sharedCurves()
+    {
+        QFETCH(int, type);
+        QFETCH(int, like);
+        zarPseudoDepth* table = zarPseudoDepth::instance(pseudoDepthResource);
         for (int s = 0; s < zarGrid::spacings; ++s)
-            for (int l = 0; l < zarGrid::levels; ++l) {
-                QCOMPARE(table->lookup(5, s, l), table->lookup(6, s, l));
-                for (quint8 t : { 8, 9, 10, 11, 15, 18, 19, 20, 21 })
-                    QCOMPARE(table->lookup(t, s, l), table->lookup(3, s, l));
-            }
-        QCOMPARE(zarPseudoDepth::interpolate(1, 2, 1, 4, 7), 3.0);
+            for (int l = 0; l < zarGrid::levels; ++l)
+                if (table->lookup(quint8(type), s, l) != table->lookup(quint8(like), s, l))
+                    QFAIL(qPrintable(QStringLiteral("cell %1,%2").arg(s).arg(l)));
+    }
+
+    void interpolate_data()
+    {
+        QTest::addColumn<float>("x0");
+        QTest::addColumn<float>("y0");
+        QTest::addColumn<float>("x1");
+        QTest::addColumn<float>("y1");
+        QTest::addColumn<float>("x");
+        QTest::addColumn<double>("y");
+        QTest::newRow("midway") << 0.0f << 0.0f << 2.0f << 4.0f << 1.0f << 2.0;
+        QTest::newRow("from an offset start") << 2.0f << 10.0f << 6.0f << 30.0f << 3.0f << 15.0;
+        QTest::newRow("falling") << 0.0f << 10.0f << 10.0f << 0.0f << 4.0f << 6.0;
+        QTest::newRow("at the left end") << 1.0f << 5.0f << 3.0f << 9.0f << 1.0f << 5.0;
+        QTest::newRow("at the right end") << 1.0f << 5.0f << 3.0f << 9.0f << 3.0f << 9.0;
+        QTest::newRow("one abscissa gives the mean") << 1.0f << 2.0f << 1.0f << 4.0f << 7.0f << 3.0;
+    }
+
+    void interpolate()
+    {
+        QFETCH(float, x0);
+        QFETCH(float, y0);
+        QFETCH(float, x1);
+        QFETCH(float, y1);
+        QFETCH(float, x);
+        QFETCH(double, y);
+        QCOMPARE(zarPseudoDepth::interpolate(x0, y0, x1, y1, x), y);
+    }
+
+    // A gradient's depth falls off as its pair of moving electrodes leaves the middle
+    // of the fixed pair; the other arrays keep the table's depth everywhere.
+    void gradientDepthFallsOffAwayFromTheMiddle_data()
+    {
+        // Level 3, spacing 1: the fixed pair 7 steps apart, the moving pair at 1..2.
+        const double off = std::exp(-0.5 * std::pow((1.5 - 3.5) / (0.22 * 7), 2));
+        QTest::addColumn<int>("type");
+        QTest::addColumn<zarQuadripole>("quadripole");
+        QTest::addColumn<double>("factor");
+        QTest::newRow("gradient 8 in the middle") << 8 << zarQuadripole(0, 7, 3, 4) << 1.0;
+        QTest::newRow("gradient 8 off the middle") << 8 << zarQuadripole(0, 7, 1, 2) << off;
+        QTest::newRow("gradient 11 off the middle") << 11 << zarQuadripole(0, 7, 5, 6) << off;
+        QTest::newRow("reciprocal 18 in the middle") << 18 << zarQuadripole(3, 4, 0, 7) << 1.0;
+        QTest::newRow("reciprocal 18 off the middle") << 18 << zarQuadripole(1, 2, 0, 7) << off;
+        QTest::newRow("reciprocal 19 off the middle") << 19 << zarQuadripole(5, 6, 0, 7) << off;
+        QTest::newRow("reciprocal 20 off the middle") << 20 << zarQuadripole(1, 2, 0, 7) << off;
+        QTest::newRow("reciprocal 21 off the middle") << 21 << zarQuadripole(1, 2, 0, 7) << off;
+        QTest::newRow("Schlumberger 3 anywhere") << 3 << zarQuadripole(0, 7, 1, 2) << 1.0;
+        QTest::newRow("reciprocal Schlumberger 15 anywhere") << 15 << zarQuadripole(1, 2, 0, 7) << 1.0;
+    }
+
+    void gradientDepthFallsOffAwayFromTheMiddle()
+    {
+        QFETCH(int, type);
+        QFETCH(zarQuadripole, quadripole);
+        QFETCH(double, factor);
+        quadripole.spacing = 0;
+        quadripole.level = 2;
+        quadripole.computeDepth(2.0f, quint8(type));
+        const double table = double(zarPseudoDepth::instance(pseudoDepthResource)->lookup(quint8(type), 0, 2)) * 2.0;
+        QVERIFY(table > 0);
+        QVERIFY2(std::fabs(quadripole.z / table - factor) < 1e-5,
+                 qPrintable(QStringLiteral("depth %1, table %2").arg(quadripole.z).arg(table)));
     }
 
     void generatedFileMatchesResource()
@@ -52,7 +147,8 @@ private slots:
         QVERIFY(!loads(good.left(good.size() - 1)));
         zarDiagnosticCapture capture;
         zarPseudoDepth missing(zarDriveRoot::path() + QStringLiteral("none.base"));
-        QVERIFY(!missing.isLoaded() && missing.lookup(0, 0, 0) == 0.0f);
+        QVERIFY(!missing.isLoaded());
+        QVERIFY(missing.lookup(0, 0, 0) == 0.0f);
         QVERIFY(capture.text().startsWith(QStringLiteral("File error: ")));
     }
 };

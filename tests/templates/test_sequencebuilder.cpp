@@ -139,11 +139,16 @@ private slots:
                             for (int e : { q.a, q.b, q.m, q.n })
                                 if (e >= 0 && e < 64)
                                     used << e;
-                            QVERIFY(q.a >= -1 && q.m >= -2 && q.b >= 0 && q.n >= 0);
+                            QVERIFY(q.a >= -1);
+                            QVERIFY(q.m >= -2);
+                            QVERIFY(q.b >= 0);
+                            QVERIFY(q.n >= 0);
                             QCOMPARE(used.size(), 2 + (q.a >= 0) + (q.m >= 0));
                             const double centre = quadripolePosition(quint8(type), quint16(q.a), quint16(q.b),
                                                                      quint16(q.m), quint16(q.n)) * 2.5;
-                            QVERIFY(std::fabs(q.x - centre) < 1e-3 && q.spacing == s && q.level == l);
+                            QVERIFY(std::fabs(q.x - centre) < 1e-3);
+                            QVERIFY(q.spacing == s);
+                            QVERIFY(q.level == l);
                         }
                     }
         // Electrode order of a few arrays: A, B, M, N.
@@ -189,30 +194,103 @@ private slots:
             }
     }
 
+    // One Wenner set on one cable: 29 runs of one row each, alternating parity.
     void oneSetSessionFile()
     {
         zarTemplateDataModel model;
         QVERIFY(zarTemplateFixture::load(model, 1, 5, { { 0, { { 0, 0 } } } }));
-        const QString name = QStringLiteral("wenner.zarSession"), path = zarDriveRoot::path() + name;
+        const QString name = QStringLiteral("wenner.zarSession");
         QCOMPARE(build(model, configuration(32), name), 29);
-        const RawSession session(path);
-        QVERIFY(session.ok && session.runs == 29 && session.measurements == 29 && session.wires == 32);
+        const RawSession session(zarDriveRoot::path() + name);
+        QVERIFY(session.ok);
+        QCOMPARE(session.runs, 29);
+        QCOMPARE(session.measurements, 29);
+        QCOMPARE(session.wires, 32);
         QCOMPARE(session.rows.size(), 29);
         QCOMPARE(session.arraySets, (QList<QPair<qint8, qint16>>({ qMakePair(qint8(0), qint16(29)) })));
         QCOMPARE(session.maxDepths, QList<double>({ double(float(double(0.519f) * 5)) }));
         for (int i = 0; i < 29; ++i) {
             const RawSession::Row& row = session.rows[i];
-            QVERIFY(row.parity == (i % 2 == 0) && !row.continues && row.setMask == 1);
-            QVERIFY(std::fabs(row.k - 2 * 3.14159265 * 5) < 1e-4);
+            QCOMPARE(row.parity, i % 2 == 0);
+            QVERIFY(!row.continues);
+            QCOMPARE(int(row.setMask), 1);
+            QVERIFY2(std::fabs(row.k - 2 * 3.14159265 * 5) < 1e-4, qPrintable(QString::number(row.k)));
         }
-        // A build without rows keeps the old file; a write that fails is -1.
+    }
+
+    // A build without rows keeps the old file.
+    void aBuildWithoutRowsKeepsTheOldFile()
+    {
+        zarTemplateDataModel model;
+        QVERIFY(zarTemplateFixture::load(model, 1, 5, { { 0, { { 0, 0 } } } }));
+        const QString name = QStringLiteral("kept.zarSession"), path = zarDriveRoot::path() + name;
+        QCOMPARE(build(model, configuration(32), name), 29);
         const QByteArray before = zarTemplateFixture::read(path);
         QList<int> all;
         for (int i = 0; i < 32; ++i)
             all << i;
         QCOMPARE(build(model, configuration(32, all), name), 0);
         QCOMPARE(zarTemplateFixture::read(path), before);
+    }
+
+    void aWriteThatFailsIsMinusOne()
+    {
+        zarTemplateDataModel model;
+        QVERIFY(zarTemplateFixture::load(model, 1, 5, { { 0, { { 0, 0 } } } }));
+        zarDiagnosticCapture capture;
         QCOMPARE(build(model, configuration(32), QStringLiteral("none/x")), -1);
+    }
+
+    // Within a run every measurement takes its M channel, else its N channel, else
+    // waits for the next run; the remote receiver takes the first free channel.
+    void groupingGivesEachMeasurementAChannel_data()
+    {
+        QTest::addColumn<QList<zarQuadripole>>("quadripoles");
+        QTest::addColumn<QList<int>>("channels");
+        QTest::addColumn<int>("runs");
+        QTest::newRow("M channels free") << QList<zarQuadripole>({ { 0, 9, 1, 2 }, { 0, 9, 3, 4 } })
+                                         << QList<int>({ 1, 3 }) << 1;
+        QTest::newRow("M taken, N free") << QList<zarQuadripole>({ { 0, 40, 1, 2 }, { 0, 40, 17, 18 } })
+                                         << QList<int>({ 1, 2 }) << 1;
+        QTest::newRow("M and N taken") << QList<zarQuadripole>({ { 0, 40, 1, 2 }, { 0, 40, 17, 18 }, { 0, 40, 33, 34 } })
+                                       << QList<int>({ 1, 2, 1 }) << 2;
+        QTest::newRow("remote receiver") << QList<zarQuadripole>({ { 0, 9, 0, 1 }, { 0, 9, -2, 5 } })
+                                         << QList<int>({ 0, 1 }) << 1;
+    }
+
+    void groupingGivesEachMeasurementAChannel()
+    {
+        QFETCH(QList<zarQuadripole>, quadripoles);
+        QFETCH(QList<int>, channels);
+        QFETCH(int, runs);
+        QList<zarMeasurement> measurements;
+        for (const zarQuadripole& q : quadripoles) {
+            zarMeasurement item;
+            item.quadripole = q;
+            item.setChannels();
+            measurements << item;
+        }
+        QCOMPARE(zarSequenceBuilder::group(measurements), runs);
+        QList<int> given;
+        for (const zarMeasurement& item : measurements)
+            given << item.channel;
+        QCOMPARE(given, channels);
+    }
+
+    // A run whose M or N carried current in one of the last three runs is put off.
+    void runsAvoidElectrodesThatJustCarriedCurrent()
+    {
+        zarTemplateDataModel model;
+        QVERIFY(zarTemplateFixture::load(model, 1, 5, { { 0, { { 0, 0 } } } }));
+        const QString name = QStringLiteral("order.zarSession");
+        QCOMPARE(build(model, configuration(32), name), 29);
+        const RawSession session(zarDriveRoot::path() + name);
+        QVERIFY(session.ok);
+        QList<int> order;
+        for (const RawSession::Row& row : session.rows)
+            order << row.q.a;
+        QCOMPARE(order, QList<int>({ 0, 3, 6, 9, 12, 1, 4, 7, 10, 13, 2, 5, 8, 11, 14,
+                                     17, 20, 23, 26, 15, 18, 21, 24, 27, 16, 19, 22, 25, 28 }));
     }
 
     void randomTemplatesKeepTheRules()
@@ -239,7 +317,8 @@ private slots:
             QCOMPARE(build(model, config, QStringLiteral("random.zarSession")), runs);
             QCOMPARE(zarTemplateFixture::read(path), first);
             const RawSession session(path);
-            QVERIFY(session.ok && session.runs == runs);
+            QVERIFY(session.ok);
+            QVERIFY(session.runs == runs);
             int ends = 0;
             QList<RawSession::Row> run;
             for (const auto& row : session.rows) {
@@ -249,9 +328,16 @@ private slots:
                 QVERIFY(run.size() <= 16);
                 QSet<int> channels;
                 for (const auto& r : run) {
-                    QVERIFY(r.q.a == run.first().q.a && r.q.b == run.first().q.b);
-                    QVERIFY(r.parity == (ends % 2 == 0) && r.channel < 16 && !r.measured && r.setMask > 0);
-                    QVERIFY(r.q.a != disabled && r.q.b != disabled && r.q.m != disabled && r.q.n != disabled);
+                    QVERIFY(r.q.a == run.first().q.a);
+                    QVERIFY(r.q.b == run.first().q.b);
+                    QVERIFY(r.parity == (ends % 2 == 0));
+                    QVERIFY(r.channel < 16);
+                    QVERIFY(!r.measured);
+                    QVERIFY(r.setMask > 0);
+                    QVERIFY(r.q.a != disabled);
+                    QVERIFY(r.q.b != disabled);
+                    QVERIFY(r.q.m != disabled);
+                    QVERIFY(r.q.n != disabled);
                     channels << r.channel;
                     if (r.q.m != -2)
                         QVERIFY(r.channel == (r.q.m & 15) || r.channel == (r.q.n & 15));

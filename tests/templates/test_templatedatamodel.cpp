@@ -47,10 +47,12 @@ private slots:
         zarTemplateDataModel model;
         pickArray(-1);
         model.onSpacingLevelMainConfig({ model.index(0, 0) });
-        QVERIFY(model.count() == 0 && !model.isModified());
+        QVERIFY(model.count() == 0);
+        QVERIFY(!model.isModified());
         pickArray(3);
         model.onSpacingLevelMainConfig({ model.index(0, 0), model.index(0, 1), model.index(2, 1) });
-        QVERIFY(model.isModified() && model.arrayType(0) == 3);
+        QVERIFY(model.isModified());
+        QVERIFY(model.arrayType(0) == 3);
         QCOMPARE(model.measurementCount(), 61 + 59 + 57);
         model.onSpacingLevelMainConfig({ model.index(0, 1) });
         QCOMPARE(model.measurementCount(), 61 + 57);
@@ -60,61 +62,218 @@ private slots:
         QCOMPARE(model.measurementCount(), 29 + 25);
     }
 
-    void setsSelectorLabelsAndLimits()
+    // A model with one Schlumberger set over two cells, shown in a selector.
+    static void oneSet(zarTemplateDataModel& model, QComboBox& selector)
+    {
+        model.setSetComboBox(&selector);
+        pickArray(3);
+        QVERIFY(model.onSetAdd());
+        model.onSpacingLevelMainConfig({ model.index(0, 0), model.index(0, 1) });
+    }
+
+    // A load for the screen updates the selector and labels; a quiet one leaves them.
+    void aLoadForTheScreenUpdatesIt_data()
+    {
+        QTest::addColumn<bool>("quiet");
+        QTest::addColumn<int>("entries");
+        QTest::newRow("for the screen") << false << 1;
+        QTest::newRow("quiet") << true << 0;
+    }
+
+    void aLoadForTheScreenUpdatesIt()
+    {
+        QFETCH(bool, quiet);
+        zarTemplateDataModel model;
+        QComboBox selector;
+        model.setSetComboBox(&selector);
+        const QString path = zarTemplateFixture::write(zarTemplateFixture::bytes(1, 5, { { 0, { { 0, 0 } } } }));
+        QVERIFY(model.loadTemplate(path, quiet));
+        QTEST(selector.count(), "entries");
+    }
+
+    void aNewArrangementMarksTheTemplateModified()
+    {
+        zarTemplateDataModel model;
+        QVERIFY(zarTemplateFixture::load(model, 2, 5, { { 0, { { 0, 0 } } } }));
+        QVERIFY(!model.isModified());
+        model.setArrangement(1, 5);
+        QVERIFY(model.isModified());
+    }
+
+    // Reading a header replaces the array types the object held.
+    void aReadArrangementReplacesTheArrayTypes()
+    {
+        zarArrangement written;
+        written.arrayTypeSets.insert(3, 1);
+        QByteArray bytes;
+        {
+            QDataStream out(&bytes, QIODevice::WriteOnly);
+            out.setVersion(QDataStream::Qt_4_8);
+            out << written;
+        }
+        zarArrangement read;
+        read.arrayTypeSets.insert(7, 2);
+        QDataStream in(bytes);
+        in.setVersion(QDataStream::Qt_4_8);
+        in >> read;
+        QCOMPARE(in.status(), QDataStream::Ok);
+        QCOMPARE(read.arrayTypeSets, written.arrayTypeSets);
+    }
+
+    void infoLabels()
+    {
+        zarTemplateDataModel model;
+        QLabel cables, electrodes, spacing, length;
+        model.setInfoLabels(&cables, &electrodes, &spacing, &length);
+        QCOMPARE(electrodes.text(), QStringLiteral("<font color=blue>64</font>"));
+        QCOMPARE(length.text(), QStringLiteral("<font color=blue>315.0</font> m"));
+    }
+
+    void invalidTemplates_data()
+    {
+        QTest::addColumn<bool>("withSet");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no set") << false << "Template is empty";
+        QTest::newRow("an empty set") << true << "Template contains an empty set";
+    }
+
+    void invalidTemplates()
+    {
+        QFETCH(bool, withSet);
+        zarTemplateDataModel model;
+        if (withSet) {
+            pickArray(3);
+            QVERIFY(model.onSetAdd());
+        }
+        QVERIFY(!answered([](zarTemplateDataModel& m) { return m.isValid(); }, model));
+        QTEST(messages.last(), "message");
+    }
+
+    void theSelectorNamesEachSet()
     {
         zarTemplateDataModel model;
         QComboBox selector;
-        QLabel cables, electrodes, spacing, length;
-        model.setSetComboBox(&selector);
-        model.setInfoLabels(&cables, &electrodes, &spacing, &length);
-        QCOMPARE(QStringList({ electrodes.text(), length.text() }),
-                 QStringList({ QStringLiteral("<font color=blue>64</font>"),
-                               QStringLiteral("<font color=blue>315.0</font> m") }));
-        answer.expect();
-        QVERIFY(!model.isValid());
-        messages << answer.text;
-        pickArray(3);
-        QVERIFY(model.onSetAdd());
-        answer.expect();
-        QVERIFY(!model.isValid());
-        messages << answer.text;
-        model.onSpacingLevelMainConfig({ model.index(0, 0), model.index(0, 1) });
+        oneSet(model, selector);
         QVERIFY(model.isValid());
         QCOMPARE(selector.itemText(0), QStringLiteral("1/1 Schlumberger [120]"));
+    }
+
+    void cloneAddsACopyAndSaysSo()
+    {
+        zarTemplateDataModel model;
+        QComboBox selector;
+        oneSet(model, selector);
         QVERIFY(answered([](zarTemplateDataModel& m) { return m.onSetClone(); }, model));
-        QVERIFY(selector.count() == 2 && model.currentSetIndex() == 1);
-        for (int i = 2; i < 8; ++i) {
+        QCOMPARE(messages.last(), QStringLiteral("Set was cloned successfully"));
+        QCOMPARE(selector.count(), 2);
+        QCOMPARE(model.currentSetIndex(), 1);
+        QCOMPARE(model.sets()[1].mainMatrix(), model.sets()[0].mainMatrix());
+    }
+
+    void atMostEightSets()
+    {
+        zarTemplateDataModel model;
+        for (int i = 0; i < 8; ++i) {
             pickArray(4);
             QVERIFY(model.onSetAdd());
         }
         QVERIFY(!answered([](zarTemplateDataModel& m) { return m.onSetAdd(); }, model));
+        QCOMPARE(messages.last(), QStringLiteral("Can not add one more set"));
+        QVERIFY(!answered([](zarTemplateDataModel& m) { return m.onSetClone(); }, model));
+        QCOMPARE(messages.last(), QStringLiteral("Can not add one more set"));
         QCOMPARE(model.count(), 8);
+    }
+
+    void selectingASetFromTheSelector()
+    {
+        zarTemplateDataModel model;
+        QComboBox selector;
+        oneSet(model, selector);
+        QVERIFY(answered([](zarTemplateDataModel& m) { return m.onSetClone(); }, model));
         selector.setCurrentIndex(0);
         QCOMPARE(model.currentSetIndex(), 0);
-        QVERIFY(!answered([](zarTemplateDataModel& m) { return m.onSetRemove(); }, model, QMessageBox::No));
-        QVERIFY(answered([](zarTemplateDataModel& m) { return m.onSetRemove(); }, model, QMessageBox::Yes));
-        QVERIFY(model.count() == 7 && model.arrayType(0) == 3);
+    }
+
+    // Removing asks first and keeps the set on No.
+    void removeAsks_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<int>("left");
+        QTest::newRow("no") << int(QMessageBox::No) << 2;
+        QTest::newRow("yes") << int(QMessageBox::Yes) << 1;
+    }
+
+    void removeAsks()
+    {
+        QFETCH(int, button);
+        QFETCH(int, left);
+        zarTemplateDataModel model;
+        QComboBox selector;
+        oneSet(model, selector);
+        pickArray(4);
+        QVERIFY(model.onSetAdd());
+        selector.setCurrentIndex(0);
+        QCOMPARE(answered([](zarTemplateDataModel& m) { return m.onSetRemove(); }, model,
+                          QMessageBox::StandardButton(button)), left == 1);
+        QCOMPARE(messages.last(), QStringLiteral("Are you sure you want to remove current set?"));
+        QCOMPARE(model.count(), left);
+        QCOMPARE(model.arrayType(0), quint8(left == 1 ? 4 : 3));
+    }
+
+    void modifyChangesTheArrayOfTheCurrentSet()
+    {
+        zarTemplateDataModel model;
+        QComboBox selector;
+        oneSet(model, selector);
         pickArray(15);
         QVERIFY(model.onSetModify());
-        QCOMPARE(selector.itemText(0), QStringLiteral("1/7 %1 [120]").arg(arrayName(15)));
-        QVERIFY(answered([](zarTemplateDataModel& m) { return m.onSetClear(); }, model, QMessageBox::Yes));
-        QVERIFY(model.count() == 7 && model.measurementCount() == 0);
+        QCOMPARE(selector.itemText(0), QStringLiteral("1/1 %1 [120]").arg(arrayName(15)));
+    }
 
-        // A gradient set over every level of the first spacing is more than a sequence may hold.
-        pickArray(11);
-        QVERIFY(model.onSetModify());
-        QModelIndexList all;
-        for (int l = 0; l < 30; ++l)
-            all << model.index(0, l);
-        model.onSpacingLevelMainConfig(all);
-        QVERIFY(model.measurementCount() > 6336);
-        QVERIFY(answered([](zarTemplateDataModel& m) { return m.hasTooManyMeasurements(); }, model));
-        QCOMPARE(messages, QStringList({ QStringLiteral("Template is empty"), QStringLiteral("Template contains an empty set"),
-                                         QStringLiteral("Set was cloned successfully"), QStringLiteral("Can not add one more set"),
-                                         QStringLiteral("Are you sure you want to remove current set?"),
-                                         QStringLiteral("Are you sure you want to remove current set?"),
-                                         QStringLiteral("Are you sure you want to clear surrent set?"),
-                                         QStringLiteral("Template contains too many measurements") }));
+    void clearEmptiesTheCurrentSet()
+    {
+        zarTemplateDataModel model;
+        QComboBox selector;
+        oneSet(model, selector);
+        QVERIFY(answered([](zarTemplateDataModel& m) { return m.onSetClear(); }, model, QMessageBox::Yes));
+        QCOMPARE(messages.last(), QStringLiteral("Are you sure you want to clear surrent set?"));
+        QCOMPARE(model.count(), 1);
+        QCOMPARE(model.measurementCount(), 0);
+    }
+
+    // A set may hold 3168 measurements per cable and not one more.
+    void tooManyMeasurementsFromOneOverTheLimit_data()
+    {
+        QTest::addColumn<int>("beyond");
+        QTest::addColumn<bool>("tooMany");
+        QTest::newRow("at the limit") << 0 << false;
+        QTest::newRow("one over") << 1 << true;
+    }
+
+    void tooManyMeasurementsFromOneOverTheLimit()
+    {
+        QFETCH(int, beyond);
+        QFETCH(bool, tooMany);
+        zarTemplateDataModel model;
+        pickArray(4);
+        QVERIFY(model.onSetAdd());
+        // Dipole-dipole cells count 64 - (n + 2m) on two cables, down to single ones:
+        // taking them greedily reaches the limit exactly.
+        const int limit = 2 * 3168;
+        for (int s = 0; s < zarGrid::spacings && model.measurementCount() < limit; ++s)
+            for (int l = 0; l < zarGrid::levels && model.measurementCount() < limit; ++l) {
+                model.onSpacingLevelMainConfig({ model.index(s, l) });
+                if (model.measurementCount() > limit)
+                    model.onSpacingLevelMainConfig({ model.index(s, l) });
+            }
+        QCOMPARE(model.measurementCount(), limit);
+        if (beyond)
+            model.onSpacingLevelMainConfig({ model.index(29, 2) }); // n + 2m = 63: one more
+        QCOMPARE(model.measurementCount(), limit + beyond);
+        answer.expect();
+        QCOMPARE(model.hasTooManyMeasurements(), tooMany);
+        answer.disarm();
+        QCOMPARE(answer.shown, tooMany);
     }
 
     void tableViewStylesAndArrayDialog()

@@ -43,8 +43,11 @@ private slots:
         QVERIFY(model.saveTemplateTo(base + QStringLiteral("3")));
         zarTemplateDataModel back;
         QVERIFY(back.loadTemplate(base + QStringLiteral("3.zarTemplate"), true));
-        QVERIFY(back.count() == 3 && back.cables() == 1 && back.cableSpacing() == 2.5f);
-        QVERIFY(back.header().runs == model.sequenceLength() && back.header().measurements == model.measurementCount());
+        QVERIFY(back.count() == 3);
+        QVERIFY(back.cables() == 1);
+        QVERIFY(back.cableSpacing() == 2.5f);
+        QVERIFY(back.header().runs == model.sequenceLength());
+        QVERIFY(back.header().measurements == model.measurementCount());
         for (int i = 0; i < 3; ++i) {
             QCOMPARE(back.sets()[i].arrayType(), model.sets()[i].arrayType());
             QCOMPARE(back.sets()[i].mainMatrix(), model.sets()[i].mainMatrix());
@@ -61,7 +64,8 @@ private slots:
         answer.expect(QMessageBox::No);
         QVERIFY(!model.saveTemplateTo(base));
         QCOMPARE(answer.text, QStringLiteral("File exists, do you want to overwrite it?"));
-        QVERIFY(zarTemplateFixture::read(base + QStringLiteral(".zarTemplate")) == "old" && model.isModified());
+        QVERIFY(zarTemplateFixture::read(base + QStringLiteral(".zarTemplate")) == "old");
+        QVERIFY(model.isModified());
         zarDiagnosticCapture capture;
         answer.expect();
         QVERIFY(!model.saveTemplateTo(zarDriveRoot::path() + QStringLiteral("missing/dir/x")));
@@ -69,25 +73,42 @@ private slots:
         QVERIFY(capture.text().startsWith(QStringLiteral("File error: ")));
     }
 
-    void everyTruncationAndHostileValueIsRefused()
+    // Every cut of the header, and cuts through the sets.
+    void truncationsAreRefused()
     {
         const QByteArray good = oneSetFile();
         QCOMPARE(loadBytes(good), QStringLiteral("loaded"));
-        QList<QByteArray> bad;
-        for (int i = 0; i < good.size(); i += i < 64 ? 1 : 61)
-            bad << good.left(i);
-        bad << good.left(good.size() - 1);
+        for (int cut = 0; cut < good.size(); cut += cut < 64 ? 1 : 401)
+            QVERIFY2(loadBytes(good.left(cut)) == QStringLiteral("Template is corrupted"), qPrintable(QString::number(cut)));
+        QCOMPARE(loadBytes(good.left(good.size() - 1)), QStringLiteral("Template is corrupted"));
+    }
+
+    void hostileValuesAreRefused_data()
+    {
         const int cablesAt = 4 + 33, countAt = cablesAt + 9;
-        const QList<QPair<int, QByteArray>> patches {
-            { 0, "33114422" }, { cablesAt, "03" }, { cablesAt, "00" }, { cablesAt + 1, "7ff8000000000000" },
-            { cablesAt + 1, "c014000000000000" }, { cablesAt + 1, "0000000000000000" }, { countAt, "00000009" },
-            { countAt, "ffffffff" }, { countAt + 5, "7fffffff" }, { countAt + 9, "00000062" }, { 21, "7fffffff" },
-            { 33, "7fffffff" }, { countAt + 4, "40" },
-        };
-        for (const auto& p : patches)
-            bad << QByteArray(good).replace(p.first, p.second.size() / 2, QByteArray::fromHex(p.second));
-        for (int i = 0; i < bad.size(); ++i)
-            QVERIFY2(loadBytes(bad[i]) == QStringLiteral("Template is corrupted"), qPrintable(QString::number(i)));
+        QTest::addColumn<int>("at");
+        QTest::addColumn<QByteArray>("hex");
+        QTest::newRow("session magic") << 0 << QByteArray("33114422");
+        QTest::newRow("three cables") << cablesAt << QByteArray("03");
+        QTest::newRow("no cable") << cablesAt << QByteArray("00");
+        QTest::newRow("spacing not a number") << cablesAt + 1 << QByteArray("7ff8000000000000");
+        QTest::newRow("negative spacing") << cablesAt + 1 << QByteArray("c014000000000000");
+        QTest::newRow("zero spacing") << cablesAt + 1 << QByteArray("0000000000000000");
+        QTest::newRow("nine sets") << countAt << QByteArray("00000009");
+        QTest::newRow("negative set count") << countAt << QByteArray("ffffffff");
+        QTest::newRow("set's row count") << countAt + 5 << QByteArray("7fffffff");
+        QTest::newRow("set's column count") << countAt + 9 << QByteArray("00000062");
+        QTest::newRow("header count at byte 21") << 21 << QByteArray("7fffffff");
+        QTest::newRow("header count at byte 33") << 33 << QByteArray("7fffffff");
+        QTest::newRow("unknown array type") << countAt + 4 << QByteArray("40");
+    }
+
+    void hostileValuesAreRefused()
+    {
+        QFETCH(int, at);
+        QFETCH(QByteArray, hex);
+        const QByteArray bad = oneSetFile().replace(at, hex.size() / 2, QByteArray::fromHex(hex));
+        QCOMPARE(loadBytes(bad), QStringLiteral("Template is corrupted"));
     }
 };
 

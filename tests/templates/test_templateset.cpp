@@ -29,9 +29,11 @@ private slots:
         // Wenner exists only at the first spacing; a level too deep does not fit; a cell twice is no toggle.
         set.applySelection(cells({ { 0, 1 }, { 1, 0 }, { 0, 20 }, { 0, 2 }, { 0, 2 } }));
         QCOMPARE(set.measurementCount(), 29);
-        QVERIFY(!set.mainMatrix()[1][0] && !set.mainMatrix()[0][20]);
+        QVERIFY(!set.mainMatrix()[1][0]);
+        QVERIFY(!set.mainMatrix()[0][20]);
         set.clear();
-        QVERIFY(set.isEmpty() && set.measurementCount() == 0);
+        QVERIFY(set.isEmpty());
+        QVERIFY(set.measurementCount() == 0);
     }
 
     void rebuildsOnArrangementAndType()
@@ -44,8 +46,10 @@ private slots:
         QCOMPARE(set.measurementCount(), 61 + 21);
         set.setArrangement(1, 5);
         QCOMPARE(set.measurementCount(), 29);
-        QVERIFY(set.mainMatrix()[0][0] && !set.mainMatrix()[0][20]);
-        QVERIFY(set.auxMatrix()[0][0] && !set.auxMatrix()[0][20]);
+        QVERIFY(set.mainMatrix()[0][0]);
+        QVERIFY(!set.mainMatrix()[0][20]);
+        QVERIFY(set.auxMatrix()[0][0]);
+        QVERIFY(!set.auxMatrix()[0][20]);
         set.setArrangement(1, 2.5f);
         QVERIFY(!set.auxMatrix()[0][0]);
         QCOMPARE(set.quadripoles().value(zarCell(0, 0)).first().x, 3.75f);
@@ -64,8 +68,11 @@ private slots:
         const QByteArray bytes = written(set);
         QDataStream::Status status;
         const zarTemplateSet back = readBack<zarTemplateSet>(bytes, &status);
-        QVERIFY(status == QDataStream::Ok && back.cable() == 2 && back.measurementCount() == set.measurementCount());
-        QVERIFY(back.mainMatrix() == set.mainMatrix() && back.auxMatrix() == set.auxMatrix());
+        QVERIFY(status == QDataStream::Ok);
+        QVERIFY(back.cable() == 2);
+        QVERIFY(back.measurementCount() == set.measurementCount());
+        QVERIFY(back.mainMatrix() == set.mainMatrix());
+        QVERIFY(back.auxMatrix() == set.auxMatrix());
         auto patched = [&](int at, const QByteArray& hex) {
             return QByteArray(bytes).replace(at, hex.size() / 2, QByteArray::fromHex(hex));
         };
@@ -73,7 +80,8 @@ private slots:
         QVERIFY(readBack<zarTemplateSet>(patched(6198 - 9, "01")).isEmpty());
         for (const QByteArray& hostile : { patched(6198 - 9, "03"), patched(6198 - 8, "7ff0") }) {
             const zarTemplateSet refused = readBack<zarTemplateSet>(hostile, &status);
-            QVERIFY(status != QDataStream::Ok && refused.arrayType() == -1);
+            QVERIFY(status != QDataStream::Ok);
+            QVERIFY(refused.arrayType() == -1);
         }
     }
 };
