@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 const int alignment = Qt::AlignRight | Qt::AlignVCenter;
@@ -374,7 +375,7 @@ bool zarSessionDataModel::loadFromFile(const QString& path)
         break;
     }
     beginResetModel();
-    session = read;
+    session = std::move(read);
     m_rows = session.units.size();
     currentSet = quint8(qMin(int(currentSet), qMax(0, session.arraySets.size() - 1)));
     endResetModel();
@@ -423,12 +424,8 @@ void zarSessionDataModel::storeResults(const zarCoreReportET2D& report)
     if (report.error.code != 0)
         return;
     const int n = qMax(0, qMin(report.results.size(), session.units.size() - groupStart));
-    for (int i = 0; i < n; ++i) {
-        zarSessionDataUnit& unit = session.units[groupStart + i];
-        unit.measureSet = report.results[i];
-        unit.measureSet.measured = true;
-        unit.derive();
-    }
+    for (int i = 0; i < n; ++i)
+        session.units[groupStart + i].store(report.results[i]);
     if (n > 0)
         emit dataChanged(index(groupStart, 6), index(groupStart + n - 1, columns - 1));
     emit sendMoveForward(groupStart, n);

@@ -34,7 +34,7 @@ public:
     zarArrangement* arrangement() { return &session.arrangement; }
     bool hasElectrodes() const { return !session.electrodes.isEmpty(); }
     zarQuadripole quadripole(int row) const;
-    const QList<zarSessionDataUnit>& units() const { return session.units; }
+    const QVector<zarSessionDataUnit>& units() const { return session.units; }
     const zarGPSFix& gpsFix() const { return session.gpsFix; }
     const QVector<quint32>& rowIndexes() const { return m_rowIndexes; }
 

@@ -39,6 +39,13 @@ void zarSessionDataUnit::derive()
     rho = float(std::fabs(double(k) * measureSet.rxVoltage / measureSet.txCurrent));
 }
 
+void zarSessionDataUnit::store(const zarMeasureSet& result)
+{
+    measureSet = result;
+    measureSet.measured = true;
+    derive();
+}
+
 namespace {
 // Big-endian writer of the file layout into one buffer: a session holds tens of
 // thousands of rows, and one device write per row keeps saving close to raw speed.
@@ -176,7 +183,11 @@ const char* zarSessionDataUnit::decode(const char* data, const char* end, zarSes
     // The count is checked against the bytes left before it sizes anything.
     if (samples > quint32((end - data - fixedSize) / 8))
         return nullptr;
-    r.samples.resize(int(samples));
+    // A row without samples (every row not yet measured) allocates nothing.
+    if (samples != 0)
+        r.samples.resize(int(samples));
+    else
+        r.samples.clear();
     for (float& sample : r.samples)
         sample = d.real();
     r.chargeability = d.real();

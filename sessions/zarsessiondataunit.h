@@ -11,6 +11,8 @@ class zarSessionDataUnit
 public:
     void configure(zarCableSpacing cableSpacing, zarMeasurement measurement);
     void derive();
+    // Takes a good result of the core as this row's measurement.
+    void store(const zarMeasureSet& result);
 
     // Bytes of a row without samples in a version-12 stream.
     enum : int { fixedSize = 113 };

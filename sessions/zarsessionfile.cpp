@@ -8,6 +8,7 @@
 #include <QSaveFile>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 void fileError(const QFileDevice& file)
@@ -112,19 +113,17 @@ zarSessionFile::ReadResult zarSessionFile::parse(const QByteArray& bytes)
     units.reserve(int(qMin<qint64>(count, (end - p) / zarSessionDataUnit::fixedSize)));
     bool cut = false;
     for (quint32 i = 0; i < count; ++i) {
-        // Decoded in place: no copy of the row and its samples.
-        units.append(zarSessionDataUnit());
-        zarSessionDataUnit& unit = units.last();
+        zarSessionDataUnit unit;
         const char* next = zarSessionDataUnit::decode(p, end, unit);
         // A row cut short is dropped: it would otherwise be measured as zeros.
         cut = !next;
-        if (cut) {
-            units.removeLast();
+        if (cut)
             break;
-        }
         // Positions place the row in the plots: a damaged one refuses the file.
         if (!isSanePosition(unit.x) || !isSanePosition(unit.z))
             return Corrupted;
+        // Moved in: the samples change hands without a copy.
+        units.append(std::move(unit));
         p = next;
     }
     if (units.isEmpty())

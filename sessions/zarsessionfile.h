@@ -8,8 +8,8 @@
 #include "templates/zararrayset.h"
 #include "templates/zarpoint3d.h"
 
-#include <QList>
 #include <QMap>
+#include <QVector>
 
 // The contents of a session file (named session or autosave) and its byte layout,
 // shared by the sequence builder and the session model.
@@ -24,7 +24,8 @@ public:
     QVector<zarArraySet> arraySets;
     zarCableConfiguration cableConfiguration;
     QMap<qint16, zarPoint3D> electrodes;
-    QList<zarSessionDataUnit> units;
+    // Rows side by side in one block: a session holds tens of thousands of them.
+    QVector<zarSessionDataUnit> units;
     zarGPSFix gpsFix;
 
     // Written through a save file: the old file stays whole until the new one is.

@@ -10,6 +10,7 @@
 #include <QMap>
 #include <QVarLengthArray>
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 zarSequenceBuilder* zarSequenceBuilder::s_instance = nullptr;
@@ -491,7 +492,7 @@ int zarSequenceBuilder::build(const zarTemplateDataModel* model, const zarCableC
         unit.configure(model->cableSpacing(), item);
         if (ertLab)
             unit.k = 1.0f;
-        session.units.append(unit);
+        session.units.append(std::move(unit));
         if (item.continues == 0)
             parity ^= 1;
     }

@@ -23,7 +23,7 @@ class TestSessionCycle : public QObject
 
     static zarSessionDataModel& model(zarSessionWidget& w) { return w.sessionDataModel; }
 
-    static int measured(const QList<zarSessionDataUnit>& units)
+    static int measured(const QVector<zarSessionDataUnit>& units)
     {
         return int(std::count_if(units.cbegin(), units.cend(),
                                  [](const zarSessionDataUnit& u) { return u.measureSet.measured; }));
@@ -38,7 +38,7 @@ class TestSessionCycle : public QObject
     static void compareWithAutosave(zarSessionWidget& w)
     {
         const zarSessionFile saved = zarSessionScreenFixture::readAutosave();
-        const QList<zarSessionDataUnit>& units = model(w).units();
+        const auto& units = model(w).units();
         QCOMPARE(saved.units.size(), units.size());
         for (int i = 0; i < units.size(); ++i) {
             QVERIFY2(saved.units[i].measureSet == units[i].measureSet, qPrintable(QString::number(i)));
@@ -85,7 +85,7 @@ private slots:
         for (const QList<QVariant>& group : groups)
             sizes << group.at(1).toInt();
         QCOMPARE(sizes, QList<int>({ 4, 4, 4, 4, 4, 4, 4, 1 }));
-        const QList<zarSessionDataUnit>& units = model(w).units();
+        const auto& units = model(w).units();
         QCOMPARE(measured(units), 29);
         for (const zarSessionDataUnit& u : units) {
             const double rho = std::fabs(double(u.k) * u.measureSet.rxVoltage / u.measureSet.txCurrent);
@@ -139,7 +139,7 @@ private slots:
         QCOMPARE(measured(zarSessionScreenFixture::readAutosave().units), 4);
         compareWithAutosave(w);
 
-        const QList<zarSessionDataUnit> before = model(w).units().mid(0, 4);
+        const auto before = model(w).units().mid(0, 4);
         QVERIFY(zarWaitFor([&] { return w.startPushButton->isEnabled(); }, 5000));
         groups.clear();
         answer.expect();
