@@ -9,10 +9,14 @@
 #include "frame/zarkeyboarddialog.h"
 #include "frame/zaroptionswidget.h"
 #include "frame/zarsystemwidget.h"
+#include "frame/zartranslator.h"
 #include "service/zarsignalwidget.h"
 #include "sessions/zarsessionwidget.h"
 
+#include <QApplication>
+#include <QHeaderView>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
 
@@ -59,7 +63,11 @@ class TestSessionWidget : public QObject
 
 private slots:
     void init() { QSettings(settingsScope, QStringLiteral("zarSessionMenuWidget")).clear(); }
-    void cleanup() { zarSystemWidget::setBusy(false); }
+    void cleanup()
+    {
+        zarSystemWidget::setBusy(false);
+        zarTranslator::instance()->setLanguage(QStringLiteral("En"));
+    }
     void cleanupTestCase() { zarCore::destroy(); }
 
     void displaySwitch_data()
@@ -131,6 +139,38 @@ private slots:
         w.closePushButton->click();
         QCOMPARE(closed.count(), 1);
         QCOMPARE(closeFlag(), 0);
+    }
+
+    void captionsFit_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char* language : { "En", "Ru" })
+            QTest::newRow(language) << language;
+    }
+
+    // Set up before it is laid out, as the menus do, then shown at the screen's width.
+    void captionsFit()
+    {
+        QFETCH(QString, language);
+        QVERIFY(zarTranslator::instance()->setLanguage(language));
+        // The program's own font.
+        const QFont font = QApplication::font();
+        QFont small = font;
+        small.setPixelSize(15);
+        QApplication::setFont(small);
+        const auto restore = qScopeGuard([&font]() { QApplication::setFont(font); });
+        zarSessionWidget w(nullptr, true);
+        QVERIFY(w.setup(path()));
+        w.resize(1024, 520);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QHeaderView* header = w.sessionTableView->horizontalHeader();
+        for (int column = 6; column < header->count(); ++column) {
+            const QString caption = w.sessionDataModel.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+            // The caption's own width inside the section's border and margin.
+            const int needed = header->fontMetrics().horizontalAdvance(caption) + 8;
+            QVERIFY2(header->sectionSize(column) >= needed, qPrintable(caption));
+        }
     }
 
     void withoutArrayTypes()
