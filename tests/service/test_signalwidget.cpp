@@ -1,4 +1,5 @@
 #include "zardialoganswer.h"
+#include "zarprogramfont.h"
 #include "zarsignalcurves.h"
 #include "zartestsupport.h"
 
@@ -7,8 +8,6 @@
 #include "frame/zarusermessage.h"
 #include "service/zarsignalwidget.h"
 
-#include <QApplication>
-#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QToolButton>
@@ -56,12 +55,7 @@ private slots:
         QFETCH(QString, language);
         QFETCH(int, height);
         QVERIFY(zarTranslator::instance()->setLanguage(language));
-        // The program's own font.
-        const QFont font = QApplication::font();
-        QFont small = font;
-        small.setPixelSize(15);
-        QApplication::setFont(small);
-        const auto restore = qScopeGuard([&font]() { QApplication::setFont(font); });
+        const auto font = zarUseProgramFont();
         // Inside a page that may be lower than the view would like, as in the engineer screen.
         QWidget page;
         page.resize(1000, height);

@@ -2,6 +2,7 @@
 // view-only mode, signal view and Finish.
 #include "zardialoganswer.h"
 #include "zarmodalof.h"
+#include "zarprogramfont.h"
 #include "zarsessionscreenfixture.h"
 #include "zartestsupport.h"
 
@@ -13,10 +14,8 @@
 #include "service/zarsignalwidget.h"
 #include "sessions/zarsessionwidget.h"
 
-#include <QApplication>
 #include <QHeaderView>
 #include <QPointer>
-#include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
 
@@ -153,12 +152,7 @@ private slots:
     {
         QFETCH(QString, language);
         QVERIFY(zarTranslator::instance()->setLanguage(language));
-        // The program's own font.
-        const QFont font = QApplication::font();
-        QFont small = font;
-        small.setPixelSize(15);
-        QApplication::setFont(small);
-        const auto restore = qScopeGuard([&font]() { QApplication::setFont(font); });
+        const auto font = zarUseProgramFont();
         zarSessionWidget w(nullptr, true);
         QVERIFY(w.setup(path()));
         w.resize(1024, 520);
