@@ -50,8 +50,11 @@ zarEngineerWidget::zarEngineerWidget(int mode, QWidget* parent) : QWidget(parent
     const QString scrollStyle = readStyle(QStringLiteral(":/system/system/vScrollBar.qss"));
     if (!scrollStyle.isEmpty())
         proScrollArea->setStyleSheet(scrollStyle);
-    // Narrow tab padding: the ten titles fit the window in every language.
-    tabWidget->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 8px 3px 8px 3px; }"));
+    // Narrow tab padding: the ten titles fit the window in every language; should
+    // one still not fit, a title is shortened rather than scrolled out of reach.
+    tabWidget->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 8px 1px 8px 1px; }"));
+    tabWidget->tabBar()->setUsesScrollButtons(false);
+    tabWidget->tabBar()->setElideMode(Qt::ElideRight);
     if (mode != 0) {
         while (tabWidget->count() > 1)
             tabWidget->removeTab(1);

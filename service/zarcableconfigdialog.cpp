@@ -4,6 +4,9 @@
 #include "frame/zartranslator.h"
 #include "frame/zarwarningdialog.h"
 
+#include <QCoreApplication>
+#include <QStyle>
+
 namespace {
 const int wiresPerCable = 32;
 const int noRequest = -1;
@@ -19,6 +22,11 @@ zarCableConfigDialog::zarCableConfigDialog(QWidget* parent, quint8 cables, bool 
     setupUi(this);
     if (!remoteTx && !remoteRx)
         checkRemotePushButton->setEnabled(false);
+    // The style's own arrows are a few pixels wide: icons of the full icon size instead.
+    previousToolButton->setArrowType(Qt::NoArrow);
+    previousToolButton->setIcon(style()->standardIcon(QStyle::SP_ArrowLeft));
+    nextToolButton->setArrowType(Qt::NoArrow);
+    nextToolButton->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
 
     for (int position = 0; position < wiresPerCable; ++position) {
         const QString number = QStringLiteral("%1").arg(position, 2, 10, QLatin1Char('0'));
@@ -109,6 +117,12 @@ void zarCableConfigDialog::onTranslate()
     _failGroundingLabel->setText(QStringLiteral("%1 [%2%3]:").arg(tr("Fail grounding"), tr("k"), tr("Ohm")));
     _remoteTxLabel->setText(QStringLiteral("Tx%1:").arg(QChar(0x221E)));
     _remoteRxLabel->setText(QStringLiteral("Rx%1:").arg(QChar(0x221E)));
+    // A remote electrode not in use reads "N / A" in the wires' own words.
+    const QString notAvailable = QCoreApplication::translate("QObject", "N / A");
+    if (!m_remoteTxWire)
+        remoteTxLabel->setText(notAvailable);
+    if (!m_remoteRxWire)
+        remoteRxLabel->setText(notAvailable);
     onUpdate();
 }
 

@@ -217,6 +217,7 @@ void zarSignalWidget::onTranslate()
     tabWidget->setTabText(0, tr("Input voltage"));
     tabWidget->setTabText(1, tr("Output voltage"));
     tabWidget->setTabText(2, tr("Output current"));
+    fitTabs();
 
     QFont font(QStringLiteral("Consolas"));
     font.setPixelSize(12);
@@ -237,4 +238,19 @@ void zarSignalWidget::onTranslate()
     _txVoltageLabel->setText(tr(txVoltageTitle));
     _txCurrentLabel->setText(tr(txCurrentTitle));
     _rxVoltageLabel->setText(tr(rxVoltageTitle));
+}
+
+void zarSignalWidget::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    fitTabs();
+}
+
+// The plot tabs stand at the side; where the view is too low for all of them
+// (the engineer screen's signal tab), they go above the plots rather than scroll.
+void zarSignalWidget::fitTabs()
+{
+    const QSize hint = tabWidget->tabBar()->sizeHint();
+    const int length = tabWidget->tabPosition() == QTabWidget::West ? hint.height() : hint.width();
+    tabWidget->setTabPosition(length <= tabWidget->height() ? QTabWidget::West : QTabWidget::North);
 }

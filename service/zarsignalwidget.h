@@ -46,11 +46,13 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     static float interpolate(QPointF p1, QPointF p2, float x);
     static float interpolateBack(QPointF p1, QPointF p2, float x);
     void setButtonsEnabled(bool enabled);
+    void fitTabs();
 
     zarSignalPlot txVoltagePlot;
     zarSignalPlot txCurrentPlot;

@@ -111,11 +111,19 @@ bool zarSessionWidget::setup(const QString& path)
         sessionDataModel.onGPS();
     pseudoSectionPlot.setCableSpacing(sessionDataModel.arrangement()->cableSpacing);
     sessionTableView->setModel(&sessionDataModel);
-    const int w = sessionTableView->width() / 10;
     QHeaderView* header = sessionTableView->horizontalHeader();
+    // The row number and the five electrode columns get no more than their caption
+    // or their widest entry (a remote electrode) needs: the rest goes to the measured values' captions.
+    const QFontMetrics metrics = header->fontMetrics();
+    const int most = sessionTableView->width() / 10;
     for (int column = 0; column < sessionDataModel.columnCount(); ++column) {
         if (column < 6) {
-            header->resizeSection(column, w);
+            const QString caption = sessionDataModel.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+            const QString widest = column == 0   ? QStringLiteral("0000")
+                                 : column == 5 ? QStringLiteral("00")
+                                               : QStringLiteral("Tx%1").arg(QChar(0x221E));
+            const int fit = qMax(metrics.horizontalAdvance(caption), metrics.horizontalAdvance(widest)) + 12;
+            header->resizeSection(column, qMin(most, fit));
             header->setSectionResizeMode(column, QHeaderView::Fixed);
         } else {
             header->setSectionResizeMode(column, QHeaderView::Stretch);

@@ -1,6 +1,7 @@
 #include "zarengineerfixture.h"
 
 #include "core/zarconstants.h"
+#include "frame/zarguistyle.h"
 #include "frame/zarmainwidget.h"
 #include "frame/zarpassworddialog.h"
 #include "frame/zartranslator.h"
@@ -11,6 +12,7 @@
 #include <QScrollArea>
 #include <QSlider>
 #include <QTabBar>
+#include <QToolButton>
 
 // Every tab of the engineer screen inside the 1024 x 600 window, in both languages:
 // controls lie inside their page, show their whole text, do not overlap, and what
@@ -50,6 +52,15 @@ class TestEngineerLook : public QObject
     }
 
 private slots:
+    // The program's own font and style, as main sets them.
+    void initTestCase()
+    {
+        QFont font;
+        font.setPixelSize(15);
+        QApplication::setFont(font);
+        QApplication::setStyle(new zarGuiStyle());
+    }
+
     void everyTab_data()
     {
         QTest::addColumn<QString>("language");
@@ -76,6 +87,14 @@ private slots:
         QVERIFY(window.rect().contains(QRect(screen->mapTo(&window, QPoint()), screen->size())));
 
         QTabBar* bar = screen->tabWidget->tabBar();
+        // Every tab is in sight with its whole title: the bar neither scrolls nor shortens.
+        for (const QToolButton* arrow : bar->findChildren<QToolButton*>())
+            QVERIFY2(!arrow->isVisible(), "tab bar scrolls");
+        for (int i = 0; i < bar->count(); ++i) {
+            const int whole = bar->fontMetrics().horizontalAdvance(bar->tabText(i))
+                + (bar->tabIcon(i).isNull() ? 0 : bar->iconSize().width());
+            QVERIFY2(bar->tabRect(i).width() >= whole, qPrintable(bar->tabText(i) + " shortened"));
+        }
         for (int i = 0; i < screen->tabWidget->count(); ++i) {
             screen->tabWidget->setCurrentIndex(i);
             QApplication::processEvents();

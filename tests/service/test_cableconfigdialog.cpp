@@ -2,6 +2,7 @@
 #include "zartestsupport.h"
 
 #include "core/zarcore.h"
+#include "frame/zartranslator.h"
 #include "service/zarcableconfigdialog.h"
 
 #include <QSignalSpy>
@@ -54,6 +55,17 @@ class TestCableConfigDialog : public QObject
 
 private slots:
     void init() { fixClock(0); }
+    void cleanup() { zarTranslator::instance()->setLanguage(QStringLiteral("En")); }
+
+    // A remote electrode the template does not use reads "N / A" in the operator's language.
+    void unusedRemoteTranslated()
+    {
+        QVERIFY(zarTranslator::instance()->setLanguage(QStringLiteral("Ru")));
+        zarCableConfigDialog dialog(nullptr, 1, true, false);
+        QCOMPARE(dialog.remoteRxLabel->text(), QStringLiteral("Н / Д"));
+        QVERIFY(zarTranslator::instance()->setLanguage(QStringLiteral("En")));
+        QCOMPARE(dialog.remoteRxLabel->text(), QStringLiteral("N / A"));
+    }
 
     void wireLabelShowsTheReading_data()
     {

@@ -1,12 +1,16 @@
 #include "zardialoganswer.h"
+#include "zarprogramfont.h"
 #include "zarsignalcurves.h"
 #include "zartestsupport.h"
 
 #include "core/zarcore.h"
+#include "frame/zartranslator.h"
 #include "frame/zarusermessage.h"
 #include "service/zarsignalwidget.h"
 
 #include <QSignalSpy>
+#include <QTabBar>
+#include <QToolButton>
 
 using Points = QVector<QPointF>;
 using Values = QVector<float>;
@@ -31,6 +35,40 @@ private slots:
     {
         qRegisterMetaType<zarSpacing>("zarSpacing");
         qRegisterMetaType<zarLevel>("zarLevel");
+    }
+
+    void cleanup() { zarTranslator::instance()->setLanguage(QStringLiteral("En")); }
+
+    void plotTabsInReach_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("position");
+        QTest::newRow("En, a session page: at the side") << "En" << 520 << int(QTabWidget::West);
+        QTest::newRow("Ru, a session page: at the side") << "Ru" << 520 << int(QTabWidget::West);
+        QTest::newRow("Ru, the engineer's signal tab: above") << "Ru" << 420 << int(QTabWidget::North);
+    }
+
+    // Every plot tab can be reached with a finger: none hides behind scroll arrows.
+    void plotTabsInReach()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, height);
+        QVERIFY(zarTranslator::instance()->setLanguage(language));
+        const auto font = zarUseProgramFont();
+        // Inside a page that may be lower than the view would like, as in the engineer screen.
+        QWidget page;
+        page.resize(1000, height);
+        zarSignalWidget w(&page);
+        w.setGeometry(0, 0, 1000, height);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QTEST(int(w.tabWidget->tabPosition()), "position");
+        QTabBar* bar = w.tabWidget->tabBar();
+        for (const QToolButton* arrow : bar->findChildren<QToolButton*>())
+            QVERIFY2(!arrow->isVisible(), "plot tabs scroll");
+        w.setGeometry(0, 0, 1000, 520);
+        QTRY_COMPARE(w.tabWidget->tabPosition(), QTabWidget::West);
     }
 
     void reportBecomesCurves_data()

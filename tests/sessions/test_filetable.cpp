@@ -194,6 +194,8 @@ private slots:
         QCOMPARE(dialog.maximumSize(), QSize(1024, 600));
         QVERIFY(!(dialog.windowFlags() & Qt::WindowCloseButtonHint));
         QVERIFY(!dialog.fileTableView->horizontalHeader()->sectionsClickable());
+        // A row is picked with a finger.
+        QVERIFY(dialog.fileTableView->rowHeight(0) >= 48);
 
         QTableView* view = dialog.fileTableView;
         zarWhenModal([&](QWidget*) {

@@ -2,6 +2,7 @@
 // view-only mode, signal view and Finish.
 #include "zardialoganswer.h"
 #include "zarmodalof.h"
+#include "zarprogramfont.h"
 #include "zarsessionscreenfixture.h"
 #include "zartestsupport.h"
 
@@ -9,9 +10,11 @@
 #include "frame/zarkeyboarddialog.h"
 #include "frame/zaroptionswidget.h"
 #include "frame/zarsystemwidget.h"
+#include "frame/zartranslator.h"
 #include "service/zarsignalwidget.h"
 #include "sessions/zarsessionwidget.h"
 
+#include <QHeaderView>
 #include <QPointer>
 #include <QSettings>
 #include <QSignalSpy>
@@ -59,7 +62,11 @@ class TestSessionWidget : public QObject
 
 private slots:
     void init() { QSettings(settingsScope, QStringLiteral("zarSessionMenuWidget")).clear(); }
-    void cleanup() { zarSystemWidget::setBusy(false); }
+    void cleanup()
+    {
+        zarSystemWidget::setBusy(false);
+        zarTranslator::instance()->setLanguage(QStringLiteral("En"));
+    }
     void cleanupTestCase() { zarCore::destroy(); }
 
     void displaySwitch_data()
@@ -131,6 +138,33 @@ private slots:
         w.closePushButton->click();
         QCOMPARE(closed.count(), 1);
         QCOMPARE(closeFlag(), 0);
+    }
+
+    void captionsFit_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char* language : { "En", "Ru" })
+            QTest::newRow(language) << language;
+    }
+
+    // Set up before it is laid out, as the menus do, then shown at the screen's width.
+    void captionsFit()
+    {
+        QFETCH(QString, language);
+        QVERIFY(zarTranslator::instance()->setLanguage(language));
+        const auto font = zarUseProgramFont();
+        zarSessionWidget w(nullptr, true);
+        QVERIFY(w.setup(path()));
+        w.resize(1024, 520);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QHeaderView* header = w.sessionTableView->horizontalHeader();
+        for (int column = 6; column < header->count(); ++column) {
+            const QString caption = w.sessionDataModel.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+            // The caption's own width inside the section's border and margin.
+            const int needed = header->fontMetrics().horizontalAdvance(caption) + 8;
+            QVERIFY2(header->sectionSize(column) >= needed, qPrintable(caption));
+        }
     }
 
     void withoutArrayTypes()
