@@ -45,13 +45,6 @@ private slots:
         QCOMPARE(dialog.cableSpacing(), 10.0f);
     }
 
-    // The form's window icon is a compiled-in picture that exists.
-    void windowIconFound()
-    {
-        zarArrangementDialog dialog;
-        QVERIFY(!dialog.windowIcon().availableSizes().isEmpty());
-    }
-
     void cables()
     {
         zarArrangementDialog dialog;
