@@ -2,16 +2,12 @@
 
 #include "frame/zarwarningdialog.h"
 
-#include <qwt_painter.h>
 #include <qwt_symbol.h>
 
 #include <QCoreApplication>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPointer>
-
-#include <cmath>
 
 zarPickPlot::zarPickPlot(QWidget* parent) : QwtPlot(parent)
 {
@@ -105,71 +101,4 @@ void zarPickPlot::onMenu02()
         QCoreApplication::translate(metaObject()->className(), "Are you sure you want to delete selected measurement?");
     if (zarWarningDialog::question(question) == 1)
         emit sendRowDelete(row);
-}
-
-namespace {
-
-// A second stamp of the symbol on the same pixel changes nothing only when every
-// pixel it sets is opaque.
-bool stampsOpaque(const QwtSymbol& symbol, const QPainter* painter)
-{
-    if (painter->testRenderHint(QPainter::Antialiasing) || painter->transform().isScaling())
-        return false;
-    if (symbol.style() < QwtSymbol::Ellipse || symbol.style() > QwtSymbol::Hexagon)
-        return false;
-    const QBrush& brush = symbol.brush();
-    const QPen& pen = symbol.pen();
-    return (brush.style() == Qt::NoBrush || brush.isOpaque())
-        && (pen.style() == Qt::NoPen || pen.brush().isOpaque());
-}
-
-} // namespace
-
-void zarPickPlot::MarkerCurve::drawSymbols(QPainter* painter, const QwtSymbol& symbol, const QwtScaleMap& xMap,
-                                           const QwtScaleMap& yMap, const QRectF& canvasRect, int from,
-                                           int to) const
-{
-    const QRect pixels = canvasRect.toAlignedRect();
-    const qint64 area = qint64(pixels.width()) * pixels.height();
-    if (!QwtPainter::roundingAlignment(painter) || !testPaintAttribute(FilterPoints) || !stampsOpaque(symbol, painter)
-        || area <= 0 || area > (qint64(1) << 21)) {
-        QwtPlotCurve::drawSymbols(painter, symbol, xMap, yMap, canvasRect, from, to);
-        return;
-    }
-    // Qwt stamps the markers in chunks of 500, each marker on its rounded pixel
-    // of the canvas unless an earlier one of its chunk took that pixel.
-    const int chunkSize = 500;
-    const QwtSeriesData<QPointF>* series = data();
-    stamps.clear();
-    for (int i = from; i <= to; ++i) {
-        const QPointF sample = series->sample(size_t(i));
-        const double x = xMap.transform(sample.x());
-        const double y = yMap.transform(sample.y());
-        if (!(std::fabs(x) < 1e9) || !(std::fabs(y) < 1e9))
-            continue;
-        const int px = qRound(x) - pixels.left();
-        const int py = qRound(y) - pixels.top();
-        if (px < 0 || py < 0 || px >= pixels.width() || py >= pixels.height())
-            continue;
-        stamps.push_back({ i, py * pixels.width() + px });
-    }
-    // The last stamp on a pixel is the first marker there in the last chunk
-    // that has one; it covers every earlier stamp there whole.
-    if (lastOnPixel.size() < size_t(area))
-        lastOnPixel.resize(size_t(area));
-    for (const Stamp& stamp : stamps)
-        lastOnPixel[size_t(stamp.pixel)] = -1;
-    for (const Stamp& stamp : stamps) {
-        int& last = lastOnPixel[size_t(stamp.pixel)];
-        if (last < 0 || (last - from) / chunkSize != (stamp.index - from) / chunkSize)
-            last = stamp.index;
-    }
-    QPolygonF shown;
-    shown.reserve(int(stamps.size()));
-    for (const Stamp& stamp : stamps) {
-        if (lastOnPixel[size_t(stamp.pixel)] == stamp.index)
-            shown << QPointF(pixels.left() + stamp.pixel % pixels.width(), pixels.top() + stamp.pixel / pixels.width());
-    }
-    if (!shown.isEmpty())
-        symbol.drawSymbols(painter, shown);
 }

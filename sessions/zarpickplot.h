@@ -8,8 +8,6 @@
 #include <QPointF>
 #include <QVector>
 
-#include <vector>
-
 class QMouseEvent;
 
 // A session plot whose markers the operator taps: a tap within 10 pixels of a
@@ -39,33 +37,14 @@ protected:
     void setPickable(const QVector<QPointF>& xy, const QVector<quint32>& idx);
     void attachPickCurve();
 
-    // Markers as Qwt draws them, less every marker that a later one on the same
-    // pixel covers whole: a sounding of many rows stacks thousands.
-    class MarkerCurve : public QwtPlotCurve
-    {
-    protected:
-        void drawSymbols(QPainter* painter, const QwtSymbol& symbol, const QwtScaleMap& xMap,
-                         const QwtScaleMap& yMap, const QRectF& canvasRect, int from, int to) const override;
-
-    private:
-        struct Stamp
-        {
-            int index;
-            int pixel;
-        };
-        mutable std::vector<Stamp> stamps;
-        mutable std::vector<int> lastOnPixel;
-    };
-
     QwtPlotGrid grid;
-    MarkerCurve pointCurve;
+    QwtPlotCurve pointCurve;
     QwtPlotCurve pickCurve;
     QVector<quint32> rowIndexes;
     int pickedPoint = -1;
 
 private:
     friend class TestSessionPlots;
-    friend class TestPlotCulling;
 
     // The row of the picked marker, taken when it was picked: updates that arrive
     // while the menu is open replace the markers under pickedPoint.

@@ -3,11 +3,9 @@
 
 #include "sessions/qwtplotspectrorect.h"
 #include "sessions/zarlogcolormap.h"
-#include "sessions/zarpickplot.h"
 #include "sessions/zarsessiondatamodel.h"
 
 #include <qwt_scale_map.h>
-#include <qwt_symbol.h>
 
 #include <QPainter>
 #include <QRandomGenerator>
@@ -39,8 +37,8 @@ QwtScaleMap map(double pixels)
     return m;
 }
 
-// Points on few pixels, so that markers and cells stack and overlap their
-// neighbours, some beyond the edges.
+// Points on few pixels, so that cells stack and overlap their neighbours,
+// some beyond the edges.
 Points crowd(int count, quint32 seed)
 {
     QRandomGenerator random(seed);
@@ -52,28 +50,11 @@ Points crowd(int count, quint32 seed)
 
 } // namespace
 
-// Painting only what stays visible leaves the same pixels as painting every
-// marker and every cell in order.
+// Painting only the cells that stay visible leaves the same pixels as painting
+// every cell in order; the table repaints only stored cells; hidden plots catch up.
 class TestPlotCulling : public QObject
 {
     Q_OBJECT
-
-    struct Markers : zarPickPlot::MarkerCurve
-    {
-    };
-
-    static QImage drawMarkers(QwtPlotCurve& curve, const Points& points, const QRect& clip)
-    {
-        curve.setSymbol(new QwtSymbol(QwtSymbol::Rect, QBrush(Qt::blue), QPen(Qt::black, 0), QSize(13, 13)));
-        curve.setStyle(QwtPlotCurve::NoCurve);
-        curve.setSamples(points);
-        QImage image = canvas();
-        QPainter painter(&image);
-        if (!clip.isNull())
-            painter.setClipRect(clip);
-        curve.draw(&painter, map(200), map(120), QRectF(image.rect()));
-        return image;
-    }
 
     // Every cell on its own, in order: nothing can be left out.
     static QImage drawCells(const QVector<QwtPoint3D>& cells, bool clip, bool oneByOne)
@@ -111,27 +92,6 @@ private slots:
         qRegisterMetaType<Points>();
         qRegisterMetaType<Rows>();
         qRegisterMetaType<QVector<float>>();
-    }
-
-    void markers_data()
-    {
-        QTest::addColumn<int>("count");
-        QTest::addColumn<QRect>("clip");
-        QTest::newRow("one chunk") << 300 << QRect();
-        QTest::newRow("stacked over many chunks") << 2600 << QRect();
-        QTest::newRow("painter clipped") << 2600 << QRect(30, 20, 101, 57);
-    }
-
-    void markers()
-    {
-        QFETCH(int, count);
-        QFETCH(QRect, clip);
-        const Points points = crowd(count, quint32(count));
-        QwtPlotCurve qwt;
-        Markers culled;
-        const QImage expected = drawMarkers(qwt, points, clip);
-        QCOMPARE(drawMarkers(culled, points, clip), expected);
-        QVERIFY(expected != canvas());
     }
 
     void cells_data()
