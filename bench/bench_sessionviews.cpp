@@ -14,14 +14,25 @@ class BenchSessionViews : public QObject
     Q_OBJECT
 
 private slots:
-    // 64 centres by 99 levels: every cell of a full two-cable session.
+    void pseudoSectionReplot_data()
+    {
+        QTest::addColumn<int>("centres");
+        QTest::addColumn<int>("levels");
+        // Every cell of a full two-cable session.
+        QTest::newRow("6336 cells, 64 centres by 99 levels") << 64 << 99;
+        // As many cells on as many pixel centres: none covers another.
+        QTest::newRow("50000 cells, 250 centres by 200 levels") << 250 << 200;
+    }
+
     void pseudoSectionReplot()
     {
+        QFETCH(int, centres);
+        QFETCH(int, levels);
         QVector<QPointF> xy;
         QVector<float> f;
         QVector<quint32> idx;
-        for (int level = 0; level < 99; ++level)
-            for (int centre = 0; centre < 64; ++centre) {
+        for (int level = 0; level < levels; ++level)
+            for (int centre = 0; centre < centres; ++centre) {
                 xy << QPointF(centre * 5.0, 1.0 + level * 2.5);
                 f << float(20 * std::pow(10.0, 1.0 + std::sin(centre / 8.0 + level / 9.0)));
                 idx << quint32(idx.size());
@@ -37,7 +48,7 @@ private slots:
         };
         frame();
         if (zarBench::firstRun())
-            qInfo("pseudo-section update and repaint of %d cells: %.2f ms (target 16 ms)", xy.size(),
+            qInfo("pseudo-section update and repaint of %d cells: %.2f ms (target 16 ms for 6336)", xy.size(),
                   zarBench::bestOf(20, frame) / 1e6);
         QBENCHMARK {
             frame();

@@ -7,6 +7,8 @@
 #include <QPainter>
 
 #include <cmath>
+#include <limits>
+#include <vector>
 
 class QwtPlotSpectroRect::PrivateData
 {
@@ -20,7 +22,21 @@ public:
     float rectWidth = 0.0f;
     float rectHeight = 0.0f;
     int paintAttributes = QwtPlotSpectroRect::ClipRects;
+
+    // Kept between paints so that a repaint allocates nothing.
+    struct Cell
+    {
+        double x, y, value;
+        int key;
+    };
+    mutable std::vector<Cell> cells;
+    mutable std::vector<int> lastOnPixel;
 };
+
+namespace {
+// Larger canvases (a print) paint every cell.
+const qint64 maxGridCells = qint64(1) << 21;
+}
 
 QwtPlotSpectroRect::QwtPlotSpectroRect(const QString& title) : QwtPlotSeriesItem(QwtText(title))
 {
@@ -159,11 +175,23 @@ void QwtPlotSpectroRect::drawRects(QPainter* painter, const QwtScaleMap& xMap, c
     if (!std::isfinite(width) || !std::isfinite(height))
         return;
     const bool doAlign = QwtPainter::roundingAlignment(painter);
-    const QwtColorMap::Format format = d_data->colorMap->format();
-    if (format == QwtColorMap::Indexed)
-        d_data->colorTable = d_data->colorMap->colorTable(d_data->colorRange);
     const QwtSeriesData<QwtPoint3D>* series = data();
     const bool clip = d_data->paintAttributes & ClipRects;
+
+    // A later cell on the same pixel centre covers an earlier one whole, so only
+    // the last cell of each centre is painted: a grid over the canvas pixels
+    // keeps the position of that cell.
+    const int gridLeft = int(std::floor(canvasRect.left()));
+    const int gridTop = int(std::floor(canvasRect.top()));
+    const qint64 gridWidth = qint64(std::ceil(canvasRect.right())) - gridLeft + 1;
+    const qint64 gridHeight = qint64(std::ceil(canvasRect.bottom())) - gridTop + 1;
+    const bool onGrid = doAlign && gridWidth > 0 && gridHeight > 0 && gridWidth * gridHeight <= maxGridCells;
+    std::vector<int>& last = d_data->lastOnPixel;
+    if (onGrid && last.size() < size_t(gridWidth * gridHeight))
+        last.resize(size_t(gridWidth * gridHeight));
+
+    std::vector<PrivateData::Cell>& cells = d_data->cells;
+    cells.clear();
     for (int i = from; i <= to; ++i) {
         const QwtPoint3D sample = series->sample(size_t(i));
         double xi = xMap.transform(sample.x());
@@ -176,15 +204,42 @@ void QwtPlotSpectroRect::drawRects(QPainter* painter, const QwtScaleMap& xMap, c
         }
         if (clip && !canvasRect.contains(xi, yi))
             continue;
-        QRgb rgb;
-        if (format == QwtColorMap::RGB)
-            rgb = d_data->colorMap->rgb(d_data->colorRange, sample.z());
-        else
-            rgb = d_data->colorTable.value(d_data->colorMap->colorIndex(d_data->colorRange, sample.z()));
+        int key = -1;
+        if (onGrid) {
+            const double gx = xi - gridLeft;
+            const double gy = yi - gridTop;
+            if (gx >= 0 && gy >= 0 && gx < gridWidth && gy < gridHeight) {
+                key = int(gy) * int(gridWidth) + int(gx);
+                last[size_t(key)] = int(cells.size());
+            }
+        }
+        cells.push_back({ xi, yi, sample.z(), key });
+    }
+
+    const QwtColorMap::Format format = d_data->colorMap->format();
+    if (format == QwtColorMap::Indexed)
+        d_data->colorTable = d_data->colorMap->colorTable(d_data->colorRange);
+    // Neighbouring cells often share a value.
+    double lastValue = std::numeric_limits<double>::quiet_NaN();
+    QColor colour;
+    for (size_t k = 0; k < cells.size(); ++k) {
+        const PrivateData::Cell& cell = cells[k];
+        if (cell.key >= 0 && last[size_t(cell.key)] != int(k))
+            continue;
+        if (!(cell.value == lastValue)) {
+            lastValue = cell.value;
+            QRgb rgb;
+            if (format == QwtColorMap::RGB)
+                rgb = d_data->colorMap->rgb(d_data->colorRange, cell.value);
+            else
+                rgb = d_data->colorTable.value(d_data->colorMap->colorIndex(d_data->colorRange, cell.value));
+            colour = QColor(qRed(rgb), qGreen(rgb), qBlue(rgb));
+        }
         // Fill and one-pixel outline in one colour: the rectangle grown by half the
         // pen on every side, filled without a stroke (several times faster).
-        const QColor colour(qRed(rgb), qGreen(rgb), qBlue(rgb));
-        painter->fillRect(QRectF(xi - width / 2 - 0.5, yi - height / 2 - 0.5, width + 1.0, height + 1.0), colour);
+        painter->fillRect(QRectF(cell.x - width / 2 - 0.5, cell.y - height / 2 - 0.5, width + 1.0, height + 1.0),
+                          colour);
     }
     d_data->colorTable.clear();
+    cells.clear();
 }

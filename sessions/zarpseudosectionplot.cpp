@@ -56,6 +56,9 @@ void zarPseudoSectionPlot::onPlotUpdate(QVector<QPointF> xy, QVector<float> f, Q
     QVector<QPointF> points;
     QVector<quint32> rows;
     const int n = qMin(xy.size(), qMin(f.size(), idx.size()));
+    cells.reserve(n);
+    points.reserve(n);
+    rows.reserve(n);
     double lowX = 0, highX = 0, lowY = 0, highY = 0, low = 0, high = 0;
     for (int i = 0; i < n; ++i) {
         const QPointF& p = xy.at(i);
@@ -99,7 +102,10 @@ void zarPseudoSectionPlot::onPlotUpdate(QVector<QPointF> xy, QVector<float> f, Q
     }
 
     const QwtInterval range(low, high);
-    axisWidget(QwtPlot::xBottom)->setColorMap(range, new zarLogColorMap(float(low), float(high)));
+    // A new colour bar lays the axis out again and repaints it: only for new bounds.
+    QwtScaleWidget* bar = axisWidget(QwtPlot::xBottom);
+    if (!bar->colorMap() || bar->colorBarInterval() != range)
+        bar->setColorMap(range, new zarLogColorMap(float(low), float(high)));
     // A log scale of zero width has no ticks at all: one distinct value is shown
     // in the middle of two decades.
     if (high > low)

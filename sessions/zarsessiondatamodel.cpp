@@ -246,7 +246,7 @@ void zarSessionDataModel::onRowDelete(int index)
     if (index < 0 || index >= session.units.size())
         return;
     session.units[index].measureSet.measured = false;
-    emit dataChanged(this->index(index, 0), this->index(index, columns - 1));
+    announceCells(index, index, 0, columns - 1);
     refresh();
 }
 
@@ -285,19 +285,46 @@ QVector<QPointF> zarSessionDataModel::curve(bool absolute) const
     return points;
 }
 
+// Qt 5 item views repaint their whole viewport for a change wider than one
+// cell, and only the cell for one: a group's cells are announced one by one.
+void zarSessionDataModel::announceCells(int top, int bottom, int left, int right)
+{
+    for (int row = top; row <= bottom; ++row) {
+        for (int column = left; column <= right; ++column) {
+            const QModelIndex cell = index(row, column);
+            emit dataChanged(cell, cell);
+        }
+    }
+}
+
+void zarSessionDataModel::setPlotsShown(bool shown)
+{
+    plotsShown = shown;
+    if (shown && plotsStale)
+        refresh();
+}
+
 void zarSessionDataModel::refresh()
 {
     if (resistanceOnly)
         return;
+    if (!plotsShown) {
+        plotsStale = true;
+        return;
+    }
+    plotsStale = false;
     m_rowIndexes.clear();
     if (m_plot > 2)
         return;
+    const QList<zarSessionDataUnit>& units = session.units;
     QVector<QPointF> points;
     QVector<float> values;
-    points.reserve(session.units.size());
-    m_rowIndexes.reserve(session.units.size());
-    for (int i = 0; i < session.units.size(); ++i) {
-        const zarSessionDataUnit& unit = session.units[i];
+    points.reserve(units.size());
+    if (m_plot == 0)
+        values.reserve(units.size());
+    m_rowIndexes.reserve(units.size());
+    for (int i = 0; i < units.size(); ++i) {
+        const zarSessionDataUnit& unit = units.at(i);
         const float v = std::fabs(value(unit));
         if (!counts(unit) || !std::isfinite(v))
             continue;
@@ -426,7 +453,6 @@ void zarSessionDataModel::storeResults(const zarCoreReportET2D& report)
     const int n = qMax(0, qMin(report.results.size(), session.units.size() - groupStart));
     for (int i = 0; i < n; ++i)
         session.units[groupStart + i].store(report.results[i]);
-    if (n > 0)
-        emit dataChanged(index(groupStart, 6), index(groupStart + n - 1, columns - 1));
+    announceCells(groupStart, groupStart + n - 1, 6, columns - 1);
     emit sendMoveForward(groupStart, n);
 }

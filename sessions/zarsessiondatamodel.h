@@ -45,6 +45,9 @@ public:
     void setResistanceOnly();
     void setMode(quint8 mode);
     void setPlot(quint8 plot);
+    // While the plots are off screen refresh() only notes that their series are
+    // out of date; showing them again brings them up to date.
+    void setPlotsShown(bool shown);
 
     void refresh();
 
@@ -78,10 +81,12 @@ private slots:
 
 private:
     friend class TestSessionDataModel;
+    friend class TestPlotCulling;
     // Wires the set box and the plots' delete to the private slots.
     friend class zarSessionWidget;
 
     void updateDepthControls();
+    void announceCells(int top, int bottom, int left, int right);
     bool counts(const zarSessionDataUnit& unit) const;
     float value(const zarSessionDataUnit& unit) const;
     bool onCurve(const zarSessionDataUnit& unit) const;
@@ -97,6 +102,8 @@ private:
     int groupStart = 0;
     quint8 m_mode = 0;
     quint8 m_plot = 0;
+    bool plotsShown = true;
+    bool plotsStale = false;
     QVector<quint32> m_rowIndexes;
     float centre = 0;
     float depth = 0;

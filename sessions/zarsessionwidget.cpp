@@ -51,6 +51,7 @@ zarSessionWidget::zarSessionWidget(QWidget* parent, bool viewOnly) : QWidget(par
 
     frame->layout()->addWidget(&soundingCurvePlot);
     frame->layout()->addWidget(&pseudoSectionPlot);
+    onTabChange(mainTabWidget->currentIndex());
     onPlotChange(0);
 
     if (!viewOnly) {
@@ -68,6 +69,7 @@ zarSessionWidget::zarSessionWidget(QWidget* parent, bool viewOnly) : QWidget(par
     connect(modeComboBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &zarSessionWidget::onModeChange);
     connect(displayComboBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &zarSessionWidget::onPlotChange);
+    connect(mainTabWidget, &QTabWidget::currentChanged, this, &zarSessionWidget::onTabChange);
     connect(&soundingCurvePlot, &zarSoundingCurvePlot::sendRowSelection, this, &zarSessionWidget::onRowSelection);
     connect(&pseudoSectionPlot, &zarPseudoSectionPlot::sendRowSelection, this, &zarSessionWidget::onRowSelection);
     connect(&soundingCurvePlot, &zarSoundingCurvePlot::sendRowDelete, &sessionDataModel,
@@ -229,6 +231,12 @@ void zarSessionWidget::onPlotChange(int i)
 {
     sessionDataModel.setPlot(quint8(i));
     updatePlotVisibility(quint8(i), sessionDataModel.mode());
+}
+
+// The plots are rebuilt for every measured group only while the operator sees them.
+void zarSessionWidget::onTabChange(int index)
+{
+    sessionDataModel.setPlotsShown(index == 1);
 }
 
 void zarSessionWidget::updatePlotVisibility(quint8 display, quint8 mode)

@@ -50,6 +50,7 @@ private slots:
     void onRowSelection(int index);
     void onModeChange(int i);
     void onPlotChange(int i);
+    void onTabChange(int index);
     void onSignalsOpen();
     void onSignalsClose();
     void onClose();
