@@ -1,6 +1,5 @@
 #include "zardialoganswer.h"
 #include "zarprogramfont.h"
-#include "zarsignalcurves.h"
 #include "zartestsupport.h"
 
 #include "core/zarcore.h"
@@ -15,8 +14,21 @@
 using Points = QVector<QPointF>;
 using Values = QVector<float>;
 
-// The signal view: from a signal report to the points of its three plots, and the
-// view's buttons, status line and verdicts.
+// The points of curve n (1 to 11) of a signal plot, found by its attach position:
+// the plot attaches them in the order 5, 10, 1, 3, 2, 4, 6, 8, 7, 9, 11.
+static Points samples(const zarSignalPlot& plot, int number)
+{
+    static const QVector<int> attachOrder = { 5, 10, 1, 3, 2, 4, 6, 8, 7, 9, 11 };
+    const auto* curve = static_cast<const QwtPlotCurve*>(
+        plot.itemList(QwtPlotItem::Rtti_PlotCurve).value(attachOrder.indexOf(number)));
+    Points points;
+    for (size_t i = 0; curve && i < curve->dataSize(); ++i)
+        points.append(curve->sample(int(i)));
+    return points;
+}
+
+// The signal view and its plots: from a signal report to the points of the curves,
+// the view's buttons, status line and verdicts.
 class TestSignalWidget : public QObject
 {
     Q_OBJECT
@@ -28,6 +40,10 @@ class TestSignalWidget : public QObject
         r.settings.ip = ip;
         r.settings.pauseCode = pauseCode;
         return r;
+    }
+    static const zarSignalPlot& plot(const zarSignalWidget& view, const char* frame)
+    {
+        return *view.findChild<QFrame*>(QLatin1String(frame))->findChild<zarSignalPlot*>();
     }
 
 private slots:
@@ -71,6 +87,30 @@ private slots:
         QTRY_COMPARE(w.tabWidget->tabPosition(), QTabWidget::West);
     }
 
+    void connectorsJoinAlongTheZeroLine_data()
+    {
+        QTest::addColumn<Points>("first");
+        QTest::addColumn<Points>("second");
+        QTest::addColumn<Points>("firstConnector");
+        QTest::addColumn<Points>("secondConnector");
+        QTest::newRow("both empty") << Points() << Points() << Points() << Points();
+        QTest::newRow("first only") << Points({ { 0, 1 }, { 80, 3 } }) << Points() << Points({ { 80, 3 }, { 80, 0 } }) << Points();
+        QTest::newRow("second only") << Points() << Points({ { 100, -1 }, { 180, -3 } }) << Points() << Points({ { 180, -3 }, { 180, 0 } });
+        QTest::newRow("one point each") << Points({ { 25, 2 } }) << Points({ { 125, -2 } })
+            << Points({ { 25, 2 }, { 25, 0 }, { 125, -2 } }) << Points({ { 125, -2 }, { 125, 0 }, { 225, 0 } });
+    }
+    void connectorsJoinAlongTheZeroLine()
+    {
+        QFETCH(Points, first);
+        QFETCH(Points, second);
+        zarSignalPlot plot;
+        plot.setReport({}, first, {}, {}, {}, second, {}, {});
+        QTEST(samples(plot, 5), "firstConnector");
+        QTEST(samples(plot, 10), "secondConnector");
+    }
+
+    // Pulse P = 40 + 20 x pulse code ms, pause 40 + 20 x pause code ms (or a 20 ms gap
+    // without pause); the negative half mirrors the positive one with negated values.
     void reportBecomesCurves_data()
     {
         QTest::addColumn<quint16>("pulseCode");
@@ -78,45 +118,29 @@ private slots:
         QTest::addColumn<quint16>("pauseCode");
         QTest::addColumn<Values>("pulse");
         QTest::addColumn<Values>("pause");
-        QTest::addColumn<Points>("pulseSamples");
         QTest::addColumn<Points>("pulseCurve");
         QTest::addColumn<Points>("pauseCurve");
         QTest::addColumn<Points>("negativePulseCurve");
         QTest::addColumn<Points>("negativePauseSamples");
-
-        // The negative half mirrors the positive one: its values are the negated ones.
+        const Points rising({ { 0, 0 }, { 0, 1 }, { 25, 1 }, { 45, 2 }, { 65, 4 }, { 80, 5.5 } });
         QTest::newRow("pulse code 2 without pause")
-            << quint16(2) << false << quint16(3) << Values({ 1, 2, 4 }) << Values({ 9 })
-            << Points({ { 25, 1 }, { 45, 2 }, { 65, 4 } })
-            << Points({ { 0, 0 }, { 0, 1 }, { 25, 1 }, { 45, 2 }, { 65, 4 }, { 80, 5.5 } }) << Points()
-            << Points({ { 100, 0 }, { 100, -1 }, { 125, -1 }, { 145, -2 }, { 165, -4 }, { 180, -5.5 } })
-            << Points();
+            << quint16(2) << false << quint16(3) << Values({ 1, 2, 4 }) << Values({ 9 }) << rising << Points()
+            << Points({ { 100, 0 }, { 100, -1 }, { 125, -1 }, { 145, -2 }, { 165, -4 }, { 180, -5.5 } }) << Points();
         QTest::newRow("pause code 1 with pause")
-            << quint16(2) << true << quint16(1) << Values({ 1, 2, 4 }) << Values({ 3 })
-            << Points({ { 25, 1 }, { 45, 2 }, { 65, 4 } })
-            << Points({ { 0, 0 }, { 0, 1 }, { 25, 1 }, { 45, 2 }, { 65, 4 }, { 80, 5.5 } })
+            << quint16(2) << true << quint16(1) << Values({ 1, 2, 4 }) << Values({ 3 }) << rising
             << Points({ { 100, 3 }, { 110, 3 }, { 120, 3 } })
             << Points({ { 140, 0 }, { 140, -1 }, { 165, -1 }, { 185, -2 }, { 205, -4 }, { 220, -5.5 } })
             << Points({ { 250, -3 } });
         QTest::newRow("pause code 2 extends the pause line both ways")
-            << quint16(2) << true << quint16(2) << Values({ 1, 2, 4 }) << Values({ 4, 2 })
-            << Points({ { 25, 1 }, { 45, 2 }, { 65, 4 } })
-            << Points({ { 0, 0 }, { 0, 1 }, { 25, 1 }, { 45, 2 }, { 65, 4 }, { 80, 5.5 } })
+            << quint16(2) << true << quint16(2) << Values({ 1, 2, 4 }) << Values({ 4, 2 }) << rising
             << Points({ { 100, 5 }, { 110, 4 }, { 130, 2 }, { 140, 1 } })
             << Points({ { 160, 0 }, { 160, -1 }, { 185, -1 }, { 205, -2 }, { 225, -4 }, { 240, -5.5 } })
             << Points({ { 270, -4 }, { 290, -2 } });
-        QTest::newRow("pulse code 0 ends flat")
-            << quint16(0) << false << quint16(0) << Values({ 3 }) << Values()
-            << Points({ { 25, 3 } }) << Points({ { 0, 0 }, { 0, 3 }, { 25, 3 }, { 40, 3 } }) << Points()
-            << Points({ { 60, 0 }, { 60, -3 }, { 85, -3 }, { 100, -3 } }) << Points();
-        QTest::newRow("short series drawn with what they hold")
-            << quint16(2) << true << quint16(2) << Values({ 3 }) << Values()
-            << Points({ { 25, 3 } }) << Points({ { 0, 0 }, { 0, 3 }, { 25, 3 }, { 40, 3 } }) << Points()
-            << Points({ { 160, 0 }, { 160, -3 }, { 185, -3 }, { 200, -3 } }) << Points();
-        QTest::newRow("extra values beyond the pulse code left out")
-            << quint16(0) << false << quint16(0) << Values({ 3, 8 }) << Values({ 1 })
-            << Points({ { 25, 3 } }) << Points({ { 0, 0 }, { 0, 3 }, { 25, 3 }, { 40, 3 } }) << Points()
-            << Points({ { 60, 0 }, { 60, -3 }, { 85, -3 }, { 100, -3 } }) << Points();
+        const Points flat({ { 0, 0 }, { 0, 3 }, { 25, 3 }, { 40, 3 } });
+        QTest::newRow("pulse code 0 ends flat") << quint16(0) << false << quint16(0) << Values({ 3 }) << Values()
+            << flat << Points() << Points({ { 60, 0 }, { 60, -3 }, { 85, -3 }, { 100, -3 } }) << Points();
+        QTest::newRow("short series drawn with what they hold") << quint16(2) << true << quint16(2) << Values({ 3 })
+            << Values() << flat << Points() << Points({ { 160, 0 }, { 160, -3 }, { 185, -3 }, { 200, -3 } }) << Points();
     }
     void reportBecomesCurves()
     {
@@ -125,51 +149,38 @@ private slots:
         QFETCH(quint16, pauseCode);
         QFETCH(Values, pulse);
         QFETCH(Values, pause);
-        auto negated = [](Values v) {
-            for (float& x : v)
-                x = -x;
-            return v;
-        };
         zarCoreReportSignal r = report(pulseCode, ip, pauseCode);
         r.rxVoltagePositivePulse = pulse;
         r.rxVoltagePositivePause = pause;
-        r.rxVoltageNegativePulse = negated(pulse);
-        r.rxVoltageNegativePause = negated(pause);
+        for (float x : pulse)
+            r.rxVoltageNegativePulse.append(-x);
+        for (float x : pause)
+            r.rxVoltageNegativePause.append(-x);
         zarSignalWidget view;
         view.onReportSignal(r);
-        const zarSignalPlot& plot = *view.rxVoltageFrame->findChild<zarSignalPlot*>();
-        QTEST(signalSamples(plot, 1), "pulseSamples");
-        QTEST(signalSamples(plot, 2), "pulseCurve");
-        QTEST(signalSamples(plot, 4), "pauseCurve");
-        QTEST(signalSamples(plot, 7), "negativePulseCurve");
-        QTEST(signalSamples(plot, 8), "negativePauseSamples");
-        QCOMPARE(signalSamples(plot, 3).size(), signalSamples(plot, 8).size());
+        const zarSignalPlot& rx = plot(view, "rxVoltageFrame");
+        QTEST(samples(rx, 2), "pulseCurve");
+        QTEST(samples(rx, 4), "pauseCurve");
+        QTEST(samples(rx, 7), "negativePulseCurve");
+        QTEST(samples(rx, 8), "negativePauseSamples");
+        QCOMPARE(samples(rx, 3).size(), samples(rx, 8).size());
+        QCOMPARE(samples(rx, 9).size(), samples(rx, 4).size());
     }
 
-    void eachQuantityGoesToItsPlot_data()
-    {
-        QTest::addColumn<QString>("frame");
-        QTest::addColumn<double>("positive");
-        QTest::addColumn<double>("negative");
-        QTest::newRow("output voltage in V") << "txVoltageFrame" << 2.5 << -1.5;
-        QTest::newRow("output current in mA") << "txCurrentFrame" << 30.0 << -31.0;
-        QTest::newRow("input voltage in mV") << "rxVoltageFrame" << 4.0 << -5.0;
-    }
+    // Output voltage in V (from mV), current in mA, input voltage in mV.
     void eachQuantityGoesToItsPlot()
     {
-        QFETCH(QString, frame);
         zarCoreReportSignal r = report(0, false, 0);
         r.txVoltagePositivePulse = { 2500 };
         r.txCurrentPositivePulse = { 30 };
         r.rxVoltagePositivePulse = { 4 };
         r.txVoltageNegativePulse = { -1500 };
-        r.txCurrentNegativePulse = { -31 };
-        r.rxVoltageNegativePulse = { -5 };
         zarSignalWidget view;
         view.onReportSignal(r);
-        const zarSignalPlot& plot = *view.findChild<QFrame*>(frame)->findChild<zarSignalPlot*>();
-        QTEST(signalSamples(plot, 1).value(0).y(), "positive");
-        QTEST(signalSamples(plot, 6).value(0).y(), "negative");
+        QCOMPARE(samples(plot(view, "txVoltageFrame"), 1).value(0).y(), 2.5);
+        QCOMPARE(samples(plot(view, "txVoltageFrame"), 6).value(0).y(), -1.5);
+        QCOMPARE(samples(plot(view, "txCurrentFrame"), 1).value(0).y(), 30.0);
+        QCOMPARE(samples(plot(view, "rxVoltageFrame"), 1).value(0).y(), 4.0);
     }
 
     void errorReportEmptiesThePlots()
@@ -183,35 +194,25 @@ private slots:
         answer.expect();
         view.onReportSignal(r);
         QCOMPARE(answer.text, QStringLiteral("Simulated error"));
-        const zarSignalPlot& plot = *view.rxVoltageFrame->findChild<zarSignalPlot*>();
         for (int curve = 1; curve <= 10; ++curve)
-            QVERIFY2(signalSamples(plot, curve).isEmpty(), qPrintable(QStringLiteral("curve %1").arg(curve)));
+            QVERIFY2(samples(plot(view, "rxVoltageFrame"), curve).isEmpty(), qPrintable(QString::number(curve)));
         QVERIFY(view.startPushButton->isEnabled() && view.badPushButton->isEnabled());
     }
 
-    void startRecordsAndEveryViewShowsTheReport_data()
+    void statusLineNamesTheElectrodes_data()
     {
-        QTest::addColumn<bool>("badHidden");
-        QTest::newRow("template view") << false;
-        QTest::newRow("session view without Bad") << true;
+        QTest::addColumn<zarQuadripole>("quadripole");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("remotes") << zarQuadripole(-1, 4, -2, 6) << QStringLiteral("A: Tx%1, B: 5, M: Rx%1, N: 7").arg(QChar(0x221E));
+        QTest::newRow("counted from one") << zarQuadripole(0, 1, 17, 63) << QStringLiteral("A: 1, B: 2, M: 18, N: 64");
     }
-    void startRecordsAndEveryViewShowsTheReport()
+    void statusLineNamesTheElectrodes()
     {
-        QFETCH(bool, badHidden);
+        QFETCH(zarQuadripole, quadripole);
         zarSignalWidget view;
-        zarSignalWidget other;
-        if (badHidden)
-            view.hideBadButton();
-        view.show();
-        QVERIFY(!view.badPushButton->isEnabled() && view.acceptPushButton->isEnabled());
-        view.startPushButton->click();
-        QVERIFY(!view.startPushButton->isEnabled() && !view.acceptPushButton->isEnabled());
-        QVERIFY(zarWaitFor([&view] { return view.startPushButton->isEnabled(); }, 3000));
-        QVERIFY(view.badPushButton->isEnabled());
-        QCOMPARE(view.badPushButton->isVisible(), !badHidden);
-        // The default options: pulse code 2, no pause.
-        for (zarSignalWidget* shown : { &view, &other })
-            QCOMPARE(signalSamples(*shown->txCurrentFrame->findChild<zarSignalPlot*>(), 1).size(), 3);
+        QSignalSpy status(zarUserMessage::instance(), &zarUserMessage::sendUserMessage);
+        view.setQuadripole(quadripole);
+        QTEST(status.value(0).value(0).toString(), "text");
     }
 
     void verdictsCarryTheCellAndClose_data()
@@ -224,13 +225,10 @@ private slots:
     {
         QFETCH(bool, bad);
         zarSignalWidget view;
-        zarQuadripole quadripole(-1, 4, -2, 6);
+        zarQuadripole quadripole(0, 1, 2, 3);
         quadripole.spacing = 3;
         quadripole.level = 7;
-        QSignalSpy status(zarUserMessage::instance(), &zarUserMessage::sendUserMessage);
         view.setQuadripole(quadripole);
-        QCOMPARE(status.value(0).value(0).toString(),
-                 QStringLiteral("A: Tx%1, B: 5, M: Rx%1, N: 7").arg(QChar(0x221E)));
         QSignalSpy verdict(&view, &zarSignalWidget::sendSpacingLevelAuxConfig);
         QSignalSpy closed(&view, &zarSignalWidget::sendSignalWidgetClose);
         view.show();
@@ -240,35 +238,13 @@ private slots:
         QCOMPARE(verdict[0].value(1).value<zarLevel>(), zarLevel(7));
         QCOMPARE(verdict[0].value(2).toBool(), bad);
         QCOMPARE(closed.count(), 1);
-        QCOMPARE(status.last().value(0).toString(), QString());
     }
 
-    void jobTakesTheElectrodesAndTheChannelOfM_data()
+    // The receiver channel is the low four bits of M, remote receiver included.
+    void jobTakesTheChannelOfM()
     {
-        QTest::addColumn<qint16>("m");
-        QTest::addColumn<int>("channel");
-        QTest::newRow("electrode 17") << qint16(17) << 1;
-        QTest::newRow("remote receiver") << qint16(-2) << 14;
-        QTest::newRow("electrode 0") << qint16(0) << 0;
-    }
-    void jobTakesTheElectrodesAndTheChannelOfM()
-    {
-        QFETCH(qint16, m);
-        const zarCoreQuadripole electrodes = zarSignalWidget::coreQuadripole(zarQuadripole(-1, 4, m, 6));
-        QCOMPARE(electrodes.a, qint16(-1));
-        QCOMPARE(electrodes.b, qint16(4));
-        QCOMPARE(electrodes.m, m);
-        QCOMPARE(electrodes.n, qint16(6));
-        QTEST(int(electrodes.channel), "channel");
-    }
-
-    void electrodesCountFromOne()
-    {
-        zarSignalWidget view;
-        QSignalSpy status(zarUserMessage::instance(), &zarUserMessage::sendUserMessage);
-        view.setQuadripole(zarQuadripole(0, 1, 17, 63));
-        QCOMPARE(status.value(0).value(0).toString(), QStringLiteral("A: 1, B: 2, M: 18, N: 64"));
-        QCOMPARE(view.quadripole(), zarQuadripole(0, 1, 17, 63));
+        QCOMPARE(int(zarSignalWidget::coreQuadripole(zarQuadripole(-1, 4, 17, 6)).channel), 1);
+        QCOMPARE(int(zarSignalWidget::coreQuadripole(zarQuadripole(-1, 4, -2, 6)).channel), 14);
     }
 };
 

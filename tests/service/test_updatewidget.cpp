@@ -1,5 +1,4 @@
 #include "zartestsupport.h"
-#include "zarftpserver.h"
 
 #include "core/zarconstants.h"
 #include "frame/zarsystemwidget.h"
@@ -7,39 +6,38 @@
 #include "service/zarupdatewidget.h"
 
 #include <QCryptographicHash>
-#include <QPointer>
+#include <QProcess>
 #include <QSignalSpy>
+#include <QTcpServer>
 
-// The updater against the real test server: release information, package, checksum,
-// the package set aside as "zarLast" and the quit.
+// The updater and its FTP transfer against the real test server (port in "auxServer"):
+// release information, package, checksum, the package set aside as "zarLast", the quit.
 class TestUpdateWidget : public QObject
 {
     Q_OBJECT
 
     QTemporaryDir dir;
-    QByteArray packageBytes;
+    QByteArray package;
     int quits = 0;
+    QProcess server;  // zarftpserver.py on Debian's python3-pyftpdlib, on 127.0.0.1
+    QTcpServer listener;
+    int port = 0;
 
     QString root() const { return dir.path() + QStringLiteral("/root"); }
     static QString last() { return tmpDir + "zarLast"; }
     static QString download() { return tmpDir + downloadFileName; }
-    QString md5() const { return QString::fromLatin1(QCryptographicHash::hash(packageBytes, QCryptographicHash::Md5).toHex()); }
+    QString md5() const { return QString::fromLatin1(QCryptographicHash::hash(package, QCryptographicHash::Md5).toHex()); }
 
     static void writeFile(const QString& path, const QByteArray& bytes)
     {
         QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        QCOMPARE(file.write(bytes), qint64(bytes.size()));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
     }
-
     static QByteArray readFile(const QString& path)
     {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-
-    void writeInfo(const QString& text) { writeFile(root() + QStringLiteral("/zar_0/info.zar"), text.toLatin1()); }
-
     static void setAuxServer(const QString& name)
     {
         QFile file(systemDir + "auxServer");
@@ -48,6 +46,26 @@ class TestUpdateWidget : public QObject
         stream << name;
     }
 
+    // The server in mode on a free port, with the release information info, named in
+    // "auxServer". "silent": connections are taken but never answered; "down": nothing listens.
+    bool serve(const QString& info, const QString& mode = QStringLiteral("normal"), const QString& password = updatePassword)
+    {
+        writeFile(root() + QStringLiteral("/zar_0/info.zar"), info.toLatin1());
+        listener.listen(QHostAddress::LocalHost, 0);
+        port = listener.serverPort();
+        if (mode != QLatin1String("silent"))
+            listener.close();
+        if (mode != QLatin1String("down") && mode != QLatin1String("silent")) {
+            server.start(QStringLiteral("/usr/bin/python3"),
+                         { QStringLiteral(ZAR_SOURCE_DIR "/tests/service/zarftpserver.py"), root(), password, mode });
+            QByteArray line;
+            while (!line.endsWith('\n') && server.waitForReadyRead(5000))
+                line += server.readLine();
+            port = line.startsWith("PORT ") ? line.mid(5).trimmed().toInt() : 0;
+        }
+        setAuxServer(QStringLiteral("127.0.0.1:%1").arg(port));
+        return port > 0;
+    }
     static bool waitForText(zarUpdateWidget& screen, const QString& start)
     {
         return zarWaitFor([&] { return screen.messageLabel->text().startsWith(start); }, 8000);
@@ -58,8 +76,8 @@ private slots:
     {
         QVERIFY(QDir().mkpath(tmpDir) && QDir().mkpath(systemDir) && QDir().mkpath(root() + QStringLiteral("/zar_0")));
         for (int i = 0; i < 200000; ++i)
-            packageBytes.append(char(i % 253));
-        writeFile(root() + QStringLiteral("/zar_0/release.zar"), packageBytes);
+            package.append(char(i % 253));
+        writeFile(root() + QStringLiteral("/zar_0/release.zar"), package);
         zarFtpTransfer::setTimeouts(2000, 1000);
         zarUpdateWidget::setRestartDelay(20);
         zarUpdateWidget::setQuitHandler([this] { ++quits; });
@@ -70,164 +88,100 @@ private slots:
         quits = 0;
         QFile::remove(last());
         QFile::remove(download());
-        QFile::remove(systemDir + "auxServer");
         zarSystemWidget::setBusy(false);
+    }
+
+    void cleanup()
+    {
+        server.kill();
+        server.waitForFinished(5000);
+        listener.close();
     }
 
     void serverName_data()
     {
-        QTest::addColumn<bool>("file");
         QTest::addColumn<QString>("content");
         QTest::addColumn<QString>("server");
-        QTest::newRow("no file") << false << "" << updateHost;
-        QTest::newRow("empty name") << true << "" << updateHost;
-        QTest::newRow("host") << true << "ftp.example.invalid" << "ftp.example.invalid";
-        QTest::newRow("host and port") << true << "127.0.0.1:2121" << "127.0.0.1:2121";
-        QTest::newRow("path") << true << "host.invalid/evil" << updateHost;
-        QTest::newRow("credentials") << true << "user:secret@host.invalid" << updateHost;
-        QTest::newRow("blank") << true << "host .invalid" << updateHost;
-        QTest::newRow("port not a number") << true << "host.invalid:21a" << updateHost;
+        QTest::newRow("empty name") << "" << updateHost;
+        QTest::newRow("host and port") << "127.0.0.1:2121" << "127.0.0.1:2121";
+        QTest::newRow("path") << "host.invalid/evil" << updateHost;
+        QTest::newRow("user only") << "user@host.invalid" << updateHost;
+        QTest::newRow("port not a number") << "host.invalid:21a" << updateHost;
     }
-
     // "auxServer" names a host, optionally with a port; anything else falls back to the built-in host.
     void serverName()
     {
-        QFETCH(bool, file);
         QFETCH(QString, content);
-        QFETCH(QString, server);
-        if (file)
-            setAuxServer(content);
-        QCOMPARE(zarUpdateWidget::server(), server);
+        setAuxServer(content);
+        QTEST(zarUpdateWidget::server(), "server");
     }
 
-    void releaseInformation_data()
+    void update_data()
     {
-        QTest::addColumn<QString>("info");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("same release") << "1 0123456789abcdef0123456789abcdef" << "There is no update yet";
-        QTest::newRow("release 0") << "0 0123456789abcdef0123456789abcdef" << "There is no update yet";
-        QTest::newRow("negative") << "-4 0123456789abcdef0123456789abcdef" << "There is no update yet";
-        QTest::newRow("empty file") << "" << "There is no update yet";
-        QTest::newRow("text first") << "release 2 abc" << "There is no update yet";
-        QTest::newRow("newer") << "2 0123456789abcdef0123456789abcdef\nmore words" << "Update is available";
-        QTest::newRow("newer without checksum") << "7" << "Update is available";
-    }
-
-    // The information decides whether the download is offered; its file is removed.
-    void releaseInformation()
-    {
-        QFETCH(QString, info);
-        QFETCH(QString, message);
-        writeInfo(info);
-        zarFtpServer server;
-        QVERIFY(server.start(root(), updatePassword));
-        setAuxServer(QStringLiteral("127.0.0.1:%1").arg(server.port));
-        zarUpdateWidget screen;
-        QVERIFY(waitForText(screen, message));
-        QCOMPARE(screen.downloadPushButton->isVisibleTo(&screen), message == QLatin1String("Update is available"));
-        QCOMPARE(screen.downloadPushButton->isEnabled(), true);
-        QVERIFY(!QFile::exists(download()));
-    }
-
-    void package_data()
-    {
+        QTest::addColumn<QString>("info");  // "<md5>", "<MD5>": the package's checksum
         QTest::addColumn<QString>("mode");
-        QTest::addColumn<QString>("checksum");
+        QTest::addColumn<QString>("password");
         QTest::addColumn<bool>("oldLast");
         QTest::addColumn<QString>("message");
-        QTest::newRow("good") << "normal" << "right" << false << "Restarting...";
-        QTest::newRow("old zarLast present") << "normal" << "right" << true << "Restarting...";
-        QTest::newRow("no SIZE reply") << "nosize" << "right" << false << "Restarting...";
-        QTest::newRow("wrong checksum") << "normal" << "wrong" << false << "Downloaded update is corrupted";
-        QTest::newRow("checksum in capitals") << "normal" << "upper" << false << "Downloaded update is corrupted";
-        QTest::newRow("truncated package") << "truncate" << "right" << false << "Network error\n(";
-        QTest::newRow("dropped connection") << "drop" << "right" << false << "Network error\n(";
-        QTest::newRow("silent server") << "stall" << "right" << false << "Network error\n(Timeout";
+        const QString pw = updatePassword, newer = QStringLiteral("2 <md5>\nmore words");
+        QTest::newRow("same release") << "1 <md5>" << "normal" << pw << false << "There is no update yet";
+        QTest::newRow("information unreadable") << "release 2 abc" << "normal" << pw << false << "There is no update yet";
+        QTest::newRow("server down") << newer << "down" << pw << false << "Network error\n(";
+        QTest::newRow("wrong password") << newer << "normal" << "not-the-one" << false << "Network error\n(";
+        QTest::newRow("silent server") << newer << "silent" << pw << false << "Network error\n(";
+        QTest::newRow("good") << newer << "normal" << pw << false << "Restarting...";
+        QTest::newRow("old zarLast present") << newer << "normal" << pw << true << "Restarting...";
+        QTest::newRow("no SIZE reply") << newer << "nosize" << pw << false << "Restarting...";
+        QTest::newRow("wrong checksum") << "2 " + QString(32, '0') << "normal" << pw << true << "Downloaded update is corrupted";
+        QTest::newRow("checksum in capitals") << "2 <MD5>" << "normal" << pw << false << "Downloaded update is corrupted";
+        QTest::newRow("truncated package") << newer << "truncate" << pw << false << "Network error\n(";
+        QTest::newRow("dropped connection") << newer << "drop" << pw << false << "Network error\n(";
+        QTest::newRow("falls silent mid-transfer") << newer << "stall" << pw << false << "Network error\n(Timeout";
     }
-
     // Only a complete package with the right checksum is set aside and ends the program,
-    // once; a package of an earlier attempt never survives in its place.
-    void package()
+    // once; a package of an earlier attempt never survives in its place. A failure
+    // shows its reason, never the password.
+    void update()
     {
+        QFETCH(QString, info);
         QFETCH(QString, mode);
-        QFETCH(QString, checksum);
+        QFETCH(QString, password);
         QFETCH(bool, oldLast);
         QFETCH(QString, message);
-        const QString sum = checksum == QLatin1String("right") ? md5()
-                            : checksum == QLatin1String("upper") ? md5().toUpper()
-                                                                 : QStringLiteral("00000000000000000000000000000000");
-        writeInfo(QStringLiteral("2 ") + sum);
         if (oldLast)
             writeFile(last(), "an older package");
-        zarFtpServer server;
-        QVERIFY(server.start(root(), updatePassword, mode));
-        setAuxServer(QStringLiteral("127.0.0.1:%1").arg(server.port));
+        QVERIFY(serve(info.replace("<md5>", md5()).replace("<MD5>", md5().toUpper()), mode, password));
         zarUpdateWidget screen;
-        QVERIFY(waitForText(screen, QStringLiteral("Update is available")));
-        screen.downloadPushButton->click();
-        QVERIFY(!screen.downloadPushButton->isEnabled());
+        QVERIFY(zarWaitFor([&] {
+            const QString text = screen.messageLabel->text();
+            return text == QLatin1String("Update is available") || text.startsWith(message);
+        }, 8000));
+        if (screen.downloadPushButton->isVisibleTo(&screen))
+            screen.downloadPushButton->click();
         QVERIFY2(waitForText(screen, message), qPrintable(screen.messageLabel->text()));
         const bool good = message == QLatin1String("Restarting...");
         QVERIFY(zarWaitFor([&] { return quits > 0 || !good; }, 2000));
         QCOMPARE(quits, int(good));
-        QCOMPARE(screen.closePushButton->isEnabled(), !good);
-        QCOMPARE(readFile(last()), good ? packageBytes : oldLast ? QByteArray("an older package") : QByteArray());
+        QCOMPARE(readFile(last()), good ? package : oldLast ? QByteArray("an older package") : QByteArray());
         QVERIFY(!screen.messageLabel->text().contains(updatePassword));
+        QVERIFY(!message.startsWith(QLatin1String("Network")) || screen.messageLabel->text().endsWith(QLatin1Char(')')));
     }
 
-    void networkFailures_data()
-    {
-        QTest::addColumn<QString>("mode");
-        QTest::addColumn<QString>("password");
-        QTest::newRow("server down") << "" << updatePassword;
-        QTest::newRow("wrong password") << "normal" << "not-the-one";
-        QTest::newRow("silent server") << "silent" << updatePassword;
-    }
-
-    // A failure while reading the information: "Network error" with the reason,
-    // which never shows the password; nothing is offered.
-    void networkFailures()
-    {
-        QFETCH(QString, mode);
-        QFETCH(QString, password);
-        writeInfo(QStringLiteral("2 ") + md5());
-        zarFtpServer server;
-        int port = zarFtpServer::closedPort();
-        if (!mode.isEmpty()) {
-            QVERIFY(server.start(root(), password, mode));
-            port = server.port;
-        }
-        setAuxServer(QStringLiteral("127.0.0.1:%1").arg(port));
-        zarUpdateWidget screen;
-        QVERIFY(waitForText(screen, QStringLiteral("Network error\n(")));
-        const QString text = screen.messageLabel->text();
-        QVERIFY2(text.size() > 16 && text.endsWith(QLatin1Char(')')), qPrintable(text));
-        QVERIFY2(!text.contains(updatePassword) && !text.contains(QLatin1Char('@')), qPrintable(text));
-        QVERIFY(!screen.downloadPushButton->isVisibleTo(&screen) && screen.closePushButton->isEnabled());
-    }
-
-    // Closing the screen mid-transfer, through the system menu, cancels it: no late
-    // rename, no quit, and the partial download is gone.
+    // Closing the screen mid-transfer cancels it: nothing of it lands afterwards (no
+    // late report, rename or quit) and the partial download is gone.
     void closedMidTransfer()
     {
-        writeInfo(QStringLiteral("2 ") + md5());
-        zarFtpServer server;
-        QVERIFY(server.start(root(), updatePassword, QStringLiteral("stall")));
-        setAuxServer(QStringLiteral("127.0.0.1:%1").arg(server.port));
+        QVERIFY(serve(QStringLiteral("2 ") + md5(), QStringLiteral("stall")));
         zarFtpTransfer::setTimeouts(2000, 20000);
-        zarSystemWidget menu;
-        QVERIFY(QMetaObject::invokeMethod(&menu, "onUpdate"));
-        QPointer<zarUpdateWidget> screen = qobject_cast<zarUpdateWidget*>(menu.openScreen());
-        QVERIFY(screen);
-        QVERIFY(waitForText(*screen, QStringLiteral("Update is available")));
-        screen->downloadPushButton->click();
-        QVERIFY(waitForText(*screen, QStringLiteral("Downloading...")));
-        screen->closePushButton->click();
+        zarUpdateWidget screen;
+        QVERIFY(waitForText(screen, QStringLiteral("Update is available")));
+        screen.downloadPushButton->click();
+        QVERIFY(waitForText(screen, QStringLiteral("Downloading...")));
+        screen.close();
         zarFtpTransfer::setTimeouts(2000, 1000);
-        QVERIFY(!screen->isTransferring());
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!screen && !menu.openScreen());
+        QVERIFY(!screen.isTransferring());
         QCoreApplication::processEvents();
+        QCOMPARE(screen.messageLabel->text(), QStringLiteral("Downloading..."));
         QCOMPARE(quits, 0);
         QVERIFY(!QFile::exists(download()) && !QFile::exists(last()));
     }
@@ -236,23 +190,16 @@ private slots:
     // begins, and the quit after a verified one; the set-aside package is withdrawn.
     void busyIsCheckedAgain()
     {
-        writeInfo(QStringLiteral("2 ") + md5());
-        zarFtpServer server;
-        QVERIFY(server.start(root(), updatePassword));
-        setAuxServer(QStringLiteral("127.0.0.1:%1").arg(server.port));
-        {
-            zarUpdateWidget screen;
-            QVERIFY(waitForText(screen, QStringLiteral("Update is available")));
-            zarSystemWidget::setBusy(true);
-            screen.downloadPushButton->click();
-            QCOMPARE(screen.messageLabel->text(), QStringLiteral("Stop all activities to update"));
-            QVERIFY(!screen.progressBar->isVisibleTo(&screen) && !QFile::exists(download()));
-        }
-        zarSystemWidget::setBusy(false);
+        QVERIFY(serve(QStringLiteral("2 ") + md5()));
         zarUpdateWidget::setRestartDelay(60000);
         zarUpdateWidget screen;
         QVERIFY(waitForText(screen, QStringLiteral("Update is available")));
+        zarSystemWidget::setBusy(true);
         screen.downloadPushButton->click();
+        QCOMPARE(screen.messageLabel->text(), QStringLiteral("Stop all activities to update"));
+        QVERIFY(!screen.isTransferring());
+        zarSystemWidget::setBusy(false);
+        QVERIFY(QMetaObject::invokeMethod(&screen, "onDownload"));
         QVERIFY(waitForText(screen, QStringLiteral("Restarting...")));
         QVERIFY(QFile::exists(last()));
         zarSystemWidget::setBusy(true);
@@ -260,32 +207,50 @@ private slots:
         zarUpdateWidget::setRestartDelay(20);
         QCOMPARE(quits, 0);
         QCOMPARE(screen.messageLabel->text(), QStringLiteral("Stop all activities to update"));
-        QVERIFY(screen.closePushButton->isEnabled() && !QFile::exists(last()));
+        QVERIFY(screen.closePushButton->isEnabled());
+        QVERIFY(!QFile::exists(last()));
     }
 
     void progress_data()
     {
-        QTest::addColumn<qint64>("done");
         QTest::addColumn<qint64>("total");
         QTest::addColumn<int>("value");
-        QTest::newRow("1 of 8 rounds up") << qint64(1) << qint64(8) << 13;
-        QTest::newRow("2 of 3") << qint64(2) << qint64(3) << 67;
-        QTest::newRow("1 of 3") << qint64(1) << qint64(3) << 33;
-        QTest::newRow("no size") << qint64(5) << qint64(0) << 42;
-        QTest::newRow("negative size") << qint64(5) << qint64(-1) << 42;
+        QTest::newRow("1 of 8 rounds up") << qint64(8) << 13;
+        QTest::newRow("no size") << qint64(0) << 42;
+        QTest::newRow("negative size") << qint64(-1) << 42;
     }
-
     // The percentage of the transfer; a transfer of unknown size leaves the bar alone.
     void progress()
     {
-        QFETCH(qint64, done);
         QFETCH(qint64, total);
-        QFETCH(int, value);
-        setAuxServer(QStringLiteral("127.0.0.1:%1").arg(zarFtpServer::closedPort()));
+        QVERIFY(serve(QString(), QStringLiteral("down")));
         zarUpdateWidget screen;
         screen.progressBar->setValue(42);
-        QVERIFY(QMetaObject::invokeMethod(&screen, "onDataTransferProgress", Q_ARG(qint64, done), Q_ARG(qint64, total)));
-        QCOMPARE(screen.progressBar->value(), value);
+        QVERIFY(QMetaObject::invokeMethod(&screen, "onDataTransferProgress", Q_ARG(qint64, 1), Q_ARG(qint64, total)));
+        QTEST(screen.progressBar->value(), "value");
+    }
+
+    // The transfer itself: one stage each in order, progress up to the full size,
+    // every byte in the file, no second transfer while one runs.
+    void transferStagesAndProgress()
+    {
+        QVERIFY(serve(QString()));
+        const QUrl url(QStringLiteral("ftp://127.0.0.1:%1/zar_0/release.zar").arg(port));
+        const QString target = dir.path() + QStringLiteral("/download");
+        zarFtpTransfer ftp;
+        QList<int> stages;
+        connect(&ftp, &zarFtpTransfer::sendStage, [&](int stage) { stages << stage; });
+        QSignalSpy progress(&ftp, &zarFtpTransfer::sendProgress);
+        QSignalSpy done(&ftp, &zarFtpTransfer::sendDone);
+        QVERIFY(ftp.start(url, updateUser, updatePassword, target));
+        QVERIFY(!ftp.start(url, updateUser, updatePassword, target));
+        QVERIFY(zarWaitFor([&] { return !done.isEmpty(); }, 8000));
+        QCOMPARE(done.first().at(0).toBool(), false);
+        QCOMPARE(stages, QList<int>({ zarFtpTransfer::Connecting, zarFtpTransfer::LoggingIn,
+                                      zarFtpTransfer::Downloading, zarFtpTransfer::Closing }));
+        QCOMPARE(progress.last().at(0).toLongLong(), qint64(package.size()));
+        QCOMPARE(progress.last().at(1).toLongLong(), qint64(package.size()));
+        QCOMPARE(readFile(target), package);
     }
 };
 
