@@ -3,18 +3,19 @@
 
 #include "zartestsupport.h"
 
+#include "core/zarconstants.h"
 #include "core/zarcore.h"
 #include "engineer/zarengineerwidget.h"
+#include "frame/zarmainwidget.h"
+#include "frame/zarpassworddialog.h"
 #include "frame/zarwarningdialog.h"
 
 #include <QTimer>
-
 #include <any>
 
 // Every job the core starts while it lives, with its record.
-class zarJobRecorder
+struct zarJobRecorder
 {
-public:
     zarJobRecorder()
     {
         zarCore::instance()->setJobObserver([this](zarCoreJob job, const std::any& record) {
@@ -23,48 +24,29 @@ public:
         });
     }
     ~zarJobRecorder() { zarCore::instance()->setJobObserver(nullptr); }
-
-    template <class Record>
-    Record last() const
-    {
-        return std::any_cast<Record>(records.last());
-    }
-    void clear()
-    {
-        jobs.clear();
-        records.clear();
-    }
-
+    template <class Record> Record last() const { return std::any_cast<Record>(records.last()); }
     QList<zarCoreJob> jobs;
     QList<std::any> records;
 };
 
-// Answers every message of the program's dialog while it lives, with the next of
-// the queued replies or else OK / Yes, and keeps the texts in order.
-class zarAnswerAll
+// Answers the program's dialogs with the queued replies, else OK / Yes, keeping their texts.
+struct zarAnswerAll
 {
-public:
     enum Reply { Yes, No, Cancel };
-
     zarAnswerAll()
     {
-        timer.setInterval(5);
         QObject::connect(&timer, &QTimer::timeout, [this] {
             auto* dialog = qobject_cast<zarWarningDialog*>(QApplication::activeModalWidget());
-            if (!paused && dialog && dialog->isVisible()) {
-                texts << dialog->messageLabel->text();
-                const Reply reply = replies.isEmpty() ? Yes : replies.takeFirst();
-                (reply == No ? dialog->noPushButton : reply == Cancel ? dialog->cancelPushButton : dialog->okYesPushButton)
-                    ->click();
-            }
+            if (!dialog || !dialog->isVisible())
+                return;
+            texts << dialog->messageLabel->text();
+            const Reply reply = replies.isEmpty() ? Yes : replies.takeFirst();
+            (reply == No ? dialog->noPushButton : reply == Cancel ? dialog->cancelPushButton : dialog->okYesPushButton)->click();
         });
-        timer.start();
+        timer.start(5);
     }
     QStringList texts;
     QList<Reply> replies;
-    bool paused = false;
-
-private:
     QTimer timer;
 };
 
@@ -77,8 +59,7 @@ inline void zarSettleCore()
         QCoreApplication::processEvents();
 }
 
-// The screen of a test, shown, with every dialog answered; the core is settled
-// before the screen goes.
+// The screen of a test with every dialog answered; the core is settled before the screen goes.
 struct zarEngineerScreen
 {
     explicit zarEngineerScreen(int mode = 0) : screen(mode) {}
