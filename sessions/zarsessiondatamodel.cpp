@@ -316,7 +316,7 @@ void zarSessionDataModel::refresh()
     m_rowIndexes.clear();
     if (m_plot > 2)
         return;
-    const QList<zarSessionDataUnit>& units = session.units;
+    const QVector<zarSessionDataUnit>& units = session.units;
     QVector<QPointF> points;
     QVector<float> values;
     points.reserve(units.size());

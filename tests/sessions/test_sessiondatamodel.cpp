@@ -4,6 +4,7 @@
 #include "service/zargpsmanager.h"
 #include "sessions/zarsessiondatamodel.h"
 
+#include <QSet>
 #include <QAbstractEventDispatcher>
 
 #include <QLabel>
@@ -163,7 +164,7 @@ private slots:
     {
         QTest::addColumn<int>("row");
         QTest::addColumn<QList<bool>>("measured");
-        QTest::addColumn<int>("changes");
+        QTest::addColumn<int>("changes");  // rows announced as changed
         QTest::newRow("first") << 0 << QList<bool>({ false, true, false, true }) << 1;
         QTest::newRow("last") << 3 << QList<bool>({ true, true, false, false }) << 1;
         QTest::newRow("before the first") << -1 << QList<bool>({ true, true, false, true }) << 0;
@@ -179,7 +180,12 @@ private slots:
         QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
         model.onRowDelete(row);
         QTEST(measuredRows(model), "measured");
-        QCOMPARE(changed.count(), changes);
+        QSet<int> rows;
+        for (const QList<QVariant>& signal : changed)
+            rows << signal.at(0).toModelIndex().row() << signal.at(1).toModelIndex().row();
+        QCOMPARE(rows.size(), changes);
+        if (changes)
+            QVERIFY(rows.contains(row));
     }
 
     void aDeletedRowLeavesThePlot()
