@@ -34,7 +34,7 @@ private slots:
     void onAuxTimeout();
 
 private:
-    friend class TestSessionMenus;
+    friend class TestSessionOpening;
 
     void checkSessionClose();
 

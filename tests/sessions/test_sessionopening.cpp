@@ -1,6 +1,6 @@
-// Opening a measuring session: from a stored template through the file table,
-// the mode dialog and the cable dialog; from an ERTLab template; and the
-// builder's refusals.
+// Opening session screens: from the MAIN page (a stored template through the file
+// table, the mode and cable dialogs; an ERTLab template; the previous session) and
+// from the DATA page; the blinking "Open previous session".
 #include "../templates/zartemplatefixture.h"
 #include "zardialoganswer.h"
 #include "zarmodalof.h"
@@ -8,74 +8,66 @@
 #include "zartestsupport.h"
 
 #include "core/zarcore.h"
+#include "frame/zaroptionswidget.h"
 #include "service/zarcableconfigdialog.h"
+#include "sessions/zardatamenuwidget.h"
 #include "sessions/zarfiletabledialog.h"
+#include "sessions/zarsessionmenuwidget.h"
 #include "sessions/zarsessionmodedialog.h"
 #include "sessions/zarsessionwidget.h"
 
+#include <QPointer>
 #include <QSignalSpy>
+
+typedef zarSessionScreenFixture Fixture;
 
 class TestSessionOpening : public QObject
 {
     Q_OBJECT
 
-    typedef QList<zarTemplateFixture::Set> Sets;
-
-    static QString storeTemplate(const Sets& sets, zarCable cables = 2, const QString& name = "t")
+    // A stored template of one set of each array type.
+    static QString storeTemplate(const QList<int>& types = { 4 }, zarCable cables = 2)
     {
+        QList<zarTemplateFixture::Set> sets;
+        for (int type : types)
+            sets.append({ qint8(type), { { 0, 0 } } });
         QDir().mkpath(templatesDir);
-        const QString path = templatesDir + name + QLatin1Char('.') + templateExtension;
-        QFile file(path);
+        QFile file(templatesDir + QStringLiteral("t.") + templateExtension);
         file.open(QIODevice::WriteOnly);
         file.write(zarTemplateFixture::bytes(cables, 5.0f, sets));
-        return path;
+        return file.fileName();
     }
 
-    // Answers the mode dialog: Full, or Append with the given segment.
-    static void answerMode(const QString& segment)
+    // Answers the mode dialog (Full, or Append at the segment), then the cable dialog,
+    // noting which remote electrodes it offered.
+    static void answerModeAndCables(const QString& segment, QPair<bool, bool>* remotes = nullptr, bool accept = true)
     {
         zarWhenModalOf<zarSessionModeDialog>([segment](zarSessionModeDialog* d) {
-            if (segment.isEmpty()) {
-                d->fullPushButton->click();
-            } else {
-                d->appendComboBox->setCurrentText(segment);
-                d->appendPushButton->click();
-            }
+            d->appendComboBox->setCurrentText(segment);
+            (segment.isEmpty() ? d->fullPushButton : d->appendPushButton)->click();
         });
-    }
-
-    struct Offered
-    {
-        int cables = -1;
-        bool tx = false, rx = false;
-    };
-
-    static void answerCables(Offered* offered, bool accept)
-    {
-        zarWhenModalOf<zarCableConfigDialog>([offered, accept](zarCableConfigDialog* d) {
-            *offered = { d->cables(), d->remoteTxOffered(), d->remoteRxOffered() };
+        zarWhenModalOf<zarCableConfigDialog>([remotes, accept](zarCableConfigDialog* d) {
+            if (remotes)
+                *remotes = { d->remoteTxOffered(), d->remoteRxOffered() };
             accept ? d->accept() : d->reject();
         });
     }
 
-    static const zarSessionDataModel* model(const zarSessionWidget& w)
+    // The screen goes with deleteLater from inside its own click handler.
+    static bool gone(const QPointer<zarSessionWidget>& screen)
     {
-        return qobject_cast<const zarSessionDataModel*>(w.sessionTableView->model());
+        return zarWaitFor([&] {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            return screen.isNull();
+        });
     }
 
-    // The lowest of the rows' highest electrodes.
-    static int lowestTop(const zarSessionDataModel* m)
-    {
-        int lowest = 1000;
-        for (const zarSessionDataUnit& u : m->units()) {
-            const zarCoreQuadripole& q = u.coreQuadripole;
-            lowest = qMin(lowest, int(qMax(qMax(q.a, q.b), qMax(q.m, q.n))));
-        }
-        return lowest;
-    }
+    static QImage image(const QIcon& icon) { return icon.pixmap(32).toImage(); }
+    static bool showsNormal(const zarSessionMenuWidget& m) { return image(m.openPushButton->icon()) == image(m.normalIcon); }
 
 private slots:
     void initTestCase() { QDir().mkpath(systemDir); }
+    void init() { Fixture::closeSettings().clear(); }
 
     void cleanup()
     {
@@ -86,6 +78,7 @@ private slots:
 
     void cleanupTestCase() { zarCore::destroy(); }
 
+    // Appending to a segment moves every electrode of the template up the cable.
     void offsets_data()
     {
         QTest::addColumn<QString>("segment");
@@ -94,28 +87,18 @@ private slots:
         QTest::newRow("append 32") << "32" << 32;
         QTest::newRow("append 16") << "16" << 48;
     }
-
     void offsets()
     {
         QFETCH(QString, segment);
-        const QString path = storeTemplate({ { 4, { { 0, 0 } } } });
         zarSessionWidget w(nullptr, false);
-        Offered offered;
-        answerMode(segment);
-        answerCables(&offered, true);
-        QVERIFY(w.openNew(path));
-        QCOMPARE(offered.cables, 2);
-        QTEST(lowestTop(model(w)), "lowestTop");
-    }
-
-    void modeAnswers()
-    {
-        zarSessionModeDialog dialog;
-        QCOMPARE(dialog.size(), QSize(450, 230));
-        QCOMPARE(dialog.appendComboBox->count(), 2);
-        QCOMPARE(dialog.appendComboBox->currentText(), QStringLiteral("32"));
-        zarWhenModalOf<zarSessionModeDialog>([](zarSessionModeDialog* d) { QTest::keyClick(d, Qt::Key_Escape); });
-        QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+        answerModeAndCables(segment);
+        QVERIFY(w.openNew(storeTemplate()));
+        int lowest = 1000;
+        for (const zarSessionDataUnit& u : w.sessionDataModel.units()) {
+            const zarCoreQuadripole& q = u.coreQuadripole;
+            lowest = qMin(lowest, int(qMax(qMax(q.a, q.b), qMax(q.m, q.n))));
+        }
+        QTEST(lowest, "lowestTop");
     }
 
     void remoteElectrodes_data()
@@ -123,75 +106,27 @@ private slots:
         QTest::addColumn<QList<int>>("types");
         QTest::addColumn<bool>("tx");
         QTest::addColumn<bool>("rx");
-        QTest::newRow("Schlumberger and pole-pole") << QList<int> { 3, 7 } << true << true;
         QTest::newRow("dipole-dipole only") << QList<int> { 4 } << false << false;
         QTest::newRow("forward pole-dipole") << QList<int> { 5 } << true << false;
         QTest::newRow("backward pole-dipole") << QList<int> { 6 } << true << false;
         QTest::newRow("reciprocal pole-pole") << QList<int> { 17 } << true << true;
         QTest::newRow("pole-pole before pole-dipole") << QList<int> { 7, 5 } << true << true;
     }
-
-    // Cancelling the cable dialog ends the start without a message.
+    // Cancelling the cable dialog ends the start without a message or a session.
     void remoteElectrodes()
     {
         QFETCH(QList<int>, types);
-        Sets sets;
-        for (int type : types)
-            sets.append({ qint8(type), { { 0, 0 } } });
-        const QString path = storeTemplate(sets);
-        QFile::remove(zarSessionScreenFixture::autosavePath());
         zarSessionWidget w(nullptr, false);
-        Offered offered;
-        answerMode(QString());
-        answerCables(&offered, false);
+        QPair<bool, bool> remotes;
+        answerModeAndCables(QString(), &remotes, false);
         zarDialogAnswer message;
         message.expect();
-        QVERIFY(!w.openNew(path));
+        QVERIFY(!w.openNew(storeTemplate(types)));
         message.disarm();
         QVERIFY(!message.shown);
-        QTEST(offered.tx, "tx");
-        QTEST(offered.rx, "rx");
-        QVERIFY(!QFile::exists(zarSessionScreenFixture::autosavePath()));
-    }
-
-    void ertLabRoad_data()
-    {
-        QTest::addColumn<QByteArray>("text");
-        QTest::addColumn<bool>("choose");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<int>("closes");
-        QTest::newRow("valid") << QByteArray("# X Y Z\n1 0 0 0\n2 1 0 0\n3 2 0 0\n4 3 0 0\n# A B M N\n1 1 2 3 4\n")
-                               << true << "ERTLab template is valid" << 1;
-        QTest::newRow("rejected by the import") << QByteArray("1 0 0 0\n") << true
-                                                << "Can not find the beginning of header (# X Y Z)" << 1;
-        QTest::newRow("file dialog cancelled") << QByteArray() << false << QString() << 0;
-    }
-
-    // The ERTLab start checks the template, leaves its session in the autosave file
-    // and closes the screen whatever happened after a file was chosen.
-    void ertLabRoad()
-    {
-        QFETCH(QByteArray, text);
-        QFETCH(bool, choose);
-        const QString file = zarTemplateFixture::write(text, QStringLiteral("ertlab.txt"));
-        zarSessionWidget w(nullptr, false);
-        QSignalSpy closed(&w, &zarSessionWidget::sendSessionClose);
-        QStringList filters;
-        QString title;
-        zarAnswerFileDialog(choose ? file : QString(), [&](QFileDialog* d) {
-            filters = d->nameFilters();
-            title = d->windowTitle();
-        });
-        zarDialogAnswer message;
-        message.expect();
-        QVERIFY(!w.open(ertlabMarker));
-        message.disarm();
-        QCOMPARE(filters, QStringList { "*.txt" });
-        QCOMPARE(title, QStringLiteral("Open ERTLab template"));
-        QTEST(message.text, "message");
-        QTEST(int(closed.count()), "closes");
-        const bool valid = message.text == QLatin1String("ERTLab template is valid");
-        QCOMPARE(zarSessionScreenFixture::readAutosave().units.size(), valid ? 1 : 0);
+        QTEST(remotes.first, "tx");
+        QTEST(remotes.second, "rx");
+        QVERIFY(!QFile::exists(Fixture::autosavePath()));
     }
 
     // A build without rows or without a file never loads what the autosave held.
@@ -202,66 +137,130 @@ private slots:
         QTest::newRow("no measurement") << false << "There are no measurements in session";
         QTest::newRow("autosave not written") << true << "Can not write data to file";
     }
-
     void builderRefusals()
     {
         QFETCH(bool, unwritable);
-        // One cable appended at segment 32 keeps nothing; two cables keep rows.
-        const QString path = storeTemplate({ { 4, { { 0, 0 } } } }, unwritable ? 2 : 1);
-        const QString autosave = zarSessionScreenFixture::autosavePath();
+        const QString autosave = Fixture::autosavePath();
         if (unwritable)
             QVERIFY(QDir().mkpath(autosave));
         else
-            zarSessionScreenFixture::session(5).write(autosave);
+            Fixture::session(5).write(autosave);
         const QByteArray before = zarTemplateFixture::read(autosave);
         zarSessionWidget w(nullptr, false);
-        Offered offered;
-        answerMode(QStringLiteral("32"));
-        answerCables(&offered, true);
+        answerModeAndCables(QStringLiteral("32"));
         zarDialogAnswer message;
         message.expect();
-        QVERIFY(!w.openNew(path));
+        // One cable appended at segment 32 keeps nothing; two cables keep rows.
+        QVERIFY(!w.openNew(storeTemplate({ 4 }, unwritable ? 2 : 1)));
         QTEST(message.text, "message");
         QVERIFY(!w.sessionTableView->model());
         QCOMPARE(zarTemplateFixture::read(autosave), before);
     }
 
-    void templateList()
+    // A new session starts from the template chosen in the table.
+    void templateTable()
     {
         zarSessionWidget w(nullptr, false);
         zarDialogAnswer message;
         message.expect();
         QVERIFY(!w.open(QString()));
         QCOMPARE(message.text, QStringLiteral("Can not find templates"));
-
-        storeTemplate({ { 4, { { 0, 0 } } } }, 2, QStringLiteral("line"));
-        message.expect();
+        storeTemplate();
         zarWhenModalOf<zarFileTableDialog>([](zarFileTableDialog* d) { d->reject(); });
         QVERIFY(!w.open(QString()));
-        message.disarm();
-        QVERIFY(!message.shown);
-
-        Offered offered;
         zarWhenModalOf<zarFileTableDialog>([](zarFileTableDialog* d) { d->accept(); });
-        answerMode(QString());
-        answerCables(&offered, true);
+        answerModeAndCables(QString());
         QVERIFY(w.open(QString()));
         QCOMPARE(w.sessionName, autosaveName);
-        QVERIFY(model(w) && model(w)->rowCount() > 0);
+        QVERIFY(w.sessionDataModel.rowCount() > 0);
     }
 
-    void viewOnlyOpensOnlyFiles()
+    void blinkFollowsTheFlag_data()
     {
-        zarSessionWidget w(nullptr, true);
-        const QString path = storeTemplate({ { 4, { { 0, 0 } } } });
-        QVERIFY(!w.openNew(path));
-        QVERIFY(!w.openFile(path));
-        QVERIFY(!w.open(QString()));
+        QTest::addColumn<QVariant>("flag");
+        QTest::addColumn<bool>("blinking");
+        QTest::newRow("absent") << QVariant() << false;
+        QTest::newRow("unclean end") << QVariant(0) << true;
+        QTest::newRow("clean end") << QVariant(1) << false;
+    }
+    void blinkFollowsTheFlag()
+    {
+        QFETCH(QVariant, flag);
+        if (flag.isValid())
+            Fixture::setCloseFlag(flag.toInt());
+        QTEST(zarSessionMenuWidget().isBlinking(), "blinking");
+    }
+
+    // The phase is one for the whole program; a hidden menu stops on the normal image.
+    void blinkPhase()
+    {
+        Fixture::setCloseFlag(0);
+        zarSessionMenuWidget menu;
+        QVERIFY(!(image(menu.normalIcon) == image(menu.alternateIcon)));
+        QVERIFY(showsNormal(menu));
+        menu.onAuxTimeout();
+        QVERIFY(!showsNormal(menu));
+        menu.showMenu(false);
+        QVERIFY(!menu.isBlinking());
+        QVERIFY(showsNormal(menu));
+        zarSessionMenuWidget another;
+        another.onAuxTimeout();
+        QVERIFY(showsNormal(another));
+    }
+
+    // The ERTLab start leaves its session in the autosave file and returns to the
+    // buttons, which now blink; the previous session opens from there, once.
+    void ertLabThenPreviousSession()
+    {
+        zarOptionsWidget options;
+        const QString file = zarTemplateFixture::write(
+            "# X Y Z\n1 0 0 0\n2 1 0 0\n3 2 0 0\n4 3 0 0\n# A B M N\n1 1 2 3 4\n2 1 2 4 3\n", QStringLiteral("e.txt"));
+        zarSessionMenuWidget menu;
+        zarAnswerFileDialog(file);
         zarDialogAnswer message;
         message.expect();
-        QVERIFY(!w.open(ertlabMarker));
-        QCOMPARE(message.text, QStringLiteral("Can not open file for reading"));
+        menu.ertPushButton->click();
+        QCOMPARE(message.text, QStringLiteral("ERTLab template is valid"));
+        QVERIFY(!menu.sessionScreen());
+        QVERIFY(menu.isBlinking());
+
+        menu.onSessionLoad();
+        QPointer<zarSessionWidget> screen = menu.sessionScreen();
+        QVERIFY(screen);
+        QCOMPARE(screen->sessionDataModel.rowCount(), 2);
+        QVERIFY(menu.openPushButton->isHidden());
+        QVERIFY(!menu.isBlinking());
+        menu.openSession(QString());
+        QCOMPARE(menu.sessionScreen(), screen.data());
+
+        options.pauseDurationComboBox->setEnabled(false);
+        message.expect(QMessageBox::No);
+        screen->closePushButton->click();
+        QVERIFY(gone(screen));
+        QVERIFY(!menu.openPushButton->isHidden());
+        QVERIFY(!menu.isBlinking());
+        QVERIFY(options.pauseDurationComboBox->isEnabled());
     }
+
+    // DATA views a stored session in place of its button, and leaves the blink alone.
+    void dataMenuViews()
+    {
+        const QString path = Fixture::write(Fixture::session(6), QStringLiteral("d"));
+        zarDataMenuWidget menu;
+        zarAnswerFileDialog(path);
+        menu.openPushButton->click();
+        QPointer<zarSessionWidget> screen = menu.sessionScreen();
+        QVERIFY(screen);
+        QVERIFY(screen->startPushButton->isHidden());
+        QVERIFY(menu.openPushButton->isHidden());
+        menu.openSession(path);
+        QCOMPARE(menu.sessionScreen(), screen.data());
+        screen->closePushButton->click();
+        QVERIFY(gone(screen));
+        QVERIFY(!menu.openPushButton->isHidden());
+        QCOMPARE(Fixture::closeFlag(), 0);
+    }
+
 };
 
 ZAR_TEST_MAIN(TestSessionOpening)

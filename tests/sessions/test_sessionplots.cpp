@@ -1,13 +1,18 @@
-#include "zartestsupport.h"
+// The session plots: the logarithmic colour map, the item that paints one cell per
+// point, the sounding-curve and pseudo-section plots, and picking a measurement.
 #include "zardialoganswer.h"
+#include "zartestsupport.h"
 
+#include "sessions/qwtplotspectrorect.h"
+#include "sessions/zarlogcolormap.h"
 #include "sessions/zarpseudosectionplot.h"
 #include "sessions/zarsoundingcurveplot.h"
 
-#include <qwt_scale_engine.h>
+#include <qwt_scale_map.h>
 #include <qwt_scale_widget.h>
 
 #include <QMenu>
+#include <QPainter>
 #include <QSignalSpy>
 #include <cmath>
 #include <limits>
@@ -16,16 +21,63 @@
 typedef QVector<QPointF> Points;
 typedef QVector<quint32> Rows;
 typedef QVector<float> Values;
+typedef QVector<double> Positions;
 Q_DECLARE_METATYPE(Values)
+Q_DECLARE_METATYPE(Positions)
 
 namespace {
 
 const double inf = std::numeric_limits<double>::infinity();
 const double notANumber = std::numeric_limits<double>::quiet_NaN();
+const QRgb blank = qRgb(255, 255, 255);
+const QRgb lowest = qRgb(0, 0, 128);
 
-bool logScale(const QwtPlot& plot, int axis)
+struct CountingItem : QwtPlotSpectroRect
 {
-    return dynamic_cast<const QwtLogScaleEngine*>(plot.axisScaleEngine(axis));
+    void itemChanged() override { ++changes; }
+    int changes = 0;
+};
+
+struct WatchedMap : QwtLinearColorMap
+{
+    explicit WatchedMap(bool* deleted) : deleted(deleted) {}
+    ~WatchedMap() override { *deleted = true; }
+    bool* deleted;
+};
+
+// The thirteen inner stops of a map.
+Positions inner(const zarLogColorMap& map)
+{
+    const QVector<double> stops = map.colorStops();
+    return stops.mid(1, stops.size() - 2);
+}
+
+// Draws 10 x 6 cells on a white 100 x 100 image whose pixels are the plot coordinates.
+QImage draw(const QVector<QwtPoint3D>& points, const QwtInterval& range, int from = 0, int to = -1, bool clip = true,
+            float width = 10)
+{
+    QwtPlotSpectroRect item;
+    item.setColorMap(new zarLogColorMap(10, 1000));
+    item.setColorRange(range);
+    item.setPaintAttribute(QwtPlotSpectroRect::ClipRects, clip);
+    item.setRectWidth(width);
+    item.setRectHeight(6);
+    item.setSamples(points);
+    QImage image(100, 100, QImage::Format_RGB32);
+    image.fill(blank);
+    QwtScaleMap map;
+    map.setPaintInterval(0, 100);
+    map.setScaleInterval(0, 100);
+    QPainter painter(&image);
+    item.drawSeries(&painter, map, map, QRectF(0, 0, 100, 100), from, to);
+    return image;
+}
+
+void show(QwtPlot& plot)
+{
+    plot.resize(800, 480);
+    plot.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&plot));
 }
 
 QPointF bounds(const QwtPlot& plot, int axis)
@@ -33,99 +85,191 @@ QPointF bounds(const QwtPlot& plot, int axis)
     return QPointF(plot.axisScaleDiv(axis).lowerBound(), plot.axisScaleDiv(axis).upperBound());
 }
 
+QPointF onCanvas(QwtPlot& plot, const QPointF& point)
+{
+    plot.updateLayout();
+    return QPointF(plot.canvasMap(QwtPlot::xTop).transform(point.x()), plot.canvasMap(QwtPlot::yLeft).transform(point.y()));
+}
+
+void choose(QMenu* menu, int action)
+{
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(menu->actions().at(action)).center());
+}
+
+// Markers for the rows 40, 41 and 42; the middle one at (30, 4).
+std::unique_ptr<zarPseudoSectionPlot> sectionPlot()
+{
+    auto plot = std::make_unique<zarPseudoSectionPlot>();
+    plot->onPlotUpdate(Points { { 10, 2 }, { 30, 4 }, { 50, 6 } }, Values { 50, 100, 400 }, Rows { 40, 41, 42 });
+    return plot;
+}
+
 } // namespace
 
-// The sounding-curve and pseudo-section plots: their axes, what they draw, and
-// picking a measurement with its menu.
 class TestSessionPlots : public QObject
 {
     Q_OBJECT
 
-    static void show(QwtPlot& plot)
-    {
-        plot.resize(800, 480);
-        plot.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&plot));
-    }
-
-    static QPointF onCanvas(QwtPlot& plot, const QPointF& point)
-    {
-        plot.updateLayout();
-        return QPointF(plot.canvasMap(QwtPlot::xTop).transform(point.x()),
-                       plot.canvasMap(QwtPlot::yLeft).transform(point.y()));
-    }
-
-    // Taps the canvas at least dx pixels right of a point, as a finger would: the
-    // release reaches the plot through its canvas. While the pick menu is open,
-    // notes whether the pick marker shows and runs answer on the menu.
+    // Taps the canvas dx pixels right of a point, as a finger would: the release reaches
+    // the plot through its canvas. Runs answer on the pick menu; true if one opened.
     static bool tap(zarPickPlot& plot, const QPointF& point, double dx, std::function<void(QMenu*)> answer)
     {
-        bool marker = false;
+        bool menuShown = false;
         QTimer timer;
         QObject::connect(&timer, &QTimer::timeout, [&] {
             if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
                 timer.stop();
-                QCOMPARE(menu->actions().size(), 3);
-                marker = plot.pickCurve.dataSize() == 1;
+                menuShown = plot.pickCurve.dataSize() == 1;
                 answer(menu);
             }
         });
         timer.start(10);
         const QPointF at = onCanvas(plot, point);
         QTest::mouseClick(plot.canvas(), Qt::LeftButton, {}, QPoint(int(std::ceil(at.x() + dx)), qRound(at.y())));
-        return marker;
+        return menuShown;
     }
-
-    static void choose(QMenu* menu, int action)
-    {
-        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(menu->actions().at(action)).center());
-    }
-
-    // Three markers for the rows 40, 41 and 42; the middle one is at point().
-    static std::unique_ptr<zarPickPlot> makePlot(const QString& kind)
-    {
-        if (kind == QLatin1String("sounding")) {
-            auto plot = std::make_unique<zarSoundingCurvePlot>();
-            plot->onPlotUpdate(Points { { 2, 50 }, { 6, 100 }, { 10, 400 } }, Rows { 40, 41, 42 });
-            plot->onPlotUpdate(Points { { 2, 50 }, { 10, 400 } });
-            return plot;
-        }
-        auto plot = std::make_unique<zarPseudoSectionPlot>();
-        plot->onPlotUpdate(Points { { 10, 2 }, { 30, 4 }, { 50, 6 } }, Values { 50, 100, 400 }, Rows { 40, 41, 42 });
-        return plot;
-    }
-
-    static QPointF point(const QString& kind) { return kind == QLatin1String("sounding") ? QPointF(6, 100) : QPointF(30, 4); }
 
 private slots:
+    void colourStops_data()
+    {
+        QTest::addColumn<float>("min");
+        QTest::addColumn<float>("max");
+        QTest::addColumn<Positions>("expected");
+        const Positions decades { 0.00393, 0.0094, 0.017, 0.02755, 0.04222, 0.06259, 0.09091,
+                                  0.13025, 0.18492, 0.26088, 0.36642, 0.51308, 0.71685 };
+        const Positions fromZero { 0.00064, 0.00168, 0.0034, 0.0062, 0.0108, 0.01833, 0.03065,
+                                   0.05085, 0.08392, 0.13809, 0.22681, 0.37213, 0.61015 };
+        QTest::newRow("1 to 100") << 1.0f << 100.0f << decades;
+        QTest::newRow("0 to 1 taken from 0.001") << 0.0f << 1.0f << fromZero;
+        QTest::newRow("negative lower bound") << -5.0f << 1.0f << fromZero;
+        QTest::newRow("equal bounds") << 7.0f << 7.0f << Positions();
+        QTest::newRow("reversed bounds") << 100.0f << 1.0f << Positions();
+    }
+    // Stops at equal steps of the logarithm, as fractions of the linear range.
+    void colourStops()
+    {
+        QFETCH(float, min);
+        QFETCH(float, max);
+        QFETCH(Positions, expected);
+        const Positions found = inner(zarLogColorMap(min, max));
+        QCOMPARE(found.size(), expected.size());
+        for (int k = 0; k < found.size(); ++k)
+            QVERIFY2(std::fabs(found[k] - expected[k]) < 0.000051, qPrintable(QStringLiteral("stop %1").arg(k + 1)));
+    }
+
+    void cellColour_data()
+    {
+        QTest::addColumn<double>("z");
+        QTest::addColumn<QwtInterval>("range");
+        QTest::addColumn<float>("width");
+        QTest::addColumn<QRgb>("colour");
+        const QwtInterval range(10, 1000);
+        QTest::newRow("below the range") << 5.0 << range << 10.0f << lowest;
+        QTest::newRow("above the range") << 2000.0 << range << 10.0f << qRgb(96, 0, 96);
+        QTest::newRow("zero-width range") << 10.0 << QwtInterval(10, 10) << 10.0f << lowest;
+        QTest::newRow("not a number is opaque black") << notANumber << range << 10.0f << qRgb(0, 0, 0);
+        QTest::newRow("reversed range draws nothing") << 50.0 << QwtInterval(1000, 10) << 10.0f << blank;
+        QTest::newRow("size not a number draws nothing") << 50.0 << range << float(notANumber) << blank;
+    }
+    // A cell centred on (50, 50): its colour inside, nothing beyond its edge.
+    void cellColour()
+    {
+        QFETCH(double, z);
+        QFETCH(QwtInterval, range);
+        QFETCH(float, width);
+        const QImage image = draw({ QwtPoint3D(50, 50, z) }, range, 0, -1, true, width);
+        QTEST(image.pixel(50, 50), "colour");
+        QCOMPARE(image.pixel(57, 50), blank);
+        QCOMPARE(image.pixel(50, 55), blank);
+    }
+
+    void clipping_data()
+    {
+        QTest::addColumn<double>("x");
+        QTest::addColumn<bool>("clip");
+        QTest::addColumn<QRgb>("edge");
+        QTest::newRow("centre one pixel outside") << -1.0 << true << blank;
+        QTest::newRow("centre inside, cut at the edge") << 1.0 << true << lowest;
+        QTest::newRow("outside without clipping") << -1.0 << false << lowest;
+    }
+    void clipping()
+    {
+        QFETCH(double, x);
+        QFETCH(bool, clip);
+        QTEST(draw({ QwtPoint3D(x, 50, 10) }, QwtInterval(10, 1000), 0, -1, clip).pixel(0, 50), "edge");
+    }
+
+    void indexRange_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<QList<int>>("drawn");
+        QTest::newRow("whole series") << 0 << -1 << QList<int> { 0, 1, 2 };
+        QTest::newRow("from above to") << 2 << 1 << QList<int>();
+        QTest::newRow("negative from") << -4 << 0 << QList<int> { 0 };
+    }
+    void indexRange()
+    {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        const QImage image = draw({ { 20, 50, 1 }, { 50, 50, 1 }, { 80, 50, 1 } }, QwtInterval(0, 1000), from, to);
+        QList<int> drawn;
+        for (int i = 0; i < 3; ++i) {
+            if (image.pixel(20 + 30 * i, 50) != blank)
+                drawn << i;
+        }
+        QTEST(drawn, "drawn");
+    }
+
+    // Plots find the item by its own type.
+    void rtti() { QCOMPARE(QwtPlotSpectroRect().rtti(), int(QwtPlotSpectroRect::Rtti_PlotSpectroRect)); }
+
+    // Unchanged settings request no repaint; a negative size is none.
+    void repaintOnlyOnChange()
+    {
+        CountingItem item;
+        item.setRectWidth(-3);
+        item.setRectWidth(12);
+        item.setRectWidth(12);
+        item.setColorRange(QwtInterval(1, 2));
+        item.setColorRange(QwtInterval(1, 2));
+        QCOMPARE(item.changes, 2);
+        item.setRectHeight(-3);
+        QCOMPARE(item.rectHeight(), 0.0f);
+    }
+
+    // A colour map is owned and freed once, also when set twice.
+    void colourMapOwnership()
+    {
+        bool firstDeleted = false, secondDeleted = false;
+        {
+            QwtPlotSpectroRect item;
+            auto* first = new WatchedMap(&firstDeleted);
+            item.setColorMap(first);
+            item.setColorMap(first);
+            QVERIFY(!firstDeleted);
+            item.setColorMap(new WatchedMap(&secondDeleted));
+            QVERIFY(firstDeleted);
+            QVERIFY(!secondDeleted);
+        }
+        QVERIFY(secondDeleted);
+    }
+
     // A log10 value axis cannot place zero, negative or infinite values; the
-    // markers keep their rows.
-    void soundingCurves()
+    // markers keep their rows and the axis fits what is left.
+    void soundingDropsUnplottable()
     {
         zarSoundingCurvePlot plot;
-        show(plot);
-        QVERIFY(logScale(plot, QwtPlot::yLeft) && !logScale(plot, QwtPlot::xTop));
-        QVERIFY(plot.axisEnabled(QwtPlot::xTop) && !plot.axisEnabled(QwtPlot::xBottom));
         const Points xy { { 1, 10 }, { 2, 0 }, { 3, -5 }, { 4, notANumber }, { 5, inf }, { notANumber, 30 }, { 6, 100 } };
         plot.onPlotUpdate(xy, Rows { 7, 8, 9, 10, 11, 12, 13 });
         plot.onPlotUpdate(xy);
         QCOMPARE(plot.rowIndexes, Rows({ 7, 13 }));
-        QCOMPARE(plot.pointCurve.sample(1), QPointF(6, 100));
-        QCOMPARE(QList<size_t>({ plot.pointCurve.dataSize(), plot.lineCurve.dataSize() }), QList<size_t>({ 2, 2 }));
+        QCOMPARE(plot.lineCurve.dataSize(), size_t(2));
         const QPointF value = bounds(plot, QwtPlot::yLeft);
-        QVERIFY2(value.x() > 0 && value.x() <= 10 && value.y() >= 100 && value.y() < 1e4,
-                 qPrintable(QStringLiteral("%1 .. %2").arg(value.x()).arg(value.y())));
-
-        // Clearing leaves a pick marker; clearing the pick leaves the markers.
-        plot.pickCurve.setSamples(Points { { 1, 10 } });
+        QVERIFY(value.x() > 0 && value.x() <= 10);
+        QVERIFY(value.y() >= 100 && value.y() < 1e4);
         plot.onPlotClear();
-        QCOMPARE(QList<size_t>({ plot.pointCurve.dataSize(), plot.lineCurve.dataSize(), plot.pickCurve.dataSize() }),
-                 QList<size_t>({ 0, 0, 1 }));
-        QVERIFY(plot.rowIndexes.isEmpty());
         QCOMPARE(bounds(plot, QwtPlot::yLeft), QPointF(1, 1000));
-        plot.onPlotUpdate(Points { { 1, 10 } }, Rows { 3 });
-        plot.onPickPlotClear();
-        QCOMPARE(QList<size_t>({ plot.pointCurve.dataSize(), plot.pickCurve.dataSize() }), QList<size_t>({ 1, 0 }));
     }
 
     void pseudoSectionScales_data()
@@ -135,42 +279,34 @@ private slots:
         QTest::addColumn<QSizeF>("cell");
         QTest::addColumn<QPointF>("top");
         QTest::addColumn<QPointF>("left");
-        QTest::addColumn<QPointF>("bottom");
         QTest::addColumn<QPointF>("bar");
-        QTest::newRow("ten spacings by two half spacings")
-            << Points { { 10, 2 }, { 60, 7 }, { 35, 4 } } << Values { 30, 300, 120 } << QSizeF(96, 170)
-            << QPointF(7.5, 62.5) << QPointF(8.25, 0.75) << QPointF(30, 300) << QPointF(30, 300);
+        QTest::newRow("ten spacings by two half spacings") << Points { { 10, 2 }, { 60, 7 }, { 35, 4 } }
+            << Values { 30, 300, 120 } << QSizeF(96, 170) << QPointF(7.5, 62.5) << QPointF(8.25, 0.75) << QPointF(30, 300);
         QTest::newRow("one point") << Points { { 20, 3 } } << Values { 55 } << QSizeF(960, 340) << QPointF(17.5, 22.5)
-                                   << QPointF(4.25, 1.75) << QPointF(5.5, 550) << QPointF(55, 55);
+                                   << QPointF(4.25, 1.75) << QPointF(55, 55);
         QTest::newRow("only unplottable values keep the previous cell")
             << Points { { 1, 1 }, { 2, 1 }, { 3, 1 }, { notANumber, 1 } } << Values { 0, -3, float(inf), 10 }
-            << QSizeF(960, 340) << QPointF(0, 1) << QPointF(1, 0) << QPointF(0.001, 1) << QPointF(0.001, 1);
+            << QSizeF(960, 340) << QPointF(0, 1) << QPointF(1, 0) << QPointF(0.001, 1);
     }
-
+    // Cells span a cable spacing by half a spacing over 960 x 340; the colour bar
+    // spans the values drawn.
     void pseudoSectionScales()
     {
         QFETCH(Points, xy);
         QFETCH(Values, f);
-        QFETCH(QSizeF, cell);
-        QFETCH(QPointF, top);
-        QFETCH(QPointF, left);
-        QFETCH(QPointF, bottom);
-        QFETCH(QPointF, bar);
         zarPseudoSectionPlot plot;
-        QVERIFY(logScale(plot, QwtPlot::xBottom));
         plot.onPlotUpdate(Points { { 0, 0 } }, Values { 1 }, Rows { 0 });
         plot.onPlotUpdate(xy, f, Rows(xy.size(), 1));
-        QCOMPARE(QSizeF(plot.spectroRect.rectWidth(), plot.spectroRect.rectHeight()), cell);
-        QCOMPARE(QList<QPointF>({ bounds(plot, QwtPlot::xTop), bounds(plot, QwtPlot::yLeft), bounds(plot, QwtPlot::xBottom) }),
-                 QList<QPointF>({ top, left, bottom }));
+        QTEST(QSizeF(plot.spectroRect.rectWidth(), plot.spectroRect.rectHeight()), "cell");
+        QTEST(bounds(plot, QwtPlot::xTop), "top");
+        QTEST(bounds(plot, QwtPlot::yLeft), "left");
         const QwtInterval colours = plot.axisWidget(QwtPlot::xBottom)->colorBarInterval();
-        QCOMPARE(QPointF(colours.minValue(), colours.maxValue()), bar);
+        QTEST(QPointF(colours.minValue(), colours.maxValue()), "bar");
         QCOMPARE(plot.spectroRect.colorRange(), colours);
-        QCOMPARE(plot.rowIndexes.size(), int(plot.spectroRect.dataSize()));
     }
 
-    // Each cell shows in the colour of its value where it is drawn; unplottable
-    // values leave neither a cell nor a pickable point.
+    // Each cell shows in the colour of its value where it is drawn; an unplottable
+    // value leaves neither a cell nor a pickable point.
     void pseudoSectionCells()
     {
         zarPseudoSectionPlot plot;
@@ -179,119 +315,72 @@ private slots:
         plot.onPlotUpdate(xy, Values { 10, 0, 1000 }, Rows { 0, 1, 2 });
         QCOMPARE(plot.rowIndexes, Rows({ 0, 2 }));
         const QImage canvas = plot.canvas()->grab().toImage();
-        const QColor colours[] = { QColor(0, 0, 128), QColor(Qt::white), QColor(96, 0, 96) };
+        const QColor colours[] = { QColor(lowest), QColor(Qt::white), QColor(96, 0, 96) };
         for (int i = 0; i < 3; ++i)
             QCOMPARE(QColor(canvas.pixel(onCanvas(plot, xy[i]).toPoint())), colours[i]);
     }
 
     void pick_data()
     {
-        QTest::addColumn<QString>("kind");
         QTest::addColumn<double>("dx");
         QTest::addColumn<bool>("menu");
-        for (const char* kind : { "sounding", "pseudo-section" }) {
-            QTest::addRow("%s: on the marker", kind) << kind << 0.0 << true;
-            QTest::addRow("%s: 9 pixels away", kind) << kind << 9.0 << true;
-            QTest::addRow("%s: 10 pixels or more away", kind) << kind << 10.0 << false;
-        }
+        QTest::newRow("on the marker") << 0.0 << true;
+        QTest::newRow("9 pixels away") << 9.0 << true;
+        QTest::newRow("10 pixels away") << 10.0 << false;
     }
-
+    // A marker within 10 pixels is picked; "Go to" gives its row.
     void pick()
     {
-        QFETCH(QString, kind);
         QFETCH(double, dx);
         QFETCH(bool, menu);
-        const auto plot = makePlot(kind);
+        const auto plot = sectionPlot();
         show(*plot);
         QSignalSpy selections(plot.get(), &zarPickPlot::sendRowSelection);
-        QCOMPARE(tap(*plot, point(kind), dx, [](QMenu* m) { choose(m, 0); }), menu);
+        QCOMPARE(tap(*plot, QPointF(30, 4), dx, [](QMenu* m) { choose(m, 0); }), menu);
         QCOMPARE(selections.count(), menu ? 1 : 0);
         if (menu)
             QCOMPARE(selections.first().first().toInt(), 41);
         QCOMPARE(plot->pickCurve.dataSize(), size_t(0));
     }
 
-    // The line of a sounding is never picked, only its markers.
-    void lineIsNotPickable()
+    // "Delete" asks first and gives the picked marker's row, not its index.
+    void deleteAsks()
     {
         zarSoundingCurvePlot plot;
+        plot.onPlotUpdate(Points { { 2, 50 }, { 6, 100 }, { 10, 400 } }, Rows { 40, 41, 42 });
         show(plot);
-        plot.onPlotUpdate(Points { { 2, 50 }, { 10, 400 } });
-        QVERIFY(!tap(plot, QPointF(2, 50), 0, [](QMenu* m) { m->close(); }));
-        QCOMPARE(plot.pickedPoint, -1);
-    }
-
-    void menuChoice_data()
-    {
-        QTest::addColumn<int>("action");
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<int>("selected");
-        QTest::addColumn<int>("deleted");
-        QTest::newRow("go to") << 0 << -1 << 42 << -1;
-        QTest::newRow("delete, yes") << 1 << int(QMessageBox::Yes) << -1 << 42;
-        QTest::newRow("delete, no") << 1 << int(QMessageBox::No) << -1 << -1;
-        QTest::newRow("cancel") << 2 << -1 << -1 << -1;
-        QTest::newRow("closed without a choice") << -1 << -1 << -1 << -1;
-    }
-
-    // The signals carry the picked marker's session row, not its index.
-    void menuChoice()
-    {
-        QFETCH(int, action);
-        QFETCH(int, answer);
-        QFETCH(int, selected);
-        QFETCH(int, deleted);
-        const auto plot = makePlot(QStringLiteral("sounding"));
-        show(*plot);
-        QSignalSpy selections(plot.get(), &zarPickPlot::sendRowSelection);
-        QSignalSpy deletions(plot.get(), &zarPickPlot::sendRowDelete);
+        QSignalSpy deletions(&plot, &zarPickPlot::sendRowDelete);
         zarDialogAnswer question;
-        if (answer >= 0)
-            question.expect(QMessageBox::StandardButton(answer));
-        QVERIFY(tap(*plot, QPointF(10, 400), 0, [action](QMenu* m) {
-            action < 0 ? QTest::keyClick(m, Qt::Key_Escape) : choose(m, action);
-        }));
-        QCOMPARE(question.text, answer >= 0 ? QStringLiteral("Are you sure you want to delete selected measurement?") : QString());
-        QCOMPARE(selections.count() + deletions.count(), selected + deleted > -2 ? 1 : 0);
-        QCOMPARE(selections.isEmpty() ? -1 : selections.first().first().toInt(), selected);
-        QCOMPARE(deletions.isEmpty() ? -1 : deletions.first().first().toInt(), deleted);
-        QCOMPARE(plot->pickCurve.dataSize(), size_t(0));
+        question.expect(QMessageBox::Yes);
+        QVERIFY(tap(plot, QPointF(10, 400), 0, [](QMenu* m) { choose(m, 1); }));
+        QVERIFY(question.shown);
+        QCOMPARE(deletions.count(), 1);
+        QCOMPARE(deletions.first().first().toInt(), 42);
     }
 
     // An update while the menu is open replaces the markers under the pick: the
-    // choice still acts on the row that was picked and reads nothing past the ends.
-    void updateWhileMenuOpen_data()
-    {
-        QTest::addColumn<QString>("kind");
-        QTest::newRow("sounding") << QStringLiteral("sounding");
-        QTest::newRow("pseudo-section") << QStringLiteral("pseudo-section");
-    }
-
+    // choice still acts on the row that was picked; without a pick nothing acts.
     void updateWhileMenuOpen()
     {
-        QFETCH(QString, kind);
-        const auto plot = makePlot(kind);
-        zarPickPlot* raw = plot.get();
-        show(*raw);
-        QSignalSpy selections(raw, &zarPickPlot::sendRowSelection);
-        QSignalSpy deletions(raw, &zarPickPlot::sendRowDelete);
-        tap(*raw, point(kind), 0, [raw](QMenu* m) {
-            if (auto* sounding = qobject_cast<zarSoundingCurvePlot*>(raw))
-                sounding->onPlotClear();
-            else
-                qobject_cast<zarPseudoSectionPlot*>(raw)->onPlotUpdate(Points(), Values(), Rows());
+        const auto plot = sectionPlot();
+        zarPseudoSectionPlot* section = plot.get();
+        show(*section);
+        QSignalSpy selections(section, &zarPickPlot::sendRowSelection);
+        QSignalSpy deletions(section, &zarPickPlot::sendRowDelete);
+        tap(*section, QPointF(30, 4), 0, [section](QMenu* m) {
+            section->onPlotUpdate(Points(), Values(), Rows());
             choose(m, 0);
         });
         QCOMPARE(selections.count(), 1);
         QCOMPARE(selections.first().first().toInt(), 41);
-        // Without a pick the menu slots neither ask nor emit.
         zarDialogAnswer question;
         question.expect(QMessageBox::Yes);
-        raw->pickedRow = -1;
-        raw->onMenu01();
-        raw->onMenu02();
+        section->pickedRow = -1;
+        section->onMenu01();
+        section->onMenu02();
         question.disarm();
-        QCOMPARE(selections.count() + deletions.count(), 1);
+        QCOMPARE(selections.count(), 1);
+        QCOMPARE(deletions.count(), 0);
         QVERIFY(!question.shown);
     }
 };

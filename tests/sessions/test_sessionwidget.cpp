@@ -1,5 +1,5 @@
-// The session screen outside the measurement cycle: set-up, display switch,
-// view-only mode, signal view and Finish.
+// The session screen outside the measurement cycle: display switch, view-only
+// mode, "Go to" from a plot, Finish and the IP options check.
 #include "zardialoganswer.h"
 #include "zarmodalof.h"
 #include "zarprogramfont.h"
@@ -19,49 +19,24 @@
 #include <QSettings>
 #include <QSignalSpy>
 
+typedef zarSessionScreenFixture Fixture;
+
 class TestSessionWidget : public QObject
 {
     Q_OBJECT
 
-    static int closeFlag()
+    // Eight rows; the second measured with the given IP options.
+    static QString path(bool ip = false, quint16 pauseCode = 0, bool measured = false)
     {
-        return QSettings(settingsScope, QStringLiteral("zarSessionMenuWidget"))
-            .value(QStringLiteral("sessionCloseSuccess"), 1)
-            .toInt();
-    }
-
-    static zarSessionFile measuredSession(bool ip, quint16 pauseCode)
-    {
-        zarSessionFile s = zarSessionScreenFixture::session(8);
-        s.units[1].measureSet.measured = true;
+        zarSessionFile s = Fixture::session(8);
+        s.units[1].measureSet.measured = measured;
         s.units[1].measureSet.settings.ip = ip;
         s.units[1].measureSet.settings.pauseCode = pauseCode;
-        return s;
-    }
-
-    static QString path(const zarSessionFile& s = zarSessionScreenFixture::session(8))
-    {
-        return zarSessionScreenFixture::write(s, QStringLiteral("screen"));
-    }
-
-    // The widgets that the display switch shows, by name.
-    static QStringList shown(zarSessionWidget& w)
-    {
-        QStringList names;
-        if (!w.pseudoSectionPlot.isHidden())
-            names << QStringLiteral("section");
-        if (!w.soundingCurvePlot.isHidden())
-            names << QStringLiteral("curves");
-        for (QWidget* widget : std::initializer_list<QWidget*> {
-                 w.soundingCenterFrame, w.xCenterLabel, w.xDepthLabel, w.xResistivitylabel, w.xChargeabilityLabel,
-                 w.yDepthLabel, w.yResistivitylabel, w.yChargeabilityLabel })
-            if (!widget->isHidden())
-                names << widget->objectName();
-        return names;
+        return Fixture::write(s);
     }
 
 private slots:
-    void init() { QSettings(settingsScope, QStringLiteral("zarSessionMenuWidget")).clear(); }
+    void init() { Fixture::closeSettings().clear(); }
     void cleanup()
     {
         zarSystemWidget::setBusy(false);
@@ -74,49 +49,33 @@ private slots:
         QTest::addColumn<int>("display");
         QTest::addColumn<int>("mode");
         QTest::addColumn<QStringList>("visible");
-        const QString centre = QStringLiteral("xCenterLabel"), depthX = QStringLiteral("xDepthLabel");
-        const QString frame = QStringLiteral("soundingCenterFrame");
-        QTest::newRow("as constructed") << -1 << -1
-                                        << QStringList { "section", centre, "xResistivitylabel", "yDepthLabel" };
+        const QString curves = "soundingCurves", frame = "soundingCenterFrame";
+        const QStringList start { "pseudoSection", "xCenterLabel", "xResistivitylabel", "yDepthLabel" };
         QTest::newRow("section, chargeability")
-            << 0 << 1 << QStringList { "section", centre, "xChargeabilityLabel", "yDepthLabel" };
-        QTest::newRow("sounding, resistivity") << 1 << 0 << QStringList { "curves", frame, depthX, "yResistivitylabel" };
-        QTest::newRow("sounding, chargeability")
-            << 1 << 1 << QStringList { "curves", frame, depthX, "yChargeabilityLabel" };
-        QTest::newRow("profile, resistivity") << 2 << 0 << QStringList { "curves", frame, centre, "yResistivitylabel" };
-        QTest::newRow("profile, chargeability")
-            << 2 << 1 << QStringList { "curves", frame, centre, "yChargeabilityLabel" };
-        QTest::newRow("unknown display changes nothing")
-            << 3 << 0 << QStringList { "section", centre, "xResistivitylabel", "yDepthLabel" };
-        QTest::newRow("unknown mode changes nothing")
-            << 0 << 2 << QStringList { "section", centre, "xResistivitylabel", "yDepthLabel" };
+            << 0 << 1 << QStringList { "pseudoSection", "xCenterLabel", "xChargeabilityLabel", "yDepthLabel" };
+        QTest::newRow("sounding, resistivity") << 1 << 0 << QStringList { curves, frame, "xDepthLabel", "yResistivitylabel" };
+        QTest::newRow("profile, chargeability") << 2 << 1 << QStringList { curves, frame, "xCenterLabel", "yChargeabilityLabel" };
+        QTest::newRow("unknown display changes nothing") << 3 << 0 << start;
+        QTest::newRow("unknown mode changes nothing") << 1 << 2 << start;
     }
-
     void displaySwitch()
     {
         QFETCH(int, display);
         QFETCH(int, mode);
-        zarSessionWidget w(nullptr, true);
-        if (display >= 0)
-            w.updatePlotVisibility(quint8(display), quint8(mode));
         QFETCH(QStringList, visible);
-        QStringList actual = shown(w);
-        actual.sort();
-        visible.sort();
-        QCOMPARE(actual, visible);
-    }
-
-    void displayBoxesReachTheModel()
-    {
         zarSessionWidget w(nullptr, true);
-        QVERIFY(w.setup(path()));
-        w.displayComboBox->setCurrentIndex(2);
-        w.modeComboBox->setCurrentIndex(1);
-        QCOMPARE(int(w.sessionDataModel.plot()), 2);
-        QCOMPARE(int(w.sessionDataModel.mode()), 1);
-        QVERIFY(!w.soundingCurvePlot.isHidden());
-        QVERIFY(!w.yChargeabilityLabel->isHidden());
-        QCOMPARE(w.currentSetComboBox->count(), 1);
+        w.pseudoSectionPlot.setObjectName("pseudoSection");
+        w.soundingCurvePlot.setObjectName("soundingCurves");
+        w.updatePlotVisibility(quint8(display), quint8(mode));
+        QStringList shown;
+        for (QWidget* widget : std::initializer_list<QWidget*> {
+                 &w.pseudoSectionPlot, &w.soundingCurvePlot, w.soundingCenterFrame, w.xCenterLabel, w.xDepthLabel,
+                 w.xResistivitylabel, w.xChargeabilityLabel, w.yDepthLabel, w.yResistivitylabel, w.yChargeabilityLabel })
+            if (!widget->isHidden())
+                shown << widget->objectName();
+        shown.sort();
+        visible.sort();
+        QCOMPARE(shown, visible);
     }
 
     // Viewing leaves no trace of a clean end and measures nothing.
@@ -124,20 +83,15 @@ private slots:
     {
         zarSessionWidget w(nullptr, true);
         QSignalSpy closed(&w, &zarSessionWidget::sendSessionClose);
-        QVERIFY(w.setup(path(measuredSession(true, 3))));
-        QVERIFY(w.startPushButton->isHidden());
-        QVERIFY(w.signalsPushButton->isHidden());
-        QCOMPARE(closeFlag(), 0);
-        QCOMPARE(w.sessionName, QStringLiteral("screen"));
-
+        QVERIFY(w.setup(path(true, 3, true)));
+        QCOMPARE(Fixture::closeFlag(), 0);
         zarCoreReportET2D report;
         report.results << zarMeasureSet();
         emit zarCore::instance()->sendReportET2D(report);
         QVERIFY(!w.sessionDataModel.units()[0].measureSet.measured);
-
         w.closePushButton->click();
         QCOMPARE(closed.count(), 1);
-        QCOMPARE(closeFlag(), 0);
+        QCOMPARE(Fixture::closeFlag(), 0);
     }
 
     void captionsFit_data()
@@ -167,36 +121,6 @@ private slots:
         }
     }
 
-    void withoutArrayTypes()
-    {
-        zarSessionFile s = zarSessionScreenFixture::session(8);
-        s.arrangement.arrayTypeSets.clear();
-        zarSessionWidget w(nullptr, true);
-        QVERIFY(w.setup(path(s)));
-        QVERIFY(!w.mainTabWidget->isTabEnabled(1));
-        QCOMPARE(w.sessionDataModel.headerData(12, Qt::Horizontal, Qt::DisplayRole).toString(),
-                 QStringLiteral("R [%1]").arg(QChar(0x03A9)));
-    }
-
-    void setupRefusals()
-    {
-        zarSessionWidget w(nullptr, false);
-        QSignalSpy closed(&w, &zarSessionWidget::sendSessionClose);
-        QVERIFY(!w.setup(QString()));
-        QCOMPARE(closed.count(), 0);
-
-        QFile damaged(sessionsDir + QStringLiteral("damaged.zarSession"));
-        QVERIFY(damaged.open(QIODevice::WriteOnly));
-        damaged.write("not a session");
-        damaged.close();
-        zarDialogAnswer answer;
-        answer.expect();
-        QVERIFY(!w.setup(damaged.fileName()));
-        QCOMPARE(answer.text, QStringLiteral("Session is corrupted"));
-        QCOMPARE(closed.count(), 1);
-        QCOMPARE(closeFlag(), 1);
-    }
-
     // "Go to" of a plot selects the row and shows the table, but not while measuring.
     void goToRow()
     {
@@ -207,30 +131,10 @@ private slots:
         emit w.pseudoSectionPlot.sendRowSelection(3);
         QCOMPARE(w.currentRow(), 0);
         QCOMPARE(w.mainTabWidget->currentIndex(), 1);
-
         w.setControlsEnabled(true);
         emit w.soundingCurvePlot.sendRowSelection(3);
         QCOMPARE(w.currentRow(), 3);
         QCOMPARE(w.mainTabWidget->currentIndex(), 0);
-    }
-
-    void signalView()
-    {
-        zarSessionWidget w(nullptr, false);
-        QVERIFY(w.setup(path()));
-        w.sessionTableView->selectRow(5);
-        w.signalsPushButton->click();
-        QPointer<zarSignalWidget> view = w.findChild<zarSignalWidget*>();
-        QVERIFY(view);
-        QVERIFY(w.mainTabWidget->isHidden());
-        const zarCoreQuadripole& q = w.sessionDataModel.units()[5].coreQuadripole;
-        QCOMPARE(view->quadripole().a, q.a);
-        QCOMPARE(view->quadripole().n, q.n);
-
-        view->close();
-        QVERIFY(zarWaitFor([&] { return view.isNull(); }));
-        QVERIFY(!w.mainTabWidget->isHidden());
-        QCOMPARE(w.currentRow(), 5);
     }
 
     void finish_data()
@@ -243,7 +147,6 @@ private slots:
         QTest::newRow("Yes, name cancelled: stays") << int(QMessageBox::Yes) << QString() << false;
         QTest::newRow("Cancel: stays") << int(QMessageBox::Cancel) << QString() << false;
     }
-
     void finish()
     {
         QFETCH(int, answer);
@@ -264,14 +167,14 @@ private slots:
                 typedName.isEmpty() ? keyboard->reject() : keyboard->accept();
             });
         w.closePushButton->click();
-        QCOMPARE(question.text, QStringLiteral("Do you want to save current session?"));
         QCOMPARE(closed.count(), closes ? 1 : 0);
-        QCOMPARE(closeFlag(), closes ? 1 : 0);
+        QCOMPARE(Fixture::closeFlag(), closes ? 1 : 0);
         QCOMPARE(QFile::exists(saved), !typedName.isEmpty());
         // The name offered is the session's own, without directory and extension.
         QCOMPARE(offered, answer == QMessageBox::Yes ? QStringLiteral("screen") : QString());
     }
 
+    // Measured rows keep the IP options they were measured with, if the operator agrees.
     void ipCheck_data()
     {
         QTest::addColumn<bool>("storedIp");
@@ -286,21 +189,20 @@ private slots:
         QTest::newRow("refused: the screen closes") << true << 3 << "20" << int(QMessageBox::No) << false << "20" << true;
         QTest::newRow("same options: no question") << true << 3 << "100" << int(QMessageBox::No) << true << "100" << false;
     }
-
     void ipCheck()
     {
         QFETCH(bool, storedIp);
         QFETCH(int, storedCode);
-        QFETCH(QString, currentPause);
         QFETCH(int, answer);
+        QFETCH(bool, opened);
         zarOptionsWidget options;
+        QFETCH(QString, currentPause);
         options.pauseDurationComboBox->setCurrentText(currentPause);
         zarSessionWidget w(nullptr, false);
         QSignalSpy closed(&w, &zarSessionWidget::sendSessionClose);
         zarDialogAnswer question;
         question.expect(QMessageBox::StandardButton(answer));
-        QFETCH(bool, opened);
-        QCOMPARE(w.setup(path(measuredSession(storedIp, quint16(storedCode)))), opened);
+        QCOMPARE(w.setup(path(storedIp, quint16(storedCode), true)), opened);
         question.disarm();
         QTEST(question.shown, "asked");
         QCOMPARE(closed.count(), opened ? 0 : 1);

@@ -4,11 +4,10 @@
 #include "zartestsupport.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QElapsedTimer>
 #include <QTimer>
-#include <QWidget>
 
 #include <functional>
 #include <memory>
@@ -21,34 +20,28 @@ void zarWhenModalOf(std::function<void(Dialog*)> action, int timeoutMs = 5000)
     auto* timer = new QTimer(qApp);
     auto clock = std::make_shared<QElapsedTimer>();
     clock->start();
-    timer->setInterval(10);
     QObject::connect(timer, &QTimer::timeout, [timer, clock, action, timeoutMs] {
         auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        if (dialog && dialog->isVisible()) {
-            timer->stop();
-            timer->deleteLater();
-            action(dialog);
-        } else if (clock->elapsed() > timeoutMs) {
+        const bool found = dialog && dialog->isVisible();
+        if (found || clock->elapsed() > timeoutMs) {
             timer->stop();
             timer->deleteLater();
         }
+        if (found)
+            action(dialog);
     });
-    timer->start();
+    timer->start(10);
 }
 
-// Answers the next file dialog: inspect sees it first, then an empty file cancels
-// it and any other is chosen.
-inline void zarAnswerFileDialog(const QString& file, std::function<void(QFileDialog*)> inspect = nullptr)
+// Answers the next file dialog: an empty file cancels it, any other is chosen.
+inline void zarAnswerFileDialog(const QString& file)
 {
-    zarWhenModalOf<QFileDialog>([file, inspect](QFileDialog* d) {
-        if (inspect)
-            inspect(d);
+    zarWhenModalOf<QFileDialog>([file](QFileDialog* d) {
         if (file.isEmpty())
             return d->reject();
         // Typed into the name field: a choice in the list would be undone when the
         // dialog finishes reading the directory in the background.
-        auto* name = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        if (name)
+        if (auto* name = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
             name->setText(file);
         else
             d->selectFile(file);
