@@ -1,4 +1,5 @@
-#include "zaroperator.h"
+#include "zardialoganswer.h"
+#include "zarmodalof.h"
 #include "zartemplatefixture.h"
 
 #include "templates/zartemplatemenuwidget.h"
@@ -9,67 +10,58 @@ class TestTemplateMenu : public QObject
 {
     Q_OBJECT
 
-    static bool menuShown(zarTemplateMenuWidget& menu)
+    // The buttons with their margins, or the screen alone.
+    static void checkShown(zarTemplateMenuWidget& menu, bool screen)
     {
-        return !menu.newPushButton->isHidden() && !menu.openPushButton->isHidden() && !menu.templateScreen()
-               && menu.verticalLayout->contentsMargins() == QMargins(20, 20, 20, 20);
-    }
-
-    static bool screenShown(zarTemplateMenuWidget& menu)
-    {
-        return menu.newPushButton->isHidden() && menu.openPushButton->isHidden() && menu.templateScreen()
-               && menu.templateScreen()->parentWidget() == &menu
-               && menu.verticalLayout->contentsMargins() == QMargins(0, 0, 0, 0);
+        QCOMPARE(menu.newPushButton->isHidden(), screen);
+        QCOMPARE(menu.openPushButton->isHidden(), screen);
+        QCOMPARE(menu.verticalLayout->contentsMargins(), screen ? QMargins() : QMargins(20, 20, 20, 20));
+        QCOMPARE(bool(menu.templateScreen()), screen);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(menu.findChildren<zarTemplateWidget*>().size(), int(screen));
     }
 
 private slots:
-    // One empty screen at a time; closing it brings the buttons back.
+    // One new screen at a time; closing it brings the buttons back.
     void newTemplateAndClose()
     {
         zarTemplateMenuWidget menu;
         menu.newPushButton->click();
-        QVERIFY(screenShown(menu));
-        QPointer<zarTemplateWidget> screen(menu.templateScreen());
-        QVERIFY(screen->name().isEmpty() && screen->templateModel().count() == 0);
         menu.newPushButton->click();
-        QCOMPARE(menu.templateScreen(), screen.data());
-        screen->closePushButton->click();
-        QVERIFY(menuShown(menu));
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(screen.isNull());
+        checkShown(menu, true);
+        menu.templateScreen()->closePushButton->click();
+        checkShown(menu, false);
     }
 
     void openThroughTheFileDialog_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("opened");
-        QTest::addColumn<QStringList>("shown");
-        const QString title = QStringLiteral("Open template|*.zarTemplate");
+        QTest::addColumn<QString>("message");
         QByteArray good = zarTemplateFixture::bytes(1, 2.5f, { { 3, { { 0, 0 } } } });
-        QTest::newRow("a template") << good << true << QStringList({ title });
-        QTest::newRow("cancelled") << QByteArray() << false << QStringList({ title });
-        QTest::newRow("wrong magic") << good.replace(0, 1, "\x33") << false
-                                     << QStringList({ title, QStringLiteral("Template is corrupted") });
+        QTest::newRow("a template") << good << true << QString();
+        QTest::newRow("cancelled") << QByteArray() << false << QString();
+        QTest::newRow("wrong magic") << good.replace(0, 1, "\x33") << false << "Template is corrupted";
     }
 
-    // A file that does not open leaves the page as it was, with no screen behind.
+    // Asked for a template file; one that does not open leaves the page as it was.
     void openThroughTheFileDialog()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(bool, opened);
-        QFETCH(QStringList, shown);
+        QFETCH(QString, message);
         zarTemplateMenuWidget menu;
-        zarOperator op;
-        op.file(bytes.isEmpty() ? QString() : zarTemplateFixture::write(bytes, QStringLiteral("opened.zarTemplate")));
-        if (shown.size() > 1)
-            op.answer(QMessageBox::Ok);
+        QStringList filters;
+        zarAnswerFileDialog(bytes.isEmpty() ? QString() : zarTemplateFixture::write(bytes, "opened.zarTemplate"),
+                            [&filters](QFileDialog* d) { filters = d->nameFilters(); });
+        zarDialogAnswer answer;
+        answer.expect();
         menu.openPushButton->click();
-        QCOMPARE(op.shown, shown);
-        QVERIFY(opened ? screenShown(menu) : menuShown(menu));
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(menu.findChildren<zarTemplateWidget*>().size(), int(opened));
+        QCOMPARE(filters, QStringList({ "*.zarTemplate" }));
+        QCOMPARE(answer.text, message);
+        checkShown(menu, opened);
         if (opened)
-            QCOMPARE(menu.templateScreen()->name(), zarDriveRoot::path() + QStringLiteral("opened"));
+            QCOMPARE(menu.templateScreen()->name(), zarDriveRoot::path() + "opened");
     }
 };
 
