@@ -33,10 +33,13 @@ void zarWhenModalOf(std::function<void(Dialog*)> action, int timeoutMs = 5000)
     timer->start(10);
 }
 
-// Answers the next file dialog: an empty file cancels it, any other is chosen.
-inline void zarAnswerFileDialog(const QString& file)
+// Answers the next file dialog: inspect sees it first, then an empty file cancels
+// it and any other is chosen.
+inline void zarAnswerFileDialog(const QString& file, std::function<void(QFileDialog*)> inspect = nullptr)
 {
-    zarWhenModalOf<QFileDialog>([file](QFileDialog* d) {
+    zarWhenModalOf<QFileDialog>([file, inspect](QFileDialog* d) {
+        if (inspect)
+            inspect(d);
         if (file.isEmpty())
             return d->reject();
         // Typed into the name field: a choice in the list would be undone when the
