@@ -7,6 +7,14 @@
 #include <functional>
 
 namespace {
+// The job thread has ended and whatever it reported was delivered.
+bool settled(zarCore* core)
+{
+    const bool ended = core->jobThread().wait(1000);
+    QCoreApplication::processEvents();
+    return ended;
+}
+
 zarCoreParamET2D group(int size)
 {
     zarCoreParamET2D param;
@@ -50,7 +58,9 @@ private:
         });
     }
 };
+typedef std::function<void(zarCore*)> Steps;
 }
+Q_DECLARE_METATYPE(Steps)
 
 class TestCore : public QObject
 {
@@ -58,12 +68,6 @@ class TestCore : public QObject
 
 private slots:
     void cleanup() { zarCore::destroy(); }
-
-    void oneCoreForTheWholeProgram()
-    {
-        zarCore* core = zarCore::instance();
-        QCOMPARE(zarCore::instance(), core);
-    }
 
     void reportsArriveInJobOrderInTheGuiThread()
     {
@@ -73,8 +77,7 @@ private slots:
         core->clock(zarCoreParamClock());
         core->et2d(group(4));
         QVERIFY(zarWaitFor([&] { return listener.order.size() == 4; }));
-        QVERIFY(core->jobThread().wait(1000));
-        QCoreApplication::processEvents();
+        QVERIFY(settled(core));
         QCOMPARE(listener.order, QStringList({ "discover", "clock", "sensor", "et2d" }));
         QVERIFY(listener.allInGuiThread);
     }
@@ -91,29 +94,9 @@ private slots:
         });
         core->et2d(group(2));
         QVERIFY(zarWaitFor([&] { return groups == 5; }));
-        QVERIFY(core->jobThread().wait(1000));
-        QCoreApplication::processEvents();
+        QVERIFY(settled(core));
         QCOMPARE(groups, 5);
         QCOMPARE(listener.order.count(QStringLiteral("et2d")), 5);
-    }
-
-    void doubleLessThanOrdersAndRejectsNaN_data()
-    {
-        QTest::addColumn<double>("left");
-        QTest::addColumn<double>("right");
-        QTest::addColumn<bool>("less");
-        QTest::newRow("equal") << 1.0 << 1.0 << false;
-        QTest::newRow("smaller") << 1.0 << 2.0 << true;
-        QTest::newRow("larger") << 2.0 << 1.0 << false;
-        QTest::newRow("not a number") << qQNaN() << 1.0 << false;
-    }
-
-    void doubleLessThanOrdersAndRejectsNaN()
-    {
-        QFETCH(double, left);
-        QFETCH(double, right);
-        QFETCH(bool, less);
-        QCOMPARE(doubleLessThan(left, right), less);
     }
 
     // Each job method reaches its own report signal; the stop-all job reports nothing.
@@ -143,66 +126,43 @@ private slots:
             core->stop();
         }
         QVERIFY(zarWaitFor([&] { return listener.order.filter(QStringLiteral("sound")).size() == 1; }));
-        QVERIFY(core->jobThread().wait(1000));
-        QCoreApplication::processEvents();
+        QVERIFY(settled(core));
         listener.order.removeAll(QStringLiteral("sensor"));
         listener.order.replaceInStrings(QRegularExpression(QStringLiteral(":\\d+$")), QString());
         QCOMPARE(listener.order, QStringList({ "discover", "signal", "resistance", "calibrate", "et2d", "ves", "clock",
                                                "production", "tx", "sw", "rx", "stress", "sound" }));
     }
 
-    void sensorReportPrecedesACancelledET2D()
+    // Calls in a row and the reports that reach the GUI, once the thread is done.
+    void jobSequences_data()
     {
-        zarCore* core = zarCore::instance();
-        Listener listener(core);
-        core->jobThread().abort();
-        core->et2d(group(3)); // the setter forgets that stale request
-        core->stop();          // this one cancels the wait
-        QVERIFY(zarWaitFor([&] { return listener.order.size() == 2; }));
-        QCOMPARE(listener.order, QStringList({ "sensor", "et2d:14" }));
+        QTest::addColumn<Steps>("steps");
+        QTest::addColumn<QStringList>("reports");
+        // The setter forgets the stale abort; the stop cancels the wait.
+        QTest::newRow("sensors precede a cancelled group")
+            << Steps([](zarCore* c) { c->jobThread().abort(); c->et2d(group(3)); c->stop(); })
+            << QStringList({ "sensor", "et2d:14" });
+        QTest::newRow("sensors skipped while a job runs")
+            << Steps([](zarCore* c) { c->txCommand(zarCoreParamTxAux()); c->sensors(); c->stop(); })
+            << QStringList({ "tx:14" });
+        QTest::newRow("sensors run when idle") << Steps([](zarCore* c) { c->sensors(); }) << QStringList({ "sensor" });
+        QTest::newRow("a stop while idle is forgotten") << Steps([](zarCore* c) { c->stop(); c->discover(); })
+                                                        << QStringList({ "discover" });
+        QTest::newRow("a sound cancels the running job")
+            << Steps([](zarCore* c) { c->txCommand(zarCoreParamTxAux()); c->sound(1); })
+            << QStringList({ "tx:14", "sound" });
     }
 
-    void sensorsAreSkippedWhileAJobRuns()
+    void jobSequences()
     {
+        QFETCH(Steps, steps);
+        QFETCH(QStringList, reports);
         zarCore* core = zarCore::instance();
         Listener listener(core);
-        core->txCommand(zarCoreParamTxAux()); // 1000 ms
-        core->sensors();
-        core->stop();
-        QVERIFY(zarWaitFor([&] { return listener.order.size() == 1; }));
-        QVERIFY(core->jobThread().wait(1000));
-        QCoreApplication::processEvents();
-        QCOMPARE(listener.order, QStringList({ "tx:14" }));
-    }
-
-    void sensorsRunWhenIdle()
-    {
-        zarCore* core = zarCore::instance();
-        Listener listener(core);
-        core->sensors();
-        QVERIFY(zarWaitFor([&] { return listener.order.size() == 1; }));
-        QCOMPARE(listener.order, QStringList({ "sensor" }));
-    }
-
-    // A stop while nothing runs is forgotten: the next job runs whole.
-    void aStopWhileIdleIsForgotten()
-    {
-        zarCore* core = zarCore::instance();
-        Listener listener(core);
-        core->stop();
-        core->discover();
-        QVERIFY(zarWaitFor([&] { return listener.order.size() == 1; }));
-        QCOMPARE(listener.order, QStringList({ "discover" }));
-    }
-
-    void aSoundCancelsTheRunningJob()
-    {
-        zarCore* core = zarCore::instance();
-        Listener listener(core);
-        core->txCommand(zarCoreParamTxAux());
-        core->sound(1);
-        QVERIFY(zarWaitFor([&] { return listener.order.size() == 2; }));
-        QCOMPARE(listener.order, QStringList({ "tx:14", "sound" }));
+        steps(core);
+        QVERIFY(zarWaitFor([&] { return listener.order.size() >= reports.size(); }));
+        QVERIFY(settled(core));
+        QCOMPARE(listener.order, reports);
     }
 
     void destroyMidJobDeliversNothing()
@@ -214,6 +174,11 @@ private slots:
         zarCore::destroy(); // idempotent
         QCoreApplication::processEvents();
         QVERIFY(listener.order.isEmpty());
+
+        Listener fresh(zarCore::instance()); // and a new core works
+        zarCore::instance()->discover();
+        QVERIFY(zarWaitFor([&] { return fresh.order.size() == 1; }));
+        QCOMPARE(fresh.order, QStringList({ "discover" }));
     }
 
     // The core may end from inside a report handler (the window closing).
@@ -226,16 +191,6 @@ private slots:
         QVERIFY(zarWaitFor([&] { return !listener.order.isEmpty(); }));
         QCoreApplication::processEvents();
         QCOMPARE(listener.order, QStringList({ "sensor" }));
-    }
-
-    void aNewCoreWorksAfterDestroy()
-    {
-        zarCore::instance()->txCommand(zarCoreParamTxAux());
-        zarCore::destroy();
-        Listener fresh(zarCore::instance());
-        zarCore::instance()->discover();
-        QVERIFY(zarWaitFor([&] { return fresh.order.size() == 1; }));
-        QCOMPARE(fresh.order, QStringList({ "discover" }));
     }
 
     // A report already waiting in the GUI queue when the core ends reaches nobody.
