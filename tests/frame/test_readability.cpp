@@ -67,18 +67,22 @@ private slots:
     // Disabled text against what it is drawn on, at least 3:1.
     void disabledTextContrast_data()
     {
+        QTest::addColumn<QString>("where");
         QTest::addColumn<int>("text");
         QTest::addColumn<int>("background");
-        QTest::newRow("label on the window") << int(QPalette::WindowText) << int(QPalette::Window);
-        QTest::newRow("selector on its button") << int(QPalette::ButtonText) << int(QPalette::Button);
-        QTest::newRow("entry on its base") << int(QPalette::Text) << int(QPalette::Base);
+        QTest::newRow("status line on the window") << "statusLabel" << int(QPalette::WindowText) << int(QPalette::Window);
+        QTest::newRow("selector on its button") << "deviationComboBox" << int(QPalette::ButtonText) << int(QPalette::Button);
+        QTest::newRow("entry on its base") << "deviationComboBox" << int(QPalette::Text) << int(QPalette::Base);
     }
 
     void disabledTextContrast()
     {
+        QFETCH(QString, where);
         QFETCH(int, text);
         QFETCH(int, background);
-        const QPalette palette = options(QStringLiteral("deviationComboBox"))->palette();
+        QWidget* widget = where == QLatin1String("statusLabel") ? window->statusBar.statusLabel : options(where);
+        QVERIFY(widget);
+        const QPalette palette = widget->palette();
         const double a = luminance(palette.color(QPalette::Disabled, QPalette::ColorRole(text)));
         const double b = luminance(palette.color(QPalette::Disabled, QPalette::ColorRole(background)));
         const double ratio = (qMax(a, b) + 0.05) / (qMin(a, b) + 0.05);
