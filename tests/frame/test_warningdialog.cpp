@@ -1,17 +1,20 @@
 #include "zartestsupport.h"
 
-#include "frame/zartranslator.h"
 #include "frame/zarwarningdialog.h"
 
 #include <QTimer>
 
-// The one message dialog: answers, buttons per kind, nested messages, busy message.
+// The one message dialog: answers and buttons per kind, removal while a message waits.
 class TestWarningDialog : public QObject
 {
     Q_OBJECT
 
-    // What a message showed; buttons: the okYes text, then N and C for a visible No and Cancel.
-    struct Seen { QString message, buttons; zarWarningDialog* dialog = nullptr; };
+    // What a message showed when it was answered.
+    struct Seen
+    {
+        QString message, okYes;
+        bool no = false, cancel = false;
+    };
 
     // Answers the next message by pressing button (0 okYes, 1 No, 2 Cancel, 3 Escape).
     static void answer(int button, Seen* seen = nullptr)
@@ -20,9 +23,8 @@ class TestWarningDialog : public QObject
             auto* d = qobject_cast<zarWarningDialog*>(w);
             QVERIFY(d);
             if (seen)
-                *seen = { d->messageLabel->text(), d->okYesPushButton->text() + QLatin1Char(' ')
-                              + QLatin1Char(d->noPushButton->isVisible() ? 'N' : '-')
-                              + QLatin1Char(d->cancelPushButton->isVisible() ? 'C' : '-'), d };
+                *seen = { d->messageLabel->text(), d->okYesPushButton->text(), d->noPushButton->isVisible(),
+                          d->cancelPushButton->isVisible() };
             QPushButton* const buttons[] = { d->okYesPushButton, d->noPushButton, d->cancelPushButton };
             if (button < 3)
                 buttons[button]->click();
@@ -31,14 +33,18 @@ class TestWarningDialog : public QObject
         });
     }
 
-private slots:
-    void cleanup()
+    static int ask(int kind, const QString& text)
     {
-        zarWarningDialog::hideBusy();
-        zarTranslator::instance()->setLanguage(QStringLiteral("En"));
+        if (kind == 0)
+            zarWarningDialog::warning(text);
+        return kind == 0 ? -1 : kind == 1 ? zarWarningDialog::question(text) : zarWarningDialog::question3(text);
     }
 
-    // The answer each button gives, and which buttons each kind of message shows.
+private slots:
+    void cleanup() { zarWarningDialog::hideBusy(); }
+
+    // The answer each button gives, and which buttons each kind of message shows; the
+    // rows reuse one dialog, so buttons a question showed must be hidden again.
     void answersAndButtons_data()
     {
         QTest::addColumn<int>("kind");
@@ -60,93 +66,11 @@ private slots:
         QFETCH(int, button);
         Seen seen;
         answer(button, &seen);
-        const QString text = QStringLiteral("message");
-        const int result = kind == 0 ? (zarWarningDialog::warning(text), -1)
-            : kind == 1 ? zarWarningDialog::question(text) : zarWarningDialog::question3(text);
-        QTEST(result, "result");
-        QCOMPARE(seen.message, text);
-        QTEST(seen.buttons.section(QLatin1Char(' '), 0, 0), "okYes");
-        QTEST(seen.buttons.endsWith(QLatin1String("N-")) || seen.buttons.endsWith(QLatin1String("NC")), "no");
-        QTEST(seen.buttons.endsWith(QLatin1Char('C')), "cancel");
-    }
-
-    // The one dialog is reused: buttons a question showed are hidden again for a warning.
-    void theReusedDialogHidesButtonsAgain()
-    {
-        Seen first, second;
-        answer(2, &first);
-        zarWarningDialog::question3(QStringLiteral("three"));
-        answer(0, &second);
-        zarWarningDialog::warning(QStringLiteral("one"));
-        QCOMPARE(second.dialog, first.dialog);
-        QCOMPARE(second.buttons, QStringLiteral("OK --"));
-    }
-
-    // The reused dialog takes the size of each message anew, and the operator cannot resize it.
-    void theDialogFitsEachMessage()
-    {
-        QSize large, small, smallMaximum;
-        zarWhenModal([&](QWidget* w) {
-            large = w->size();
-            static_cast<zarWarningDialog*>(w)->okYesPushButton->click();
-        });
-        zarWarningDialog::question3(QStringLiteral("A long question that needs a wide dialog to be read "));
-        zarWhenModal([&](QWidget* w) {
-            small = w->size();
-            smallMaximum = w->maximumSize();
-            static_cast<zarWarningDialog*>(w)->okYesPushButton->click();
-        });
-        zarWarningDialog::warning(QStringLiteral("x"));
-        QVERIFY2(small.width() < large.width(), qPrintable(QStringLiteral("%1 after %2").arg(small.width()).arg(large.width())));
-        QCOMPARE(smallMaximum, small);
-    }
-
-    // A message raised while another waits for its answer gets its own dialog and
-    // both callers get their real answers.
-    void nestedMessageGetsItsOwnDialog()
-    {
-        int inner = -1;
-        Seen innerSeen;
-        zarWarningDialog* outerDialog = nullptr;
-        QString outerAfter;
-        zarWhenModal([&](QWidget* w) {
-            outerDialog = qobject_cast<zarWarningDialog*>(w);
-            QTimer::singleShot(0, [&] {
-                answer(1, &innerSeen);
-                inner = zarWarningDialog::question3(QStringLiteral("inner"));
-                outerAfter = outerDialog->messageLabel->text() + (outerDialog->cancelPushButton->isVisible() ? " C" : " -");
-                outerDialog->okYesPushButton->click();
-            });
-        });
-        QCOMPARE(zarWarningDialog::question(QStringLiteral("outer")), 1);
-        QVERIFY(innerSeen.dialog != outerDialog);
-        QCOMPARE(zarWarningDialog::current(), outerDialog);
-        QCOMPARE(inner, 0);
-        QCOMPARE(innerSeen.message, QStringLiteral("inner"));
-        QCOMPARE(innerSeen.buttons, QStringLiteral("Yes NC"));
-        QCOMPARE(outerAfter, QStringLiteral("outer -"));
-    }
-
-    // Busy text only on a dialog that exists; texts follow the translator, "OK" never does.
-    // A question over the busy text is modal: the screens behind take no touch.
-    void busyAndLanguage()
-    {
-        zarWarningDialog::showBusy(QStringLiteral("Please wait..."));
-        QVERIFY(!zarWarningDialog::current());
-        Seen seen;
-        answer(0, &seen);
-        zarWarningDialog::warning(QStringLiteral("a"));
-        zarWarningDialog* d = zarWarningDialog::current();
-        QVERIFY(zarTranslator::instance()->setLanguage(QStringLiteral("Ru")));
-        zarWarningDialog::showBusy(QStringLiteral("working"));
-        QVERIFY(d->isVisible());
-        QVERIFY(!d->okYesPushButton->isVisible());
-        QVERIFY(!d->noPushButton->isVisible());
-        QVERIFY(!d->cancelPushButton->isVisible());
-        QCOMPARE(d->windowTitle() + d->messageLabel->text() + d->cancelPushButton->text(), QStringLiteral("Внимание!workingОтмена"));
-        answer(1, &seen);
-        QCOMPARE(zarWarningDialog::question(QStringLiteral("e")), 0);
-        QCOMPARE(seen.message + seen.buttons, QStringLiteral("eДа N-"));
+        QTEST(ask(kind, QStringLiteral("message")), "result");
+        QCOMPARE(seen.message, QStringLiteral("message"));
+        QTEST(seen.okYes, "okYes");
+        QTEST(seen.no, "no");
+        QTEST(seen.cancel, "cancel");
     }
 
     // The shut-down may remove the dialog while a message waits: the caller gets No.
