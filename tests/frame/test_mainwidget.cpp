@@ -86,6 +86,34 @@ private slots:
         QVERIFY(noneLeft());
     }
 
+
+    void powerOffFromTheSystemMenuShutsDown()
+    {
+        zarMainWidget window;
+        window.show();
+        emit window.systemMenu.sendPowerOff();
+        QVERIFY(!window.isVisible());
+        QVERIFY(window.isShutDown());
+    }
+
+    // The updater's quit ends the loop without a close; main then shuts down all the
+    // same, also without the singletons, and only once. Tearing down recreates none.
+    void quitWithoutCloseAndWithoutSingletons()
+    {
+        auto* window = new zarMainWidget;
+        window->show();
+        zarUserMessage::destroy();
+        zarTranslator::destroy();
+        window->optionsPage.transmitterDial->setValue(42);
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        QCOMPARE(QCoreApplication::exec(), 0);
+        window->shutDown();
+        window->optionsPage.transmitterDial->setValue(90);
+        QVERIFY(window->close());
+        QCOMPARE(storedDial(), 42);
+        delete window;
+        QVERIFY(noneLeft());
+    }
 };
 
 ZAR_TEST_MAIN(TestMainWidget)

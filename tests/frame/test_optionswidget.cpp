@@ -134,6 +134,47 @@ private slots:
         auto* box = qobject_cast<QComboBox*>(control);
         QTEST(box ? box->currentText() : control->property("value").toString(), "shown");
     }
+
+    // The dial gives the transmitter voltage in whole volts.
+    void transmitterVoltage_data()
+    {
+        QTest::addColumn<int>("dial");
+        QTest::addColumn<QString>("volts");
+        QTest::newRow("none") << 0 << "38 V";
+        QTest::newRow("default 25 %") << 25 << "153 V";
+        QTest::newRow("8 % lies a hair above 74.5 V") << 8 << "75 V";
+        QTest::newRow("half") << 50 << "269 V";
+        QTest::newRow("full") << 100 << "500 V";
+    }
+
+    void transmitterVoltage()
+    {
+        QFETCH(int, dial);
+        zarOptionsWidget page;
+        page.transmitterDial->setValue(dial);
+        QTEST(plain(page.transmitterLabel), "volts");
+    }
+
+    // Selecting by code: an unknown code leaves the selection; 0 is the plain pause.
+    void pauseSelectedByCode_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("pause");
+        QTest::newRow("code 13") << 13 << "300";
+        QTest::newRow("unknown code 60") << 60 << "120";
+        QTest::newRow("code 0") << 0 << "20";
+    }
+
+    void pauseSelectedByCode()
+    {
+        QFETCH(int, code);
+        zarOptionsWidget page;
+        page.pauseDurationComboBox->setCurrentText(QStringLiteral("120"));
+        zarMeasureSettings wanted;
+        wanted.pauseCode = quint16(code);
+        zarOptionsWidget::selectPauseByCode(wanted);
+        QTEST(page.pauseDurationComboBox->currentText(), "pause");
+    }
 };
 
 ZAR_TEST_MAIN(TestOptionsWidget)

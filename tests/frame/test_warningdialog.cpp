@@ -1,5 +1,6 @@
 #include "zartestsupport.h"
 
+#include "frame/zartranslator.h"
 #include "frame/zarwarningdialog.h"
 
 #include <QTimer>
@@ -14,6 +15,7 @@ class TestWarningDialog : public QObject
     {
         QString message, okYes;
         bool no = false, cancel = false;
+        zarWarningDialog* dialog = nullptr;
     };
 
     // Answers the next message by pressing button (0 okYes, 1 No, 2 Cancel, 3 Escape).
@@ -24,7 +26,7 @@ class TestWarningDialog : public QObject
             QVERIFY(d);
             if (seen)
                 *seen = { d->messageLabel->text(), d->okYesPushButton->text(), d->noPushButton->isVisible(),
-                          d->cancelPushButton->isVisible() };
+                          d->cancelPushButton->isVisible(), d };
             QPushButton* const buttons[] = { d->okYesPushButton, d->noPushButton, d->cancelPushButton };
             if (button < 3)
                 buttons[button]->click();
@@ -81,6 +83,64 @@ private slots:
         QVERIFY(!zarWarningDialog::current());
         QTest::qWait(0);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // A message raised while another waits for its answer gets its own dialog and
+    // both callers get their real answers.
+    void nestedMessageGetsItsOwnDialog()
+    {
+        int inner = -1;
+        Seen innerSeen;
+        zarWarningDialog* outerDialog = nullptr;
+        QString outerAfter;
+        bool outerCancelAfter = true;
+        zarWhenModal([&](QWidget* w) {
+            outerDialog = qobject_cast<zarWarningDialog*>(w);
+            QTimer::singleShot(0, [&] {
+                answer(1, &innerSeen);
+                inner = zarWarningDialog::question3(QStringLiteral("inner"));
+                outerAfter = outerDialog->messageLabel->text();
+                outerCancelAfter = outerDialog->cancelPushButton->isVisible();
+                outerDialog->okYesPushButton->click();
+            });
+        });
+        QCOMPARE(zarWarningDialog::question(QStringLiteral("outer")), 1);
+        QVERIFY(innerSeen.dialog != outerDialog);
+        QCOMPARE(zarWarningDialog::current(), outerDialog);
+        QCOMPARE(inner, 0);
+        QCOMPARE(innerSeen.message, QStringLiteral("inner"));
+        QVERIFY(innerSeen.no);
+        QVERIFY(innerSeen.cancel);
+        QCOMPARE(outerAfter, QStringLiteral("outer"));
+        QVERIFY(!outerCancelAfter);
+    }
+
+    // Busy text only on a dialog that exists; texts follow the translator, "OK" never does.
+    // A question over the busy text is modal: the screens behind take no touch.
+    void busyAndLanguage()
+    {
+        zarWarningDialog::showBusy(QStringLiteral("Please wait..."));
+        QVERIFY(!zarWarningDialog::current());
+        Seen seen;
+        answer(0, &seen);
+        zarWarningDialog::warning(QStringLiteral("a"));
+        zarWarningDialog* d = zarWarningDialog::current();
+        QVERIFY(zarTranslator::instance()->setLanguage(QStringLiteral("Ru")));
+        zarWarningDialog::showBusy(QStringLiteral("working"));
+        QVERIFY(d->isVisible());
+        QVERIFY(!d->okYesPushButton->isVisible());
+        QVERIFY(!d->noPushButton->isVisible());
+        QVERIFY(!d->cancelPushButton->isVisible());
+        QCOMPARE(d->windowTitle(), QStringLiteral("Внимание!"));
+        QCOMPARE(d->messageLabel->text(), QStringLiteral("working"));
+        QCOMPARE(d->cancelPushButton->text(), QStringLiteral("Отмена"));
+        answer(1, &seen);
+        QCOMPARE(zarWarningDialog::question(QStringLiteral("e")), 0);
+        QCOMPARE(seen.message, QStringLiteral("e"));
+        QCOMPARE(seen.okYes, QStringLiteral("Да"));
+        QVERIFY(seen.no);
+        QVERIFY(!seen.cancel);
+        zarTranslator::instance()->setLanguage(QStringLiteral("En"));
     }
 };
 
