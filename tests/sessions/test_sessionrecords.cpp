@@ -39,6 +39,27 @@ class TestSessionRecords : public QObject
     zarDialogAnswer answer;
 
 private slots:
+    // k = 2 pi / (1/AM - 1/BM - 1/AN + 1/BN), electrodes at their number times the spacing.
+    void geometricFactor_data()
+    {
+        QTest::addColumn<zarQuadripole>("quadripole");
+        QTest::addColumn<float>("spacing");
+        QTest::addColumn<float>("k");
+        QTest::newRow("Wenner") << zarQuadripole(0, 3, 1, 2) << 5.0f << 31.415926f;
+        QTest::newRow("dipole-dipole") << zarQuadripole(0, 1, 2, 3) << 1.0f << 18.849556f;
+    }
+
+    void geometricFactor()
+    {
+        QFETCH(zarQuadripole, quadripole);
+        QFETCH(float, spacing);
+        zarMeasurement measurement;
+        measurement.quadripole = quadripole;
+        zarSessionDataUnit unit;
+        unit.configure(spacing, measurement);
+        QTEST(unit.k, "k");
+    }
+
     void resistivity()
     {
         zarSessionDataUnit unit = zarSessionFixture::row(0, 3, 1, 2, 7.5f, 2.6f, true);
