@@ -107,6 +107,28 @@ private slots:
                  zarSessionFile::Corrupted);
     }
 
+    // A session places at most 64 electrodes.
+    void electrodeCount_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<bool>("read");
+        QTest::newRow("64") << 64 << true;
+        QTest::newRow("65") << 65 << false;
+    }
+
+    void electrodeCount()
+    {
+        QFETCH(int, count);
+        QFETCH(bool, read);
+        zarSessionFile session = zarSessionFixture::sample();
+        session.electrodes.clear();
+        for (int i = 1; i <= count; ++i)
+            session.electrodes.insert(qint16(i), zarPoint3D(float(i), 0, 0));
+        zarSessionFile back;
+        QCOMPARE(parse(zarSessionFixture::bytes(session), back) == zarSessionFile::Read, read);
+        QCOMPARE(back.electrodes.size(), read ? count : 0);
+    }
+
     // A row count beyond the rows present is a file that ended early; a sample count
     // that cannot fit ends the rows before that one.
     void hostileRowCountsEndTheRows_data()
