@@ -90,16 +90,13 @@ private slots:
         QTest::addColumn<QByteArray>("hex");
         QTest::newRow("session magic") << 0 << QByteArray("33114422");
         QTest::newRow("three cables") << cablesAt << QByteArray("03");
-        QTest::newRow("no cable") << cablesAt << QByteArray("00");
         QTest::newRow("spacing not a number") << cablesAt + 1 << QByteArray("7ff8000000000000");
-        QTest::newRow("negative spacing") << cablesAt + 1 << QByteArray("c014000000000000");
         QTest::newRow("zero spacing") << cablesAt + 1 << QByteArray("0000000000000000");
         QTest::newRow("nine sets") << countAt << QByteArray("00000009");
         QTest::newRow("negative set count") << countAt << QByteArray("ffffffff");
         QTest::newRow("set's row count") << countAt + 5 << QByteArray("7fffffff");
         QTest::newRow("set's column count") << countAt + 9 << QByteArray("00000062");
         QTest::newRow("header count at byte 21") << 21 << QByteArray("7fffffff");
-        QTest::newRow("header count at byte 33") << 33 << QByteArray("7fffffff");
         QTest::newRow("unknown array type") << countAt + 4 << QByteArray("40");
     }
 
