@@ -20,33 +20,24 @@ class TestDurableSaves : public QObject
 
     static QString directory() { return zarDriveRoot::path() + QStringLiteral("durable/"); }
 
-    // Saves with the writer; the path of the file written comes back.
+    // Saves with the writer; the path of the file written comes back, empty on failure.
     static QString save(Writer writer)
     {
         zarTemplateDataModel model;
-        if (!zarTemplateFixture::load(model, 2, 5, { { 0, { { 0, 0 } } } }))
-            return QString();
         zarCableConfiguration configuration;
         for (int i = 0; i < 64; ++i)
             configuration.wires.append({ 1.0f, true });
-        switch (writer) {
-        case Template:
-            // Saved again without the question whether to overwrite.
-            QFile::remove(directory() + QStringLiteral("line.zarTemplate"));
-            return model.saveTemplateTo(directory() + QStringLiteral("line")) ? directory() + QStringLiteral("line.zarTemplate")
-                                                                               : QString();
-        case Builder:
-            return zarSequenceBuilder::instance()->build(&model, &configuration, directory() + QStringLiteral("new.zarSession"), 0) > 0
-                ? directory() + QStringLiteral("new.zarSession")
-                : QString();
-        case Autosave: {
-            zarSessionDataModel session;
-            if (!session.loadFromFile(save(Builder)) || !session.saveToFile(QString(), true))
-                return QString();
-            return systemDir + autosaveName;
-        }
-        }
-        return QString();
+        const QString line = directory() + QStringLiteral("line.zarTemplate"), built = directory() + QStringLiteral("new.zarSession");
+        zarSessionDataModel session;
+        bool saved = zarTemplateFixture::load(model, 2, 5, { { 0, { { 0, 0 } } } });
+        QFile::remove(line); // saved again without the question whether to overwrite
+        if (writer == Template)
+            saved = saved && model.saveTemplateTo(directory() + QStringLiteral("line"));
+        else
+            saved = saved && zarSequenceBuilder::instance()->build(&model, &configuration, built, 0) > 0;
+        if (writer == Autosave)
+            saved = saved && session.loadFromFile(built) && session.saveToFile(QString(), true);
+        return saved ? (writer == Template ? line : writer == Builder ? built : systemDir + autosaveName) : QString();
     }
 
     static void touch(const QString& path)
