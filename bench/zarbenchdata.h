@@ -50,19 +50,6 @@ struct zarBench
 // Large templates and sessions for the benchmarks.
 struct zarBenchData
 {
-    // The shortest of a few runs of work, in nanoseconds.
-    static qint64 bestOf(int rounds, const std::function<void()>& work)
-    {
-        qint64 best = std::numeric_limits<qint64>::max();
-        for (int i = 0; i < rounds; ++i) {
-            QElapsedTimer clock;
-            clock.start();
-            work();
-            best = qMin(best, clock.nsecsElapsed());
-        }
-        return best;
-    }
-
     // An ERTLab-style template of the given number of distinct quadripoles.
     static void ertLabTemplate(zarTemplateDataModel& model, int count)
     {
