@@ -1,6 +1,6 @@
 #include "zartestsupport.h"
 
-#include "sessions/qwtplotspectrorect.h"
+#include "sessions/qwtplotsectionrect.h"
 #include "sessions/zarlogcolormap.h"
 
 #include <qwt_scale_map.h>
@@ -25,10 +25,10 @@ class TestPlotCulling : public QObject
     // One by one: every cell on its own, in order, so nothing can be left out.
     static QImage drawCells(const QVector<QwtPoint3D>& cells, bool clip, bool oneByOne)
     {
-        QwtPlotSpectroRect item;
+        QwtPlotSectionRect item;
         item.setColorMap(new zarLogColorMap(1, 1000));
         item.setColorRange(QwtInterval(1, 1000));
-        item.setPaintAttribute(QwtPlotSpectroRect::ClipRects, clip);
+        item.setPaintAttribute(QwtPlotSectionRect::ClipRects, clip);
         item.setRectWidth(13);
         item.setRectHeight(7);
         item.setSamples(cells);

@@ -3,7 +3,7 @@
 #include "zardialoganswer.h"
 #include "zartestsupport.h"
 
-#include "sessions/qwtplotspectrorect.h"
+#include "sessions/qwtplotsectionrect.h"
 #include "sessions/zarlogcolormap.h"
 #include "sessions/zarpseudosectionplot.h"
 #include "sessions/zarsoundingcurveplot.h"
@@ -32,7 +32,7 @@ const double notANumber = std::numeric_limits<double>::quiet_NaN();
 const QRgb blank = qRgb(255, 255, 255);
 const QRgb lowest = qRgb(0, 0, 128);
 
-struct CountingItem : QwtPlotSpectroRect
+struct CountingItem : QwtPlotSectionRect
 {
     void itemChanged() override { ++changes; }
     int changes = 0;
@@ -56,10 +56,10 @@ Positions inner(const zarLogColorMap& map)
 QImage draw(const QVector<QwtPoint3D>& points, const QwtInterval& range, int from = 0, int to = -1, bool clip = true,
             float width = 10)
 {
-    QwtPlotSpectroRect item;
+    QwtPlotSectionRect item;
     item.setColorMap(new zarLogColorMap(10, 1000));
     item.setColorRange(range);
-    item.setPaintAttribute(QwtPlotSpectroRect::ClipRects, clip);
+    item.setPaintAttribute(QwtPlotSectionRect::ClipRects, clip);
     item.setRectWidth(width);
     item.setRectHeight(6);
     item.setSamples(points);
@@ -222,7 +222,7 @@ private slots:
     }
 
     // Plots find the item by its own type.
-    void rtti() { QCOMPARE(QwtPlotSpectroRect().rtti(), int(QwtPlotSpectroRect::Rtti_PlotSpectroRect)); }
+    void rtti() { QCOMPARE(QwtPlotSectionRect().rtti(), int(QwtPlotSectionRect::Rtti_PlotSectionRect)); }
 
     // Unchanged settings request no repaint; a negative size is none.
     void repaintOnlyOnChange()
@@ -243,7 +243,7 @@ private slots:
     {
         bool firstDeleted = false, secondDeleted = false;
         {
-            QwtPlotSpectroRect item;
+            QwtPlotSectionRect item;
             auto* first = new WatchedMap(&firstDeleted);
             item.setColorMap(first);
             item.setColorMap(first);
@@ -297,12 +297,12 @@ private slots:
         zarPseudoSectionPlot plot;
         plot.onPlotUpdate(Points { { 0, 0 } }, Values { 1 }, Rows { 0 });
         plot.onPlotUpdate(xy, f, Rows(xy.size(), 1));
-        QTEST(QSizeF(plot.spectroRect.rectWidth(), plot.spectroRect.rectHeight()), "cell");
+        QTEST(QSizeF(plot.sectionRect.rectWidth(), plot.sectionRect.rectHeight()), "cell");
         QTEST(bounds(plot, QwtPlot::xTop), "top");
         QTEST(bounds(plot, QwtPlot::yLeft), "left");
         const QwtInterval colours = plot.axisWidget(QwtPlot::xBottom)->colorBarInterval();
         QTEST(QPointF(colours.minValue(), colours.maxValue()), "bar");
-        QCOMPARE(plot.spectroRect.colorRange(), colours);
+        QCOMPARE(plot.sectionRect.colorRange(), colours);
     }
 
     // Each cell shows in the colour of its value where it is drawn; an unplottable

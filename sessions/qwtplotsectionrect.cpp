@@ -1,4 +1,4 @@
-#include "sessions/qwtplotspectrorect.h"
+#include "sessions/qwtplotsectionrect.h"
 
 #include <qwt_color_map.h>
 #include <qwt_painter.h>
@@ -10,7 +10,7 @@
 #include <limits>
 #include <vector>
 
-class QwtPlotSpectroRect::PrivateData
+class QwtPlotSectionRect::PrivateData
 {
 public:
     PrivateData() : colorMap(new QwtLinearColorMap()), colorRange(0.0, 1000.0) {}
@@ -21,7 +21,7 @@ public:
     mutable QVector<QRgb> colorTable;
     float rectWidth = 0.0f;
     float rectHeight = 0.0f;
-    int paintAttributes = QwtPlotSpectroRect::ClipRects;
+    int paintAttributes = QwtPlotSectionRect::ClipRects;
 
     // Kept between paints so that a repaint allocates nothing.
     struct Cell
@@ -38,22 +38,22 @@ namespace {
 const qint64 maxGridCells = qint64(1) << 21;
 }
 
-QwtPlotSpectroRect::QwtPlotSpectroRect(const QString& title) : QwtPlotSeriesItem(QwtText(title))
+QwtPlotSectionRect::QwtPlotSectionRect(const QString& title) : QwtPlotSeriesItem(QwtText(title))
 {
     init();
 }
 
-QwtPlotSpectroRect::QwtPlotSpectroRect(const QwtText& title) : QwtPlotSeriesItem(title)
+QwtPlotSectionRect::QwtPlotSectionRect(const QwtText& title) : QwtPlotSeriesItem(title)
 {
     init();
 }
 
-QwtPlotSpectroRect::~QwtPlotSpectroRect()
+QwtPlotSectionRect::~QwtPlotSectionRect()
 {
     delete d_data;
 }
 
-void QwtPlotSpectroRect::init()
+void QwtPlotSectionRect::init()
 {
     setItemAttribute(QwtPlotItem::Legend);
     setItemAttribute(QwtPlotItem::AutoScale);
@@ -62,12 +62,12 @@ void QwtPlotSpectroRect::init()
     setZ(20.0);
 }
 
-int QwtPlotSpectroRect::rtti() const
+int QwtPlotSectionRect::rtti() const
 {
-    return Rtti_PlotSpectroRect;
+    return Rtti_PlotSectionRect;
 }
 
-void QwtPlotSpectroRect::setPaintAttribute(PaintAttribute attribute, bool on)
+void QwtPlotSectionRect::setPaintAttribute(PaintAttribute attribute, bool on)
 {
     if (on)
         d_data->paintAttributes |= attribute;
@@ -75,12 +75,12 @@ void QwtPlotSpectroRect::setPaintAttribute(PaintAttribute attribute, bool on)
         d_data->paintAttributes &= ~attribute;
 }
 
-bool QwtPlotSpectroRect::testPaintAttribute(PaintAttribute attribute) const
+bool QwtPlotSectionRect::testPaintAttribute(PaintAttribute attribute) const
 {
     return d_data->paintAttributes & attribute;
 }
 
-void QwtPlotSpectroRect::setColorMap(QwtColorMap* colorMap)
+void QwtPlotSectionRect::setColorMap(QwtColorMap* colorMap)
 {
     if (colorMap != d_data->colorMap) {
         delete d_data->colorMap;
@@ -89,12 +89,12 @@ void QwtPlotSpectroRect::setColorMap(QwtColorMap* colorMap)
     itemChanged();
 }
 
-const QwtColorMap* QwtPlotSpectroRect::colorMap() const
+const QwtColorMap* QwtPlotSectionRect::colorMap() const
 {
     return d_data->colorMap;
 }
 
-void QwtPlotSpectroRect::setColorRange(const QwtInterval& interval)
+void QwtPlotSectionRect::setColorRange(const QwtInterval& interval)
 {
     if (interval != d_data->colorRange) {
         d_data->colorRange = interval;
@@ -102,7 +102,7 @@ void QwtPlotSpectroRect::setColorRange(const QwtInterval& interval)
     }
 }
 
-const QwtInterval& QwtPlotSpectroRect::colorRange() const
+const QwtInterval& QwtPlotSectionRect::colorRange() const
 {
     return d_data->colorRange;
 }
@@ -122,35 +122,35 @@ bool storeSize(float& stored, float value)
 
 } // namespace
 
-void QwtPlotSpectroRect::setRectWidth(float width)
+void QwtPlotSectionRect::setRectWidth(float width)
 {
     if (storeSize(d_data->rectWidth, width))
         itemChanged();
 }
 
-float QwtPlotSpectroRect::rectWidth() const
+float QwtPlotSectionRect::rectWidth() const
 {
     return d_data->rectWidth;
 }
 
-void QwtPlotSpectroRect::setRectHeight(float height)
+void QwtPlotSectionRect::setRectHeight(float height)
 {
     if (storeSize(d_data->rectHeight, height))
         itemChanged();
 }
 
-float QwtPlotSpectroRect::rectHeight() const
+float QwtPlotSectionRect::rectHeight() const
 {
     return d_data->rectHeight;
 }
 
-void QwtPlotSpectroRect::setSamples(const QVector<QwtPoint3D>& samples)
+void QwtPlotSectionRect::setSamples(const QVector<QwtPoint3D>& samples)
 {
     setData(new QwtPoint3DSeriesData(samples));
     itemChanged();
 }
 
-void QwtPlotSpectroRect::drawSeries(QPainter* painter, const QwtScaleMap& xMap, const QwtScaleMap& yMap,
+void QwtPlotSectionRect::drawSeries(QPainter* painter, const QwtScaleMap& xMap, const QwtScaleMap& yMap,
                                     const QRectF& canvasRect, int from, int to) const
 {
     if (!painter || dataSize() == 0)
@@ -164,7 +164,7 @@ void QwtPlotSpectroRect::drawSeries(QPainter* painter, const QwtScaleMap& xMap, 
     drawRects(painter, xMap, yMap, canvasRect, from, to);
 }
 
-void QwtPlotSpectroRect::drawRects(QPainter* painter, const QwtScaleMap& xMap, const QwtScaleMap& yMap,
+void QwtPlotSectionRect::drawRects(QPainter* painter, const QwtScaleMap& xMap, const QwtScaleMap& yMap,
                                    const QRectF& canvasRect, int from, int to) const
 {
     if (!d_data->colorRange.isValid())
