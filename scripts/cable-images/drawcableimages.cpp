@@ -15,10 +15,7 @@ static void wire(QPainter& p, double y, double w, QColor sleeve)
 
 int main(int argc, char* argv[])
 {
-    QGuiApplication app(argc, argv);
-    if (argc < 2)
-        qFatal("usage: drawcableimages <resources/cable>");
-    outDir = QString::fromLocal8Bit(argv[1]);
+    const zarDrawing drawing(argc, argv, "drawcableimages <resources/cable>");
 
     save(QStringLiteral("wires/enabled.png"), 63, 18, [](QPainter& p, int w, int h) {
         wire(p, h / 2.0, w, QColor(60, 170, 60));
@@ -37,7 +34,7 @@ int main(int argc, char* argv[])
         p.drawLine(QPointF(c - r, m + r), QPointF(c + r, m - r));
     });
 
-    save(QStringLiteral("icons/refresh.png"), 128, 128, [](QPainter& p, int s, int) {
+    icon(QStringLiteral("refresh"), 128, [](QPainter& p, int s) {
         const QRectF ring(s * 0.2, s * 0.2, s * 0.6, s * 0.6);
         p.setPen(QPen(QColor(30, 110, 210), s * 0.11, Qt::SolidLine, Qt::FlatCap));
         p.setBrush(Qt::NoBrush);
@@ -48,7 +45,7 @@ int main(int argc, char* argv[])
         p.drawPolygon(QPolygonF({ tip + QPointF(-s * 0.02, -s * 0.15), tip + QPointF(s * 0.17, 0),
                                   tip + QPointF(-s * 0.02, s * 0.15) }));
     });
-    save(QStringLiteral("icons/infinity.png"), 128, 128, [](QPainter& p, int s, int) {
+    icon(QStringLiteral("infinity"), 128, [](QPainter& p, int s) {
         QPainterPath path;
         const double cy = s * 0.5, a = s * 0.2, b = s * 0.16;
         path.moveTo(s * 0.5, cy);

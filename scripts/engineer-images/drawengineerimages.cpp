@@ -6,7 +6,7 @@
 // A tile with one big letter: the tabs that drive one kind of device.
 static void letter(const QString& name, QColor colour)
 {
-    save(QStringLiteral("icons/%1.png").arg(name), 256, 256, [name, colour](QPainter& p, int s, int) {
+    icon(name, 256, [name, colour](QPainter& p, int s) {
         tile(p, s, colour);
         label(p, QRectF(0, 0, s, s), name.toUpper(), s / 2);
     });
@@ -14,10 +14,7 @@ static void letter(const QString& name, QColor colour)
 
 int main(int argc, char* argv[])
 {
-    QGuiApplication app(argc, argv);
-    if (argc < 2)
-        qFatal("usage: drawengineerimages <resources/engineer>");
-    outDir = QString::fromLocal8Bit(argv[1]);
+    const zarDrawing drawing(argc, argv, "drawengineerimages <resources/engineer>");
 
     letter(QStringLiteral("t"), QColor(200, 60, 40));
     letter(QStringLiteral("r"), QColor(40, 110, 200));
@@ -25,13 +22,13 @@ int main(int argc, char* argv[])
     letter(QStringLiteral("c"), QColor(150, 90, 190));
     letter(QStringLiteral("m"), QColor(90, 90, 100));
 
-    save(QStringLiteral("icons/question.png"), 48, 48, [](QPainter& p, int s, int) {
+    icon(QStringLiteral("question"), 48, [](QPainter& p, int s) {
         p.setPen(QPen(QColor(30, 60, 150), 2));
         p.setBrush(QColor(90, 140, 230));
         p.drawEllipse(QRectF(3, 3, s - 6, s - 6));
         label(p, QRectF(0, 0, s, s), QStringLiteral("?"), s * 2 / 3);
     });
-    save(QStringLiteral("icons/table.png"), 32, 32, [](QPainter& p, int s, int) {
+    icon(QStringLiteral("table"), 32, [](QPainter& p, int s) {
         p.setPen(QPen(QColor(70, 70, 80), 1.5));
         p.setBrush(Qt::white);
         p.drawRect(QRectF(3, 5, s - 6, s - 10));
@@ -41,7 +38,7 @@ int main(int argc, char* argv[])
             p.drawLine(QPointF(3, 11 + i * 5), QPointF(s - 3, 11 + i * 5));
         p.drawLine(QPointF(s / 2.0, 11), QPointF(s / 2.0, s - 5));
     });
-    save(QStringLiteral("icons/signal.png"), 64, 64, [](QPainter& p, int s, int) {
+    icon(QStringLiteral("signal"), 64, [](QPainter& p, int s) {
         tile(p, s, QColor(30, 30, 40));
         QPainterPath wave;
         for (int i = 0; i <= 48; ++i) {
@@ -52,7 +49,7 @@ int main(int argc, char* argv[])
         p.setBrush(Qt::NoBrush);
         p.drawPath(wave);
     });
-    save(QStringLiteral("icons/download.png"), 48, 48, [](QPainter& p, int s, int) {
+    icon(QStringLiteral("download"), 48, [](QPainter& p, int s) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(40, 120, 210));
         p.drawRect(QRectF(s * 0.38, s * 0.08, s * 0.24, s * 0.4));

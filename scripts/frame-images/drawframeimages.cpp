@@ -70,14 +70,7 @@ static void pulse(const QString& name, bool positive, bool ip)
 
 int main(int argc, char* argv[])
 {
-    QGuiApplication app(argc, argv);
-    if (argc < 2)
-        qFatal("usage: drawframeimages <resources/frame>");
-    outDir = QString::fromLocal8Bit(argv[1]);
-
-    auto icon = [](const QString& name, int size, const std::function<void(QPainter&, int)>& draw) {
-        save(QStringLiteral("icons/%1.png").arg(name), size, size, [draw](QPainter& p, int s, int) { draw(p, s); });
-    };
+    const zarDrawing drawing(argc, argv, "drawframeimages <resources/frame>");
 
     icon(QStringLiteral("empty"), 16, [](QPainter&, int) {});
     icon(QStringLiteral("terminal"), 64, [](QPainter& p, int s) {

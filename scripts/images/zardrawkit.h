@@ -3,21 +3,33 @@
 #define ZARDRAWKIT_H
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QtMath>
-
-#include <QFileInfo>
 #include <QString>
+#include <QtMath>
 
 #include <functional>
 
-// Set by each generator's main: the folder the pictures go to.
+// The folder the pictures go to, named on the command line.
 inline QString outDir;
+
+// Held by each generator's main: the application the fonts need, and outDir set.
+struct zarDrawing
+{
+    QGuiApplication app;
+
+    zarDrawing(int& argc, char* argv[], const char* usage) : app(argc, argv)
+    {
+        if (argc < 2)
+            qFatal("usage: %s", usage);
+        outDir = QString::fromLocal8Bit(argv[1]);
+    }
+};
 
 inline void save(const QString& path, int w, int h, const std::function<void(QPainter&, int, int)>& draw)
 {
@@ -33,6 +45,12 @@ inline void save(const QString& path, int w, int h, const std::function<void(QPa
     QDir().mkpath(QFileInfo(file).path());
     if (!image.save(file, "PNG"))
         qFatal("cannot write %s", qPrintable(file));
+}
+
+// A square picture under icons/.
+inline void icon(const QString& name, int size, const std::function<void(QPainter&, int)>& draw)
+{
+    save(QStringLiteral("icons/%1.png").arg(name), size, size, [draw](QPainter& p, int s, int) { draw(p, s); });
 }
 
 inline QFont font(int pixels, bool bold = true)
@@ -123,6 +141,5 @@ inline void list(QPainter& p, int s, QColor c, const QString& mark)
     p.drawEllipse(QPointF(s * 0.74, s * 0.78), s * 0.2, s * 0.2);
     label(p, QRectF(s * 0.54, s * 0.58, s * 0.4, s * 0.4), mark, s / 5);
 }
-
 
 #endif

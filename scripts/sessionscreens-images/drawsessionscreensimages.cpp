@@ -1,13 +1,10 @@
 // Draws the session screens' own icon (the Append choice) into
 // resources/sessionscreens/; the others come with the screens that share them.
-#include "zardrawkit.h"
+#include "../images/zardrawkit.h"
 
 int main(int argc, char* argv[])
 {
-    QGuiApplication app(argc, argv);
-    if (argc < 2)
-        qFatal("usage: drawsessionscreensimages <resources/sessionscreens>");
-    outDir = QString::fromLocal8Bit(argv[1]);
+    const zarDrawing drawing(argc, argv, "drawsessionscreensimages <resources/sessionscreens>");
 
     // A cable of two segments: the first already laid (grey), the second added (green).
     save(QStringLiteral("icons/append.png"), 192, 64, [](QPainter& p, int w, int h) {

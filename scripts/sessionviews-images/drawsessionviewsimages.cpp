@@ -1,17 +1,10 @@
 // Draws the icons of the session plots' pick menu (and the Start button's play
 // icon) into resources/sessionviews/.
-#include "zardrawkit.h"
+#include "../images/zardrawkit.h"
 
 int main(int argc, char* argv[])
 {
-    QGuiApplication app(argc, argv);
-    if (argc < 2)
-        qFatal("usage: drawsessionviewsimages <resources/sessionviews>");
-    outDir = QString::fromLocal8Bit(argv[1]);
-
-    auto icon = [](const QString& name, int size, const std::function<void(QPainter&, int)>& draw) {
-        save(QStringLiteral("icons/%1.png").arg(name), size, size, [draw](QPainter& p, int s, int) { draw(p, s); });
-    };
+    const zarDrawing drawing(argc, argv, "drawsessionviewsimages <resources/sessionviews>");
 
     icon(QStringLiteral("play"), 256, [](QPainter& p, int s) {
         tile(p, s, QColor(30, 150, 60));

@@ -16,14 +16,7 @@ static void point(const QString& name, QColor c)
 
 int main(int argc, char* argv[])
 {
-    QGuiApplication app(argc, argv);
-    if (argc < 2)
-        qFatal("usage: drawtemplatesimages <resources/templates>");
-    outDir = QString::fromLocal8Bit(argv[1]);
-
-    auto icon = [](const QString& name, int size, const std::function<void(QPainter&, int)>& draw) {
-        save(QStringLiteral("icons/%1.png").arg(name), size, size, [draw](QPainter& p, int s, int) { draw(p, s); });
-    };
+    const zarDrawing drawing(argc, argv, "drawtemplatesimages <resources/templates>");
 
     icon(QStringLiteral("plus"), 32, [](QPainter& p, int s) {
         p.setPen(QPen(QColor(0, 140, 40), s / 5.0, Qt::SolidLine, Qt::RoundCap));
