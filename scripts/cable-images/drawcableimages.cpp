@@ -1,6 +1,6 @@
 // Draws the cable dialog's wire pictures and the icons only it uses into resources/cable/.
 // The play and disable icons are shared with other screens and registered there.
-// Built and run by scripts/draw-cable-images; the PNGs are committed.
+// Built and run by scripts/draw-images cable; the PNGs are committed.
 #include "../images/zardrawkit.h"
 
 // A wire leaving the cable line: copper core in an insulation sleeve.

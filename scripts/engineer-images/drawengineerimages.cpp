@@ -1,6 +1,6 @@
 // Draws the engineer screen's icons into resources/engineer/ (play.png and
 // disable.png come with the session and template screens).
-// Built and run by scripts/draw-engineer-images; the PNGs are committed.
+// Built and run by scripts/draw-images engineer; the PNGs are committed.
 #include "../images/zardrawkit.h"
 
 // A tile with one big letter: the tabs that drive one kind of device.

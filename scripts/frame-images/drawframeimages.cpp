@@ -1,5 +1,5 @@
 // Draws the frame's icons, flags and waveform pictures into resources/frame/.
-// Built and run by scripts/draw-frame-images; the PNGs are committed.
+// Built and run by scripts/draw-images frame; the PNGs are committed.
 #include "../images/zardrawkit.h"
 
 static void battery(const QString& name, int level)

@@ -1,5 +1,6 @@
 // Draws the session screens' own icon (the Append choice) into
 // resources/sessionscreens/; the others come with the screens that share them.
+// Built and run by scripts/draw-images sessionscreens; the PNGs are committed.
 #include "../images/zardrawkit.h"
 
 int main(int argc, char* argv[])

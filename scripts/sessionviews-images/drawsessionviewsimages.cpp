@@ -1,5 +1,6 @@
 // Draws the icons of the session plots' pick menu (and the Start button's play
 // icon) into resources/sessionviews/.
+// Built and run by scripts/draw-images sessionviews; the PNGs are committed.
 #include "../images/zardrawkit.h"
 
 int main(int argc, char* argv[])

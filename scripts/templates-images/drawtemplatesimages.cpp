@@ -1,5 +1,5 @@
 // Draws the template screens' icons and grid points into resources/templates/.
-// Built and run by scripts/draw-templates-images; the PNGs are committed.
+// Built and run by scripts/draw-images templates; the PNGs are committed.
 #include "../images/zardrawkit.h"
 
 static void point(const QString& name, QColor c)
