@@ -1,27 +1,12 @@
 #include "zartestsupport.h"
 #include "zarbenchdata.h"
+#include "zartemplatefixture.h"
 
 #include "core/zarconstants.h"
-#include "templates/zarsequencebuilder.h"
-
-#include <QStandardItemModel>
 
 class BenchTemplates : public QObject
 {
     Q_OBJECT
-
-    template <typename List>
-    static int generateFullGrid(quint8 arrayType)
-    {
-        int total = 0;
-        for (int s = 0; s < zarGrid::spacings; ++s)
-            for (int l = 0; l < zarGrid::levels; ++l) {
-                List list;
-                zarSequenceBuilder::instance()->generate(2, 5, arrayType, zarSpacing(s), zarLevel(l), &list);
-                total += list.size();
-            }
-        return total;
-    }
 
     // Every array type over every cell of the grid on two cables.
     template <typename List>
@@ -31,7 +16,7 @@ class BenchTemplates : public QObject
         const qint64 best = zarBench::bestOf(5, [&] {
             total = 0;
             for (quint8 type = 0; type < zarGrid::arrayTypes; ++type)
-                total += generateFullGrid<List>(type);
+                total += zarBenchData::generateFullGrid<List>(type);
         });
         qInfo("%d quadripoles over the full grid in %.2f ms", total, best / 1e6);
         zarBench::report(name, double(best) / total, "ns", 25, true);
@@ -42,7 +27,7 @@ private slots:
     {
         int total = 0;
         QBENCHMARK {
-            total = generateFullGrid<QList<zarQuadripole>>(11);
+            total = zarBenchData::generateFullGrid<QList<zarQuadripole>>(11);
         }
         if (zarBench::firstRun())
             qInfo("quadripoles generated: %d", total);
@@ -72,29 +57,11 @@ private slots:
 
     void builderEightSets()
     {
-        QByteArray bytes;
-        QDataStream stream(&bytes, QIODevice::WriteOnly);
-        stream.setVersion(QDataStream::Qt_4_8);
-        stream << qint32(0x88993366) << zarArrangement() << qint8(2) << 5.0f << qint32(8);
-        QStandardItemModel grid(zarGrid::spacings, zarGrid::levels);
-        const qint8 types[] = { 0, 3, 4, 5, 6, 7, 8, 16 };
-        for (qint8 type : types) {
-            zarTemplateSet set(2, 5);
-            set.setArrayType(type);
-            QModelIndexList cells;
-            for (int s = 0; s < 6; ++s)
-                for (int l = 0; l < 8; ++l)
-                    cells << grid.index(s, l);
-            set.applySelection(cells);
-            stream << set;
-        }
-        const QString path = zarDriveRoot::path() + QStringLiteral("eight.zarTemplate");
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
-        file.close();
+        QList<zarTemplateFixture::Set> sets;
+        for (qint8 type : { 0, 3, 4, 5, 6, 7, 8, 16 })
+            sets.append({ type, zarBenchData::cells(6, 8) });
         zarTemplateDataModel model;
-        QVERIFY(model.loadTemplate(path, true));
+        QVERIFY(zarTemplateFixture::load(model, 2, 5, sets));
         const zarCableConfiguration configuration = zarBenchData::allWires();
         const QString out = zarDriveRoot::path() + QStringLiteral("eight.zarSession");
         int runs = 0;

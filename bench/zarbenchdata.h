@@ -3,6 +3,7 @@
 
 #include "service/zarcableconfiguration.h"
 #include "sessions/zarsessionfile.h"
+#include "templates/zarsequencebuilder.h"
 #include "templates/zartemplatedatamodel.h"
 
 #include <QElapsedTimer>
@@ -50,6 +51,30 @@ struct zarBench
 // Large templates and sessions for the benchmarks.
 struct zarBenchData
 {
+    // The grid cells (spacing, level) of the first spacings and levels.
+    static QList<QPair<int, int>> cells(int spacings, int levels)
+    {
+        QList<QPair<int, int>> cells;
+        for (int s = 0; s < spacings; ++s)
+            for (int l = 0; l < levels; ++l)
+                cells.append({ s, l });
+        return cells;
+    }
+
+    // One array type generated over every cell of the grid on two cables.
+    template <typename List>
+    static int generateFullGrid(quint8 arrayType)
+    {
+        int total = 0;
+        for (int s = 0; s < zarGrid::spacings; ++s)
+            for (int l = 0; l < zarGrid::levels; ++l) {
+                List list;
+                zarSequenceBuilder::instance()->generate(2, 5, arrayType, zarSpacing(s), zarLevel(l), &list);
+                total += list.size();
+            }
+        return total;
+    }
+
     // An ERTLab-style template of the given number of distinct quadripoles.
     static void ertLabTemplate(zarTemplateDataModel& model, int count)
     {
