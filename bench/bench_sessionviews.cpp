@@ -5,7 +5,6 @@
 #include "sessions/zarfiletabledatamodel.h"
 #include "sessions/zarpseudosectionplot.h"
 
-#include <QElapsedTimer>
 #include <cmath>
 
 // The pseudo-section repainted after a group, and the file table over many files.
