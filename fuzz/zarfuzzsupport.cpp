@@ -1,15 +1,11 @@
 #include "zarfuzzsupport.h"
 
 #include "core/zarconstants.h"
-#include "core/zardiagnostics.h"
 #include "frame/zarwarningdialog.h"
 #include "zartestsupport.h"
 
 #include <QEvent>
 #include <QFile>
-#include <QTimer>
-
-#include <sstream>
 
 namespace {
 // Answers the program's message dialog as soon as it shows.
@@ -26,23 +22,22 @@ public:
 };
 
 // Diagnostic lines of refused inputs would flood the fuzzer's output.
-std::ostringstream silence;
+zarDiagnosticCapture* silence = nullptr;
 }
 
 void zarFuzz::start(int* argc, char*** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static zarTestEnvironment environment;
-    // Never destroyed: its teardown at exit would race the other statics of Qt.
+    // Never destroyed: their teardown at exit would race the other statics of Qt.
     auto* application = new QApplication(*argc, *argv);
     application->installEventFilter(new Answerer);
-    zarDiagnostics::setStream(&silence);
+    silence = new zarDiagnosticCapture;
 }
 
 void zarFuzz::forget()
 {
-    silence.str(std::string());
-    silence.clear();
+    silence->clear();
 }
 
 QString zarFuzz::file(const char* name, const uint8_t* data, size_t size)
