@@ -8,6 +8,18 @@ class BenchTemplates : public QObject
 {
     Q_OBJECT
 
+    // The build of a session file from the template, on every wire; the runs it made.
+    static int benchmarkBuild(const zarTemplateDataModel& model, const QString& name)
+    {
+        const zarCableConfiguration configuration = zarBenchData::allWires();
+        const QString out = zarDriveRoot::path() + name;
+        int runs = 0;
+        QBENCHMARK {
+            runs = zarSequenceBuilder::instance()->build(&model, &configuration, out, 0);
+        }
+        return runs;
+    }
+
     // Every array type over every cell of the grid on two cables.
     template <typename List>
     static void reportGenerator(const char* name)
@@ -62,12 +74,7 @@ private slots:
             sets.append({ type, zarBenchData::cells(6, 8) });
         zarTemplateDataModel model;
         QVERIFY(zarTemplateFixture::load(model, 2, 5, sets));
-        const zarCableConfiguration configuration = zarBenchData::allWires();
-        const QString out = zarDriveRoot::path() + QStringLiteral("eight.zarSession");
-        int runs = 0;
-        QBENCHMARK {
-            runs = zarSequenceBuilder::instance()->build(&model, &configuration, out, 0);
-        }
+        const int runs = benchmarkBuild(model, QStringLiteral("eight.zarSession"));
         if (zarBench::firstRun())
             qInfo("%d quadripoles in %d runs", model.measurementCount(), runs);
     }
@@ -76,12 +83,7 @@ private slots:
     {
         zarTemplateDataModel model;
         zarBenchData::ertLabTemplate(model, 50000);
-        const zarCableConfiguration configuration = zarBenchData::allWires();
-        const QString out = zarDriveRoot::path() + QStringLiteral("large.zarSession");
-        int runs = 0;
-        QBENCHMARK {
-            runs = zarSequenceBuilder::instance()->build(&model, &configuration, out, 0);
-        }
+        const int runs = benchmarkBuild(model, QStringLiteral("large.zarSession"));
         if (zarBench::firstRun())
             qInfo("%d rows in %d runs", model.ertQuadripoles.size(), runs);
     }
