@@ -34,6 +34,16 @@ static void drop(const QString& name, int drops)
     });
 }
 
+// A closed book: the cover and the page edge; the caller marks the cover.
+static void book(QPainter& p, int s, double pen, double corner)
+{
+    p.setPen(QPen(QColor(40, 40, 100), pen));
+    p.setBrush(QColor(60, 90, 200));
+    p.drawRoundedRect(QRectF(s * 0.16, s * 0.08, s * 0.68, s * 0.84), corner, corner);
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(s * 0.24, s * 0.8, s * 0.6, s * 0.08));
+}
+
 // Half a period of the bipolar waveform: a pulse block, then the pause with or without
 // the decay. The positive picture stands on the zero line below it, the negative
 // one hangs from the zero line above it.
@@ -118,20 +128,12 @@ int main(int argc, char* argv[])
         cube(s * 0.29, s * 0.2, QColor(70, 180, 70));
     });
     icon(QStringLiteral("book"), 64, [](QPainter& p, int s) {
-        p.setPen(QPen(QColor(40, 40, 100), 2));
-        p.setBrush(QColor(60, 90, 200));
-        p.drawRoundedRect(QRectF(s * 0.16, s * 0.08, s * 0.68, s * 0.84), 4, 4);
-        p.setBrush(Qt::white);
-        p.drawRect(QRectF(s * 0.24, s * 0.8, s * 0.6, s * 0.08));
+        book(p, s, 2, 4);
         p.setPen(QPen(Qt::white, 3));
         p.drawLine(QPointF(s * 0.32, s * 0.3), QPointF(s * 0.7, s * 0.3));
     });
     icon(QStringLiteral("book.02"), 128, [](QPainter& p, int s) {
-        p.setPen(QPen(QColor(40, 40, 100), 3));
-        p.setBrush(QColor(60, 90, 200));
-        p.drawRoundedRect(QRectF(s * 0.16, s * 0.08, s * 0.68, s * 0.84), 6, 6);
-        p.setBrush(Qt::white);
-        p.drawRect(QRectF(s * 0.24, s * 0.8, s * 0.6, s * 0.08));
+        book(p, s, 3, 6);
         label(p, QRectF(s * 0.16, s * 0.2, s * 0.68, s * 0.4), QStringLiteral("Ω·m"), s / 6);
     });
     icon(QStringLiteral("chip"), 64, [](QPainter& p, int s) {
