@@ -321,8 +321,7 @@ void zarEngineerWidget::startStressJob()
 {
     stressRxStatusLabel->clear();
     zarCoreParamRxStress param;
-    const int channel = stressRxChannelSpinBox->value();
-    param.device = channel == 16 ? outputVoltage : channel == 17 ? outputCurrent : receiverAddresses[qBound(0, channel, 15)];
+    param.device = RxDevice(stressRxChannelSpinBox->value());
     param.samples = quint16(stressRxSamplesSpinBox->value());
     param.pause = quint32(stressRxPauseSpinBox->value());
     stressAskers.enqueue(StressChain);
