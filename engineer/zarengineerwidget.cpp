@@ -162,11 +162,13 @@ void zarEngineerWidget::onReportProduction(const zarCoreReportProduction coreRep
         return;
     }
     proLogs[r.test] = zarProductionLog::entry(proTitles.at(r.test), r);
-    QString icon = r.passed ? QStringLiteral(":/icons/icons/accept.png") : QStringLiteral(":/icons/icons/close.png");
-    if (r.error.code != zarErrorSuccess)
-        icon = r.error.code == zarErrorCanceled ? QStringLiteral(":/icons/icons/question.png")
-                                                : QStringLiteral(":/icons/icons/close.png");
-    proButtons.at(r.test)->setIcon(QIcon(icon));
+    // An error outweighs the passed flag; a cancel is a question, not a failure.
+    const char* icon = ":/icons/icons/close.png";
+    if (r.error.code == zarErrorCanceled)
+        icon = ":/icons/icons/question.png";
+    else if (r.error.code == zarErrorSuccess && r.passed)
+        icon = ":/icons/icons/accept.png";
+    proButtons.at(r.test)->setIcon(QIcon(QString::fromLatin1(icon)));
     proFrame->setEnabled(true);
 }
 
