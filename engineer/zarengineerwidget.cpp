@@ -10,11 +10,11 @@
 #include "frame/zartranslator.h"
 #include "frame/zarwarningdialog.h"
 #include "service/zargpsmanager.h"
+#include "service/zarstylesheet.h"
 
 #include <QCloseEvent>
 #include <QDialog>
 #include <QDir>
-#include <QFile>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTextBrowser>
@@ -28,15 +28,6 @@ const int usbCommandTimeoutMs = 30000;
 const quint8 usbTest = 8;
 const quint8 lanTest = 9;
 
-// A style resource as Latin-1 text; empty when it cannot be read.
-QString readStyle(const QString& resource)
-{
-    QFile file(resource);
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    return QString::fromLatin1(file.readAll().constData());
-}
-
 QString red(const QString& text)
 {
     return QStringLiteral("<font color=red>") + text + QStringLiteral("</font>") + logBreak;
@@ -47,9 +38,7 @@ zarEngineerWidget::zarEngineerWidget(int mode, QWidget* parent) : QWidget(parent
 {
     zarGPSManager::instance();
     setupUi(this);
-    const QString scrollStyle = readStyle(QStringLiteral(":/system/system/vScrollBar.qss"));
-    if (!scrollStyle.isEmpty())
-        proScrollArea->setStyleSheet(scrollStyle);
+    zarStyleSheet::apply(proScrollArea, QStringLiteral(":/system/system/vScrollBar.qss"));
     // Narrow tab padding: the ten titles fit the window in every language; should
     // one still not fit, a title is shortened rather than scrolled out of reach.
     tabWidget->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 8px 1px 8px 1px; }"));
@@ -173,11 +162,13 @@ void zarEngineerWidget::onReportProduction(const zarCoreReportProduction coreRep
         return;
     }
     proLogs[r.test] = zarProductionLog::entry(proTitles.at(r.test), r);
-    QString icon = r.passed ? QStringLiteral(":/icons/icons/accept.png") : QStringLiteral(":/icons/icons/close.png");
-    if (r.error.code != zarErrorSuccess)
-        icon = r.error.code == zarErrorCanceled ? QStringLiteral(":/icons/icons/question.png")
-                                                : QStringLiteral(":/icons/icons/close.png");
-    proButtons.at(r.test)->setIcon(QIcon(icon));
+    // An error outweighs the passed flag; a cancel is a question, not a failure.
+    const char* icon = ":/icons/icons/close.png";
+    if (r.error.code == zarErrorCanceled)
+        icon = ":/icons/icons/question.png";
+    else if (r.error.code == zarErrorSuccess && r.passed)
+        icon = ":/icons/icons/accept.png";
+    proButtons.at(r.test)->setIcon(QIcon(QString::fromLatin1(icon)));
     proFrame->setEnabled(true);
 }
 
@@ -198,8 +189,8 @@ void zarEngineerWidget::onShowLog(quint8 proCode)
     browser->setObjectName(QStringLiteral("logTextBrowser"));
     browser->setWordWrapMode(QTextOption::NoWrap);
     browser->setText(proLogs.at(proCode));
-    browser->verticalScrollBar()->setStyleSheet(readStyle(QStringLiteral(":/system/system/vScrollBar.qss")));
-    browser->horizontalScrollBar()->setStyleSheet(readStyle(QStringLiteral(":/system/system/hScrollBar.qss")));
+    zarStyleSheet::apply(browser->verticalScrollBar(), QStringLiteral(":/system/system/vScrollBar.qss"));
+    zarStyleSheet::apply(browser->horizontalScrollBar(), QStringLiteral(":/system/system/hScrollBar.qss"));
     auto* accept = new QPushButton(QIcon(QStringLiteral(":/icons/icons/accept.png")), tr("Accept"), &dialog);
     accept->setIconSize(QSize(48, 48));
     connect(accept, &QPushButton::clicked, &dialog, &QDialog::accept);

@@ -119,7 +119,8 @@ private:
     void rxCommand(quint8 zarCoreParamRxAux::*flag, bool withSamples);
     void swCommand(quint8 zarCoreParamSwAux::*flag, bool withBoard, bool withElectrode, int pinMB);
     void startStressJob();
-    static void warnOnError(const zarCoreError& error);
+    // Shows the error of a failed job; true when there was one.
+    static bool warnOnError(const zarCoreError& error);
 
     zarCore* core = nullptr;
     zarSignalWidget signalWidget;

@@ -84,10 +84,12 @@ void zarEngineerWidget::connectTabs()
     connect(core, &zarCore::sendReportET2D, this, &E::onReportET2D);
 }
 
-void zarEngineerWidget::warnOnError(const zarCoreError& error)
+bool zarEngineerWidget::warnOnError(const zarCoreError& error)
 {
-    if (error.code != zarErrorSuccess)
-        zarWarningDialog::warning(error.text());
+    if (error.code == zarErrorSuccess)
+        return false;
+    zarWarningDialog::warning(error.text());
+    return true;
 }
 
 void zarEngineerWidget::onStop()
@@ -319,8 +321,7 @@ void zarEngineerWidget::startStressJob()
 {
     stressRxStatusLabel->clear();
     zarCoreParamRxStress param;
-    const int channel = stressRxChannelSpinBox->value();
-    param.device = channel == 16 ? outputVoltage : channel == 17 ? outputCurrent : receiverAddresses[qBound(0, channel, 15)];
+    param.device = RxDevice(stressRxChannelSpinBox->value());
     param.samples = quint16(stressRxSamplesSpinBox->value());
     param.pause = quint32(stressRxPauseSpinBox->value());
     stressAskers.enqueue(StressChain);
@@ -345,10 +346,9 @@ void zarEngineerWidget::onReportRxStress(const zarCoreReportRxStress report)
         return; // a job of another screen
     QLabel* status = stressAskers.dequeue() == Ping ? miscPingLabel : stressRxStatusLabel;
     const bool chain = status == stressRxStatusLabel;
-    if (report.error.code != zarErrorSuccess) {
+    if (warnOnError(report.error)) {
         if (chain)
             stressChainRunning = false;
-        zarWarningDialog::warning(report.error.text());
         status->setText(noReading);
         return;
     }
@@ -380,11 +380,7 @@ void zarEngineerWidget::onPanic()
 
 void zarEngineerWidget::onReportClock(const zarCoreReportClock report)
 {
-    if (report.error.code != zarErrorSuccess) {
-        zarWarningDialog::warning(report.error.text());
-        return;
-    }
-    if (report.set == 1)
+    if (warnOnError(report.error) || report.set == 1)
         return;
     miscYearSpinBox->setValue(report.date.year());
     miscMonthSpinBox->setValue(report.date.month());
@@ -453,10 +449,8 @@ void zarEngineerWidget::onVes()
 
 void zarEngineerWidget::onReportVES(const zarCoreReportVES report)
 {
-    if (report.error.code != zarErrorSuccess) {
-        zarWarningDialog::warning(report.error.text());
+    if (warnOnError(report.error))
         return;
-    }
     const zarMeasureSet& r = report.result;
     const float resistance = r.rxVoltage / r.txCurrent;
     vesListWidget->addItems({ QStringLiteral("U.Tx[mV]=%1").arg(double(r.txVoltage)),
@@ -492,10 +486,8 @@ void zarEngineerWidget::onET2D()
 void zarEngineerWidget::onReportET2D(const zarCoreReportET2D report)
 {
     et2dOutListWidget->clear();
-    if (report.error.code != zarErrorSuccess) {
-        zarWarningDialog::warning(report.error.text());
+    if (warnOnError(report.error))
         return;
-    }
     for (const zarMeasureSet& r : report.results)
         et2dOutListWidget->addItem(QStringLiteral("Utx[V]=%1 Itx[mA]=%2 Urx[mV]=%3 R[Ohm]=%4")
                                        .arg(double(r.txVoltage) / 1000.0, 0, 'f', 3)

@@ -35,10 +35,7 @@ bool zarProductionLog::save(const QVector<QString>& logs, const QDateTime& when)
     QSaveFile file(path());
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    const QByteArray bytes = document(logs, when);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
+    // A failed write makes the commit fail and leaves the earlier file.
+    file.write(document(logs, when));
     return file.commit();
 }
