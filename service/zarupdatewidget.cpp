@@ -8,7 +8,6 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QDataStream>
 #include <QFile>
 #include <QRegularExpression>
@@ -187,14 +186,8 @@ void zarUpdateWidget::parseInfo()
 
 void zarUpdateWidget::installRelease()
 {
-    QFile file(downloadPath());
-    QCryptographicHash hash(QCryptographicHash::Md5);
-    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file)) {
-        messageLabel->setText(tr("Downloaded update is corrupted"));
-        return;
-    }
-    file.close();
-    if (QString::fromLatin1(hash.result().toHex()) != md5) {
+    // The digest was taken on the transfer thread as the package was written.
+    if (QString::fromLatin1(ftp.md5Hex()) != md5) {
         messageLabel->setText(tr("Downloaded update is corrupted"));
         return;
     }
