@@ -21,6 +21,7 @@ public:
     enum Stage { Connecting, LoggingIn, Downloading, Closing };
 
     explicit zarFtpTransfer(QObject* parent = nullptr);
+    // Cancels a running transfer.
     ~zarFtpTransfer() override;
 
     // False when a transfer is running, the URL is not usable or the file cannot be written.

@@ -45,11 +45,6 @@ zarUpdateWidget::zarUpdateWidget(QWidget* parent) : QWidget(parent)
     checkUpdate();
 }
 
-zarUpdateWidget::~zarUpdateWidget()
-{
-    ftp.cancel();
-}
-
 void zarUpdateWidget::setQuitHandler(std::function<void()> handler)
 {
     s_quit = std::move(handler);
