@@ -273,18 +273,20 @@ void zarCableConfigDialog::onRemoteCheck()
 
 void zarCableConfigDialog::onRemoteTxCheck()
 {
-    actionsGroupBox->setEnabled(false);
-    checkCablePushButton->setEnabled(false);
-    checkRemotePushButton->setEnabled(false);
-    request(remoteTxCode);
+    requestRemote(remoteTxCode);
 }
 
 void zarCableConfigDialog::onRemoteRxCheck()
 {
+    requestRemote(remoteRxCode);
+}
+
+void zarCableConfigDialog::requestRemote(quint16 code)
+{
     actionsGroupBox->setEnabled(false);
     checkCablePushButton->setEnabled(false);
     checkRemotePushButton->setEnabled(false);
-    request(remoteRxCode);
+    request(code);
 }
 
 void zarCableConfigDialog::onReportResistance(const zarCoreReportResistance report)

@@ -82,6 +82,7 @@ private:
     float failThreshold() const;
     void showCable(quint8 cable);
     void request(int wire);
+    void requestRemote(quint16 code);
     void startCheck();
     void finishCheck();
     void finishRemoteCheck();

@@ -48,5 +48,6 @@ void zarDeviceTableDataModel::setDevices(const QList<quint8>& addresses)
     for (quint8 address : addresses)
         if (address < devices)
             present[address] = true;
-    emit dataChanged(QModelIndex(), QModelIndex());
+    // Only the points change; proxy models ignore a change with an invalid range.
+    emit dataChanged(index(0, 0), index(devices - 1, 0), { Qt::DecorationRole });
 }

@@ -1,5 +1,6 @@
 #include "service/zarftptransfer.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QRegularExpression>
 
@@ -34,6 +35,7 @@ struct zarFtpTransfer::Job
     CURLM* multi = nullptr; // null once the worker has begun to clean up
     std::mutex multiMutex;
     QFile file;
+    QCryptographicHash md5 { QCryptographicHash::Md5 };
     QByteArray url, user, password;
     std::atomic<bool> cancel { false };
     std::atomic<qint64> lastActivity { 0 };
@@ -71,7 +73,10 @@ struct zarFtpTransfer::Job
         auto* job = static_cast<Job*>(user);
         job->lastActivity = nowMs();
         const qint64 length = qint64(size * count);
-        return job->file.write(data, length) == length ? size_t(length) : 0;
+        if (job->file.write(data, length) != length)
+            return 0;
+        job->md5.addData(data, int(length));
+        return size_t(length);
     }
 
     static int progress(void* user, curl_off_t total, curl_off_t now, curl_off_t, curl_off_t)
@@ -145,6 +150,7 @@ bool zarFtpTransfer::start(const QUrl& url, const QString& user, const QString& 
                + path.mid(path.startsWith('/') ? 1 : 0);
     job->user = user.toUtf8();
     job->password = password.toUtf8();
+    m_md5Hex.clear();
     job->generation = ++m_generation;
     job->inactivityMs = s_inactivityTimeoutMs;
     job->owner = this;
@@ -216,23 +222,29 @@ void zarFtpTransfer::run(Job* job)
     curl_multi_remove_handle(multi, job->easy);
     curl_easy_cleanup(job->easy);
     curl_multi_cleanup(multi);
+    // A package that could not be written out whole is no download at all.
     job->file.close();
+    const bool writeFailed = job->file.error() != QFileDevice::NoError;
 
-    const bool error = !finished || result != CURLE_OK;
+    const bool error = !finished || result != CURLE_OK || writeFailed;
     QString text;
     if (job->timedOut)
         text = QString::fromLatin1(curl_easy_strerror(CURLE_OPERATION_TIMEDOUT));
     else if (multiResult != CURLM_OK)
         text = QString::fromLatin1(curl_multi_strerror(multiResult));
+    else if (finished && result == CURLE_OK && writeFailed)
+        text = job->file.errorString();
     else if (error && job->errorBuffer[0])
         text = QString::fromUtf8(job->errorBuffer);
     else if (error)
         text = QString::fromLatin1(curl_easy_strerror(result));
     text = safeText(text, QString::fromUtf8(job->password));
     const unsigned gen = job->generation;
-    QMetaObject::invokeMethod(this, [this, gen, error, text] {
+    const QByteArray md5Hex = job->md5.result().toHex();
+    QMetaObject::invokeMethod(this, [this, gen, error, text, md5Hex] {
         if (gen != m_generation)
             return;
+        m_md5Hex = md5Hex;
         finish();
         emit sendDone(error, text);
     }, Qt::QueuedConnection);

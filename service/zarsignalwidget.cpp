@@ -39,6 +39,17 @@ zarSignalWidget::zarSignalWidget(QWidget* parent) : QWidget(parent)
     badPushButton->setEnabled(false);
     for (QPushButton* button : { startPushButton, acceptPushButton, badPushButton })
         button->setMinimumHeight(fingerHeight);
+    QFont font(QStringLiteral("Consolas"));
+    font.setPixelSize(12);
+    font.setWeight(75);
+    QPalette palette;
+    palette.setBrush(QPalette::All, QPalette::WindowText, QBrush(Qt::blue, Qt::SolidPattern));
+    for (QLabel* caption : { _timeLabel01, _timeLabel02, _timeLabel03, _txVoltageLabel, _txCurrentLabel,
+                             _rxVoltageLabel }) {
+        caption->setFont(font);
+        caption->setPalette(palette);
+        caption->setTextFormat(Qt::PlainText);
+    }
     txVoltageFrame->layout()->addWidget(&txVoltagePlot);
     txCurrentFrame->layout()->addWidget(&txCurrentPlot);
     rxVoltageFrame->layout()->addWidget(&rxVoltagePlot);
@@ -218,19 +229,6 @@ void zarSignalWidget::onTranslate()
     tabWidget->setTabText(1, tr("Output voltage"));
     tabWidget->setTabText(2, tr("Output current"));
     fitTabs();
-
-    QFont font(QStringLiteral("Consolas"));
-    font.setPixelSize(12);
-    font.setWeight(75);
-    QPalette palette;
-    palette.setBrush(QPalette::All, QPalette::WindowText, QBrush(Qt::blue, Qt::SolidPattern));
-    const QList<QLabel*> captions = { _timeLabel01, _timeLabel02, _timeLabel03,
-                                      _txVoltageLabel, _txCurrentLabel, _rxVoltageLabel };
-    for (QLabel* caption : captions) {
-        caption->setFont(font);
-        caption->setPalette(palette);
-        caption->setTextFormat(Qt::PlainText);
-    }
     const QString time = tr("T i m e  [msec]");
     _timeLabel01->setText(time);
     _timeLabel02->setText(time);

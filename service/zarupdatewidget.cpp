@@ -8,7 +8,6 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QDataStream>
 #include <QFile>
 #include <QRegularExpression>
@@ -44,11 +43,6 @@ zarUpdateWidget::zarUpdateWidget(QWidget* parent) : QWidget(parent)
     connect(downloadPushButton, &QPushButton::clicked, this, &zarUpdateWidget::onDownload);
     onTranslate();
     checkUpdate();
-}
-
-zarUpdateWidget::~zarUpdateWidget()
-{
-    ftp.cancel();
 }
 
 void zarUpdateWidget::setQuitHandler(std::function<void()> handler)
@@ -187,14 +181,8 @@ void zarUpdateWidget::parseInfo()
 
 void zarUpdateWidget::installRelease()
 {
-    QFile file(downloadPath());
-    QCryptographicHash hash(QCryptographicHash::Md5);
-    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file)) {
-        messageLabel->setText(tr("Downloaded update is corrupted"));
-        return;
-    }
-    file.close();
-    if (QString::fromLatin1(hash.result().toHex()) != md5) {
+    // The digest was taken on the transfer thread as the package was written.
+    if (QString::fromLatin1(ftp.md5Hex()) != md5) {
         messageLabel->setText(tr("Downloaded update is corrupted"));
         return;
     }

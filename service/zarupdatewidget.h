@@ -19,7 +19,6 @@ class zarUpdateWidget : public QWidget, public Ui::zUpdateWidget
 
 public:
     explicit zarUpdateWidget(QWidget* parent = nullptr);
-    ~zarUpdateWidget() override;
 
     // How the program ends after a verified download (default: leave the event loop,
     // after which main runs the normal shut-down), and how long "Restarting..." shows.

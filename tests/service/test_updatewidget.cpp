@@ -7,7 +7,6 @@
 
 #include <QCryptographicHash>
 #include <QProcess>
-#include <QSignalSpy>
 #include <QTcpServer>
 
 // The updater and its FTP transfer against the real test server (port in "auxServer"):
@@ -47,15 +46,14 @@ class TestUpdateWidget : public QObject
     }
 
     // The server in mode on a free port, with the release information info, named in
-    // "auxServer". "silent": connections are taken but never answered; "down": nothing listens.
+    // "auxServer". "down": nothing listens.
     bool serve(const QString& info, const QString& mode = QStringLiteral("normal"), const QString& password = updatePassword)
     {
         writeFile(root() + QStringLiteral("/zar_0/info.zar"), info.toLatin1());
         listener.listen(QHostAddress::LocalHost, 0);
         port = listener.serverPort();
-        if (mode != QLatin1String("silent"))
-            listener.close();
-        if (mode != QLatin1String("down") && mode != QLatin1String("silent")) {
+        listener.close();
+        if (mode != QLatin1String("down")) {
             server.start(QStringLiteral("/usr/bin/python3"),
                          { QStringLiteral(ZAR_SOURCE_DIR "/tests/service/zarftpserver.py"), root(), password, mode });
             QByteArray line;
@@ -86,6 +84,7 @@ private slots:
     void init()
     {
         quits = 0;
+        QDir(last()).removeRecursively();
         QFile::remove(last());
         QFile::remove(download());
         zarSystemWidget::setBusy(false);
@@ -102,7 +101,6 @@ private slots:
     {
         QTest::addColumn<QString>("content");
         QTest::addColumn<QString>("server");
-        QTest::newRow("empty name") << "" << updateHost;
         QTest::newRow("host and port") << "127.0.0.1:2121" << "127.0.0.1:2121";
         QTest::newRow("path") << "host.invalid/evil" << updateHost;
         QTest::newRow("user only") << "user@host.invalid" << updateHost;
@@ -118,25 +116,23 @@ private slots:
 
     void update_data()
     {
-        QTest::addColumn<QString>("info");  // "<md5>", "<MD5>": the package's checksum
+        QTest::addColumn<QString>("info");  // "<md5>": the package's checksum
         QTest::addColumn<QString>("mode");
         QTest::addColumn<QString>("password");
-        QTest::addColumn<bool>("oldLast");
+        QTest::addColumn<QString>("before");  // "file" or "folder" stands as "zarLast"; "full disk" takes the download
         QTest::addColumn<QString>("message");
         const QString pw = updatePassword, newer = QStringLiteral("2 <md5>\nmore words");
-        QTest::newRow("same release") << "1 <md5>" << "normal" << pw << false << "There is no update yet";
-        QTest::newRow("information unreadable") << "release 2 abc" << "normal" << pw << false << "There is no update yet";
-        QTest::newRow("server down") << newer << "down" << pw << false << "Network error\n(";
-        QTest::newRow("wrong password") << newer << "normal" << "not-the-one" << false << "Network error\n(";
-        QTest::newRow("silent server") << newer << "silent" << pw << false << "Network error\n(";
-        QTest::newRow("good") << newer << "normal" << pw << false << "Restarting...";
-        QTest::newRow("old zarLast present") << newer << "normal" << pw << true << "Restarting...";
-        QTest::newRow("no SIZE reply") << newer << "nosize" << pw << false << "Restarting...";
-        QTest::newRow("wrong checksum") << "2 " + QString(32, '0') << "normal" << pw << true << "Downloaded update is corrupted";
-        QTest::newRow("checksum in capitals") << "2 <MD5>" << "normal" << pw << false << "Downloaded update is corrupted";
-        QTest::newRow("truncated package") << newer << "truncate" << pw << false << "Network error\n(";
-        QTest::newRow("dropped connection") << newer << "drop" << pw << false << "Network error\n(";
-        QTest::newRow("falls silent mid-transfer") << newer << "stall" << pw << false << "Network error\n(Timeout";
+        QTest::newRow("same release") << "1 <md5>" << "normal" << pw << "" << "There is no update yet";
+        QTest::newRow("server down") << newer << "down" << pw << "" << "Network error\n(";
+        QTest::newRow("wrong password") << newer << "normal" << "not-the-one" << "" << "Network error\n(";
+        QTest::newRow("good") << newer << "normal" << pw << "" << "Restarting...";
+        QTest::newRow("old zarLast present") << newer << "normal" << pw << "file" << "Restarting...";
+        QTest::newRow("zarLast cannot be replaced") << newer << "normal" << pw << "folder" << "System error";
+        QTest::newRow("no SIZE reply") << newer << "nosize" << pw << "" << "Restarting...";
+        QTest::newRow("wrong checksum") << "2 " + QString(32, '0') << "normal" << pw << "file" << "Downloaded update is corrupted";
+        QTest::newRow("truncated package") << newer << "truncate" << pw << "" << "Network error\n(";
+        QTest::newRow("download cannot be written out") << newer << "normal" << pw << "full disk" << "Network error\n(";
+        QTest::newRow("falls silent mid-transfer") << newer << "stall" << pw << "" << "Network error\n(Timeout";
     }
     // Only a complete package with the right checksum is set aside and ends the program,
     // once; a package of an earlier attempt never survives in its place. A failure
@@ -146,11 +142,15 @@ private slots:
         QFETCH(QString, info);
         QFETCH(QString, mode);
         QFETCH(QString, password);
-        QFETCH(bool, oldLast);
+        QFETCH(QString, before);
         QFETCH(QString, message);
-        if (oldLast)
+        if (before == QLatin1String("file"))
             writeFile(last(), "an older package");
-        QVERIFY(serve(info.replace("<md5>", md5()).replace("<MD5>", md5().toUpper()), mode, password));
+        if (before == QLatin1String("folder"))
+            QVERIFY(QDir().mkpath(last() + QStringLiteral("/in use")));
+        if (before == QLatin1String("full disk"))
+            QVERIFY(QFile::link(QStringLiteral("/dev/full"), download()));
+        QVERIFY(serve(info.replace("<md5>", md5()), mode, password));
         zarUpdateWidget screen;
         QVERIFY(zarWaitFor([&] {
             const QString text = screen.messageLabel->text();
@@ -162,9 +162,8 @@ private slots:
         const bool good = message == QLatin1String("Restarting...");
         QVERIFY(zarWaitFor([&] { return quits > 0 || !good; }, 2000));
         QCOMPARE(quits, int(good));
-        QCOMPARE(readFile(last()), good ? package : oldLast ? QByteArray("an older package") : QByteArray());
+        QCOMPARE(readFile(last()), good ? package : before == QLatin1String("file") ? QByteArray("an older package") : QByteArray());
         QVERIFY(!screen.messageLabel->text().contains(updatePassword));
-        QVERIFY(!message.startsWith(QLatin1String("Network")) || screen.messageLabel->text().endsWith(QLatin1Char(')')));
     }
 
     // Closing the screen mid-transfer cancels it: nothing of it lands afterwards (no
@@ -217,7 +216,6 @@ private slots:
         QTest::addColumn<int>("value");
         QTest::newRow("1 of 8 rounds up") << qint64(8) << 13;
         QTest::newRow("no size") << qint64(0) << 42;
-        QTest::newRow("negative size") << qint64(-1) << 42;
     }
     // The percentage of the transfer; a transfer of unknown size leaves the bar alone.
     void progress()
@@ -228,29 +226,6 @@ private slots:
         screen.progressBar->setValue(42);
         QVERIFY(QMetaObject::invokeMethod(&screen, "onDataTransferProgress", Q_ARG(qint64, 1), Q_ARG(qint64, total)));
         QTEST(screen.progressBar->value(), "value");
-    }
-
-    // The transfer itself: one stage each in order, progress up to the full size,
-    // every byte in the file, no second transfer while one runs.
-    void transferStagesAndProgress()
-    {
-        QVERIFY(serve(QString()));
-        const QUrl url(QStringLiteral("ftp://127.0.0.1:%1/zar_0/release.zar").arg(port));
-        const QString target = dir.path() + QStringLiteral("/download");
-        zarFtpTransfer ftp;
-        QList<int> stages;
-        connect(&ftp, &zarFtpTransfer::sendStage, [&](int stage) { stages << stage; });
-        QSignalSpy progress(&ftp, &zarFtpTransfer::sendProgress);
-        QSignalSpy done(&ftp, &zarFtpTransfer::sendDone);
-        QVERIFY(ftp.start(url, updateUser, updatePassword, target));
-        QVERIFY(!ftp.start(url, updateUser, updatePassword, target));
-        QVERIFY(zarWaitFor([&] { return !done.isEmpty(); }, 8000));
-        QCOMPARE(done.first().at(0).toBool(), false);
-        QCOMPARE(stages, QList<int>({ zarFtpTransfer::Connecting, zarFtpTransfer::LoggingIn,
-                                      zarFtpTransfer::Downloading, zarFtpTransfer::Closing }));
-        QCOMPARE(progress.last().at(0).toLongLong(), qint64(package.size()));
-        QCOMPARE(progress.last().at(1).toLongLong(), qint64(package.size()));
-        QCOMPARE(readFile(target), package);
     }
 };
 

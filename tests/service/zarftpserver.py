@@ -1,8 +1,7 @@
 # The update server of the updater's tests: pyftpdlib on 127.0.0.1 on a free port.
 # Usage: zarftpserver.py <root> <password> <mode>; prints "PORT <n>" once it listens.
 # Modes: normal; nosize (SIZE refused); truncate (half of release.zar, then a normal end);
-# drop (half of release.zar, then the server dies); stall (half of release.zar, then
-# the server falls silent).
+# stall (half of release.zar, then the server falls silent).
 import os
 import sys
 import time
@@ -20,8 +19,6 @@ class Half:
 
     def more(self):
         if self.data is None:
-            if mode == "drop":
-                os._exit(0)
             while mode == "stall":
                 time.sleep(60)
             return b""
