@@ -27,9 +27,7 @@ public:
     QSet<quint8> silent;               // devices whose ping answers 0
     QList<quint8> txStates;            // answered in turn, then 0
     QHash<quint8, QList<float>> queued; // raw readings per address, before the model
-    QByteArray clockReply = QByteArray::fromHex("07ea0c06150507");
     int polarity = 1, lastPercent = -1;
-    int inFlushes = 0, outFlushes = 0, closes = 0;
 
     // 1000 on the output voltage registrator, 10 on the current one, 50 elsewhere.
     std::function<float(quint8)> level = [](quint8 address) {
@@ -59,9 +57,9 @@ public:
         input.remove(0, taken.size());
         return taken;
     }
-    void flushInBuffer() override { ++inFlushes; input.clear(); }
-    void flushOutBuffer() override { ++outFlushes; }
-    void close() override { ++closes; }
+    void flushInBuffer() override { input.clear(); }
+    void flushOutBuffer() override {}
+    void close() override {}
 
 private:
     float reading(quint8 address)
@@ -98,10 +96,6 @@ private:
             }
             if (command == 0x21 || command == 0x22)
                 polarity = command == 0x21 ? 1 : -1;
-            if (command == 0x23)
-                out << 3.25f;
-        } else if (address == 5 && command == 0x28) {
-            return clockReply;
         } else if (command == 0x3D || command == 0x3E || command == 0x3F || command == 0x42) {
             return QByteArray(address == 254 ? 17 : 1, 1);
         }
