@@ -48,9 +48,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::newRow("23 last registrator") << 23 << "Input voltage registrator 16";
         QTest::newRow("24 output voltage") << 24 << "Output voltage registrator (17)";
-        QTest::newRow("25 output current") << 25 << "Output current registrator (18)";
         QTest::newRow("26 first switch") << 26 << "Input voltage registrator 1 switch";
-        QTest::newRow("42 generator switch") << 42 << "Generator switch";
         QTest::newRow("43 unknown") << 43 << "Unknown device";
     }
 

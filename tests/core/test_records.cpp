@@ -2,7 +2,6 @@
 #include "zarfakeboard.h"
 #include "zarstreamhelpers.h"
 
-#include "core/zarcoreparams.h"
 #include "core/zarmeasureset.h"
 #include "core/zarstreamguard.h"
 
@@ -58,21 +57,16 @@ private slots:
         QVERIFY(back == set);
     }
 
-    // What the vector held before never survives a read.
-    void readFloats_data()
+    // A count of samples the file cannot hold is refused, and the vector left empty.
+    void damagedCounts_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QVector<float>>("values");
-        QTest::addColumn<int>("status");
-        QTest::newRow("whole") << floats(2, { 1.5f, -2.5f }) << QVector<float>({ 1.5f, -2.5f }) << int(QDataStream::Ok);
-        QTest::newRow("count beyond the bytes") << floats(3, { 1.5f, -2.5f }) << QVector<float>()
-                                                << int(QDataStream::ReadCorruptData);
+        QTest::newRow("count beyond the bytes") << floats(3, { 1.5f, -2.5f });
         // Four billion samples claimed: refused before anything is allocated.
-        QTest::newRow("hostile count") << floats(0xFFFFFFF0u, { 1.5f }) << QVector<float>()
-                                       << int(QDataStream::ReadCorruptData);
+        QTest::newRow("hostile count") << floats(0xFFFFFFF0u, { 1.5f });
     }
 
-    void readFloats()
+    void damagedCounts()
     {
         QFETCH(QByteArray, bytes);
         QBuffer file(&bytes);
@@ -81,8 +75,8 @@ private slots:
         stream.setVersion(QDataStream::Qt_4_8);
         QVector<float> values { 9.0f };
         zarStreamGuard::readFloats(stream, values);
-        QTEST(values, "values");
-        QTEST(int(stream.status()), "status");
+        QVERIFY(values.isEmpty());
+        QCOMPARE(stream.status(), QDataStream::ReadCorruptData);
     }
 };
 

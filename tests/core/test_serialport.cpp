@@ -24,10 +24,11 @@ class PtyBoard
 public:
     explicit PtyBoard(bool reads = true)
     {
+        const QString far = m_dir.filePath(QStringLiteral("board"));
         m_socat.start(QStringLiteral("socat"), { QStringLiteral("pty,raw,echo=0,link=") + core(),
-                                                 QStringLiteral("pty,raw,echo=0,link=") + far() });
-        if (m_socat.waitForStarted(5000) && zarWaitFor([&] { return QFile::exists(core()) && QFile::exists(far()); }, 5000))
-            m_fd = ::open(QFile::encodeName(far()).constData(), O_RDWR | O_NOCTTY);
+                                                 QStringLiteral("pty,raw,echo=0,link=") + far });
+        if (m_socat.waitForStarted(5000) && zarWaitFor([&] { return QFile::exists(core()) && QFile::exists(far); }, 5000))
+            m_fd = ::open(QFile::encodeName(far).constData(), O_RDWR | O_NOCTTY);
         if (m_fd >= 0 && reads)
             m_worker = std::thread([this] { loop(); });
     }
@@ -43,7 +44,6 @@ public:
     }
     bool isOpen() const { return m_fd >= 0; }
     QString core() const { return m_dir.filePath(QStringLiteral("core")); }
-    QString far() const { return m_dir.filePath(QStringLiteral("board")); }
     QStringList frames()
     {
         QMutexLocker lock(&m_mutex);

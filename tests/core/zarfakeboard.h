@@ -22,9 +22,7 @@ class zarFakeBoard : public zarSerialDevice
 public:
     QStringList frames;                // in hex
     QByteArray input;
-    bool acceptWrites = true;
     QSet<int> refusedWrites;           // indexes of frames whose write fails
-    QSet<quint8> silent;               // devices whose ping answers 0
     QList<quint8> txStates;            // answered in turn, then 0
     QHash<quint8, QList<float>> queued; // raw readings per address, before the model
     int polarity = 1, lastPercent = -1;
@@ -45,7 +43,7 @@ public:
     qint64 write(const QByteArray& data) override
     {
         frames.append(QString::fromLatin1(data.toHex()));
-        if (!acceptWrites || refusedWrites.contains(frames.size() - 1))
+        if (refusedWrites.contains(frames.size() - 1))
             return -1;
         input += answer(data);
         return data.size();
@@ -81,7 +79,7 @@ private:
         QDataStream out(&reply, QIODevice::WriteOnly);
         out.setFloatingPointPrecision(QDataStream::SinglePrecision);
         if (address == 0 && command == 0x00) {
-            out << qint8(silent.contains(quint8(payload.at(0))) ? 0 : 1);
+            out << qint8(1);
         } else if (command == 0x0A) {
             const int samples = (quint8(payload.at(0)) << 8) | quint8(payload.at(1));
             for (int i = 0; i < samples; ++i)
