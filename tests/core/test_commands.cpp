@@ -223,7 +223,7 @@ private slots:
         }
     }
 
-    // A cancelled group reports its rows unmeasured and the sensors without error.
+    // A cancelled group still reports every row, and its sensors without error.
     void aCancelledGroupKeepsItsRows()
     {
         zarCoreParamET2D param;
