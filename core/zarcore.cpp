@@ -59,19 +59,19 @@ void zarCore::start()
     m_thread.start(QThread::InheritPriority);
 }
 
-void zarCore::discover() { m_thread.wait(); m_thread.setDiscover(); start(); }
-void zarCore::signal(const zarCoreParamSignal p) { m_thread.wait(); m_thread.setSignal(p); observe(zarJobSignal, p); start(); }
-void zarCore::resistance(const zarCoreParamResistance p) { m_thread.wait(); m_thread.setResistance(p); observe(zarJobResistance, p); start(); }
-void zarCore::calibrate(const zarCoreParamCalibrate p) { m_thread.wait(); m_thread.setCalibrate(p); observe(zarJobCalibrate, p); start(); }
-void zarCore::et2d(const zarCoreParamET2D p) { m_thread.wait(); m_thread.setEt2d(p); observe(zarJobET2D, p); start(); }
-void zarCore::ves(const zarMeasureSettings p) { m_thread.wait(); m_thread.setVes(p); observe(zarJobVES, p); start(); }
-void zarCore::clock(const zarCoreParamClock p) { m_thread.wait(); m_thread.setClock(p); observe(zarJobClock, p); start(); }
-void zarCore::production(const zarCoreParamProduction p) { m_thread.wait(); m_thread.setProduction(p); observe(zarJobProduction, p); start(); }
-void zarCore::txCommand(const zarCoreParamTxAux p) { m_thread.wait(); m_thread.setTx(p); observe(zarJobTxAux, p); start(); }
-void zarCore::swCommand(const zarCoreParamSwAux p) { m_thread.wait(); m_thread.setSw(p); observe(zarJobSwAux, p); start(); }
-void zarCore::rxCommand(const zarCoreParamRxAux p) { m_thread.wait(); m_thread.setRx(p); observe(zarJobRxAux, p); start(); }
-void zarCore::rxStress(const zarCoreParamRxStress p) { m_thread.wait(); m_thread.setRxStress(p); observe(zarJobRxStress, p); start(); }
-void zarCore::panic() { m_thread.wait(); m_thread.setPanic(); observe(zarJobStopAll, 0); start(); }
+void zarCore::discover() { startJob(zarJobDiscover, &zarCoreThread::setDiscover); }
+void zarCore::signal(const zarCoreParamSignal p) { startJob(zarJobSignal, &zarCoreThread::setSignal, p); }
+void zarCore::resistance(const zarCoreParamResistance p) { startJob(zarJobResistance, &zarCoreThread::setResistance, p); }
+void zarCore::calibrate(const zarCoreParamCalibrate p) { startJob(zarJobCalibrate, &zarCoreThread::setCalibrate, p); }
+void zarCore::et2d(const zarCoreParamET2D p) { startJob(zarJobET2D, &zarCoreThread::setEt2d, p); }
+void zarCore::ves(const zarMeasureSettings p) { startJob(zarJobVES, &zarCoreThread::setVes, p); }
+void zarCore::clock(const zarCoreParamClock p) { startJob(zarJobClock, &zarCoreThread::setClock, p); }
+void zarCore::production(const zarCoreParamProduction p) { startJob(zarJobProduction, &zarCoreThread::setProduction, p); }
+void zarCore::txCommand(const zarCoreParamTxAux p) { startJob(zarJobTxAux, &zarCoreThread::setTx, p); }
+void zarCore::swCommand(const zarCoreParamSwAux p) { startJob(zarJobSwAux, &zarCoreThread::setSw, p); }
+void zarCore::rxCommand(const zarCoreParamRxAux p) { startJob(zarJobRxAux, &zarCoreThread::setRx, p); }
+void zarCore::rxStress(const zarCoreParamRxStress p) { startJob(zarJobRxStress, &zarCoreThread::setRxStress, p); }
+void zarCore::panic() { startJob(zarJobStopAll, &zarCoreThread::setPanic); }
 
 void zarCore::sensors()
 {

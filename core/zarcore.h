@@ -78,6 +78,22 @@ private:
     zarCore();
     void shutDownThread();
     void start();
+    // Waits for the job before, sets the next one up, shows it to the observer and starts it.
+    template <class Record>
+    void startJob(zarCoreJob job, void (zarCoreThread::*set)(const Record&), const Record& record)
+    {
+        m_thread.wait();
+        (m_thread.*set)(record);
+        observe(job, record);
+        start();
+    }
+    void startJob(zarCoreJob job, void (zarCoreThread::*set)())
+    {
+        m_thread.wait();
+        (m_thread.*set)();
+        observe(job, 0);
+        start();
+    }
     template <class Record>
     void observe(zarCoreJob job, const Record& record)
     {

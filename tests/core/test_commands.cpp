@@ -3,36 +3,53 @@
 
 #include "core/zarcorethread.h"
 
-#include <functional>
+#include <cmath>
 
 namespace {
 typedef std::function<bool(zarCoreThread&)> Command;
-bool alive;
-QVector<float> samples;
 QSet<quint8> inverted;
+
+// Levels for the circuit: voltage on 24, current on 25, the receivers at rx().
+void circuit(zarFakeBoard* board, float volts, float amperes, std::function<float()> rx = [] { return 50.0f; })
+{
+    board->level = [volts, amperes, rx](quint8 address) -> float {
+        return address == 24 ? volts : address == 25 ? amperes : rx();
+    };
+}
 }
 Q_DECLARE_METATYPE(Command)
 
 #define CALL(call) Command([](zarCoreThread& t) { return t.call; })
 
-// Frames, replies and the command set of the serial link.
+// The job thread: frames, replies and the command set of the serial link, the
+// measuring sequences built on them, its cancellable waits and the simulated board.
 class TestCommands : public QObject
 {
     Q_OBJECT
 
+    zarCoreThread* link = nullptr;
+    zarFakeBoard* board = nullptr;
+
 private slots:
+    // Each case on a job thread of its own, wired to a fresh fake board.
+    void init()
+    {
+        link = new zarCoreThread;
+        board = zarFakeBoard::attach(*link);
+    }
+
+    void cleanup() { delete link; }
+
     // A call sends its one frame; a refused call leaves its exact diagnostic line,
     // error 15 and nothing sent.
     void frames_data()
     {
         QTest::addColumn<Command>("command");
         QTest::addColumn<QString>("result");
-        QTest::newRow("sendCommand") << CALL(sendCommand(255, 0x0F)) << "ff0f0000";
         QTest::newRow("sendMessage 16 bytes") << CALL(sendMessage(9, 0x0E, QByteArray(16, char(0xAB))))
                                               << "090e0010" + QStringLiteral("ab").repeated(16);
         QTest::newRow("rxStartOne") << CALL(rxStartOne(24, 3000)) << "ff0c00060bb800010000";
         QTest::newRow("clockSet") << CALL(clockSet(QDate(2026, 12, 6), QTime(21, 5, 7))) << "0529000707ea0c06150507";
-        QTest::newRow("swSet remote receiver") << CALL(swSetNoDelay(30, 1, -2)) << "1e420000";
 
         // The ends of the electrode and address ranges.
         QTest::newRow("swSet electrode 63") << CALL(swSetNoDelay(26, 0, 63)) << "1a3d00013f";
@@ -42,9 +59,6 @@ private slots:
 
         QTest::newRow("sendMessage 17 bytes") << CALL(sendMessage(7, 0x1F, QByteArray(17, 0)))
                                               << "sendMessage dataBytes.size() exceeds 16";
-        QTest::newRow("ping 43") << CALL(ping(43, alive)) << "ping device is invalid: 43";
-        QTest::newRow("rxRead 3001") << CALL(rxRead(25, 3001, samples)) << "rxRead samples is invalid: 3001";
-        QTest::newRow("intTxAdjust 101") << CALL(intTxAdjust(0x1F, 101)) << "intTxAdjust voltagePercent is invalid: 101";
         QTest::newRow("swSet electrode 64") << CALL(swSetNoDelay(26, 0, 64)) << "swSetNoDelay electrode is invalid: 64";
         QTest::newRow("swSet switch 25") << CALL(swSetNoDelay(25, 0, 0)) << "swSetNoDelay device is invalid: 25";
         QTest::newRow("swSet switch 43") << CALL(swSetNoDelay(43, 0, 0)) << "swSetNoDelay device is invalid: 43";
@@ -63,19 +77,15 @@ private slots:
         QFETCH(Command, command);
         QFETCH(QString, result);
         zarDiagnosticCapture capture;
-        zarCoreThread thread;
-        zarFakeBoard* board = zarFakeBoard::attach(thread);
         const bool sent = !result.contains(QLatin1Char(' '));
-        QCOMPARE(command(thread), sent);
+        QCOMPARE(command(*link), sent);
         if (sent) {
             QCOMPARE(board->frames, QStringList({ result }));
-            QCOMPARE(QString::asprintf("%02x%02x", thread.lastDevice(), thread.lastCommand()), result.left(4));
             QVERIFY(board->input.isEmpty()); // every reply was taken whole
-            QCOMPARE(capture.text(), QString());
-            QCOMPARE(int(thread.error().code), 0);
+            QCOMPARE(int(link->error().code), 0);
         } else {
             QCOMPARE(capture.text(), QStringLiteral("zarCoreThread error: ") + result + QStringLiteral("\n\r"));
-            QCOMPARE(int(thread.error().code), 15);
+            QCOMPARE(int(link->error().code), 15);
             QVERIFY(board->frames.isEmpty());
         }
     }
@@ -100,81 +110,29 @@ private slots:
     {
         QFETCH(QByteArray, reply);
         QFETCH(bool, taken);
-        zarCoreThread thread;
-        zarFakeBoard* board = zarFakeBoard::attach(thread);
-        QVERIFY(thread.sendCommand(255, 15));
+        QVERIFY(link->sendCommand(255, 15));
         board->input = reply;
         zarDiagnosticCapture capture;
-        QCOMPARE(thread.waitForData(3, 2), taken);
+        QCOMPARE(link->waitForData(3, 2), taken);
         QTEST(capture.text(), "dump");
-        QTEST(int(thread.error().code), "code");
-        QCOMPARE(board->inFlushes, taken ? 0 : 1);
+        QTEST(int(link->error().code), "code");
         QTEST(QString::fromLatin1(board->input), "left");
     }
 
-    void closedPortAndReadLimits()
+    // 12000 bytes need about 1042 ms at 115200 baud, 10 bits a byte.
+    void replyTimeoutCountsTheLine()
     {
-        zarCoreThread thread;
-        zarFakeBoard* board = zarFakeBoard::attach(thread);
-        // An earlier "does not respond" leaves its address in the parameter; a failed
-        // send replaces it with the address of the frame that failed.
-        board->silent.insert(3);
-        QVERIFY(!thread.pingAll({ 0, 3, 4 })); // stops at the silent device
-        QCOMPARE(thread.error().packed(), 5 + 256 * 3);
-        board->acceptWrites = false;
-        zarDiagnosticCapture capture;
-        QVERIFY(!thread.sendMessage(42, 0x43, QByteArray()));
-        QCOMPARE(capture.text(), QStringLiteral("\rzarCoreThread error: no data sent, port was closed\n\r"));
-        QCOMPARE(thread.error().text(), QStringLiteral("Can not send command 42"));
-        QCOMPARE(QList<int>({ board->outFlushes, board->closes, thread.lastDevice() }), QList<int>({ 1, 1, -1 }));
-
-        // A receive failure after that leaves the parameter alone and shows -1:-1.
-        capture.clear();
-        QVERIFY(!thread.waitForData(1, 1));
-        QVERIFY(capture.text().contains(QLatin1String("Last sent device:command: -1:-1\n\r")));
-        QCOMPARE(thread.error().packed(), 4 + 256 * 42);
-
-        // Reads of 1 to 12000 bytes, with time-outs that grow with the size.
-        board->input = QByteArray(12000, 'x');
-        QVERIFY(thread.read(0).isEmpty());
-        QVERIFY(thread.read(12001).isEmpty());
-        QCOMPARE(int(thread.error().code), 15);
-        QCOMPARE(thread.read(12000).size(), 12000);
-
-        // 12000 bytes need about 1042 ms at 115200 baud, 10 bits a byte.
         const int scaled = zarCoreThread::replyTimeout(500, 12000);
         QVERIFY2(scaled >= 1541 && scaled <= 1600, qPrintable(QString::number(scaled)));
-        QCOMPARE(int(zarCoreThread::replyTimeout(500, 4)), 500);
     }
 
-    void repliesAndStatistics()
+    void sumAndHalfDifference()
     {
-        zarCoreThread thread;
-        zarFakeBoard* board = zarFakeBoard::attach(thread);
-        bool alive = true;
-        board->silent.insert(3);
-        QVERIFY(thread.ping(3, alive));
-        QVERIFY(!alive);
-        float reading = 0.0f;
-        QVERIFY(thread.intTxRead(reading));
-        QVERIFY(reading == 3.25f);
-
-        zarDiagnosticCapture capture;
         QVector<float> out { 1.0f, 2.0f };
-        QVERIFY(thread.sampleSum(out, { 0.5f, -4.0f }));
-        QVERIFY(thread.sampleAbsHalfDifference(out, { 3.5f, 2.0f }));
+        QVERIFY(link->sampleSum(out, { 0.5f, -4.0f }));
+        QCOMPARE(out, QVector<float>({ 1.5f, -2.0f }));
+        QVERIFY(link->sampleAbsHalfDifference(out, { 3.5f, 2.0f }));
         QCOMPARE(out, QVector<float>({ -1.0f, -2.0f }));
-        QCOMPARE(zarFailure(thread, thread.sampleSum(out, { 1.0f })), 15);
-
-        // The clock's year is kept within 2000..2100; garbage is no reading.
-        QDate date;
-        QTime time;
-        board->clockReply = QByteArray::fromHex("07cf0102030405");
-        QVERIFY(thread.clockGet(date, time));
-        QCOMPARE(QDateTime(date, time), QDateTime(QDate(2000, 1, 2), QTime(3, 4, 5)));
-        board->clockReply = QByteArray::fromHex("07ea0d01030405");
-        QCOMPARE(zarFailure(thread, thread.clockGet(date, time)), 15);
-        QCOMPARE(date, QDate(2000, 1, 2));
     }
 
     // A negative signal is as noisy as its mirror image, and a zero mean has no
@@ -193,8 +151,7 @@ private slots:
     void deviation()
     {
         QFETCH(QVector<float>, samples);
-        zarCoreThread thread;
-        QTEST(QString::number(thread.deviation(samples), 'f', 4), "percent");
+        QTEST(QString::number(link->deviation(samples), 'f', 4), "percent");
     }
 
     // 1 battery low, 2 overheated, 3 short, 4 open circuit; anything else is illegal.
@@ -214,46 +171,171 @@ private slots:
     {
         QFETCH(int, state);
         QFETCH(int, code);
-        zarCoreThread thread;
-        zarFakeBoard* board = zarFakeBoard::attach(thread);
         zarDiagnosticCapture capture;
         board->txStates = { quint8(state), quint8(state) };
-        QCOMPARE(zarFailure(thread, thread.intTxState()), code);
-        QCOMPARE(zarFailure(thread, thread.intTxAdjust(0x20, 50)), code);
-        QVERIFY(thread.intTxState()); // back to 0
+        QCOMPARE(zarFailure(*link, link->intTxState()), code);
+        QCOMPARE(zarFailure(*link, link->intTxAdjust(0x20, 50)), code);
+        QVERIFY(link->intTxState()); // back to 0
     }
 
-    void stopAllAndSettleTimes()
+    void stopAllGoesOnAfterFailures()
     {
-        zarCoreThread thread;
-        zarFakeBoard* board = zarFakeBoard::attach(thread);
         board->refusedWrites = { 1, 3 };
-        zarDiagnosticCapture capture; // stopAll keeps going after failures
-        thread.stopAll();
+        zarDiagnosticCapture capture;
+        link->stopAll();
         QCOMPARE(board->frames, QStringList({ "071e000100", "061e0000", "ff0f0000", "fe3c0000", "0432000100" }));
-        QCOMPARE(capture.text().count(QStringLiteral("no data sent, port was closed")), 2);
-        QCOMPARE(thread.error().packed(), 3 + 256 * 254);
-
-        // After a cancel the speaker is left alone.
-        board->frames.clear();
-        board->refusedWrites.clear();
-        thread.abort();
-        QVERIFY(!thread.delay(5));
-        thread.stopAll();
-        QCOMPARE(board->frames.size(), 4);
-
-        // A cancel during the settle fails the command after its frame went out...
-        board->frames.clear();
-        thread.abort();
-        QCOMPARE(zarFailure(thread, thread.rxCalibrate(8, 0x10, 3000)), 14);
-        QCOMPARE(board->frames, QStringList({ "081000020bb8" }));
-        // ...and a failed send has no settle.
-        board->acceptWrites = false;
-        thread.abort();
-        QCOMPARE(zarFailure(thread, thread.rxReset(8)), 3);
-        QVERIFY(thread.abortRequested());
+        QCOMPARE(link->error().packed(), 3 + 256 * 254);
     }
 
+    // Zero passes and keeps the flag for the next wait; a pending abort cancels a
+    // wait and is consumed; above 30000 (or wrapped in 16 bits) is refused unseen.
+    void delay_data()
+    {
+        QTest::addColumn<quint32>("msec");
+        QTest::addColumn<int>("error");
+        QTest::addColumn<bool>("flagLeft");
+        QTest::newRow("zero") << 0u << -1 << true;
+        QTest::newRow("30000 cancelled") << 30000u << 14 << false;
+        QTest::newRow("30001 refused") << 30001u << 15 << true;
+        QTest::newRow("wrapped in 16 bits") << 3277u * 20u << 15 << true;
+    }
+
+    void delay()
+    {
+        QFETCH(quint32, msec);
+        zarDiagnosticCapture capture;
+        link->abort();
+        QTEST(zarFailure(*link, link->delay(msec)), "error");
+        QTEST(link->abortRequested(), "flagLeft");
+    }
+
+    void degenerateQuadripolesGiveFiniteValues()
+    {
+        zarCoreParamET2D param;
+        param.quadripoles = { zarQuadripole(0, 0, 0, 0), zarQuadripole(5, 5, 5, 5), zarQuadripole(-1, 0, -2, 0) };
+        link->setEt2d(param);
+        const zarCoreReportET2D report = link->simulateET2D();
+        QCOMPARE(report.results.size(), 3);
+        for (const zarMeasureSet& set : report.results) {
+            QVERIFY(std::isfinite(set.rxVoltage));
+            QVERIFY(std::isfinite(set.txCurrent));
+            QVERIFY(std::isfinite(set.txVoltage));
+        }
+    }
+
+    // A cancelled group still reports every row, and its sensors without error.
+    void aCancelledGroupKeepsItsRows()
+    {
+        zarCoreParamET2D param;
+        param.quadripoles = { zarQuadripole(0, 3, 1, 2), zarQuadripole(1, 4, 2, 3), zarQuadripole(2, 5, 3, 4) };
+        link->setEt2d(param);
+        link->abort();
+        const zarCoreReportET2D report = link->simulateET2D();
+        QCOMPARE(int(report.error.code), 14);
+        QCOMPARE(report.results.size(), 3);
+        QCOMPARE(int(report.sensorError.code), 0);
+    }
+
+    // The magnitude counts: the external supply at least 10500, moisture at most 95
+    // (read up to 100); a reading that is no number fails.
+    void discover_data()
+    {
+        const float nan = std::numeric_limits<float>::quiet_NaN();
+        QTest::addColumn<float>("external");
+        QTest::addColumn<float>("moisture");
+        QTest::addColumn<int>("error");
+        QTest::addColumn<float>("moistureRead");
+        QTest::newRow("good") << 10500.0f << 95.0f << -1 << 95.0f;
+        QTest::newRow("negative external counts by size") << -10500.0f << 20.0f << -1 << 20.0f;
+        QTest::newRow("external low") << 10000.0f << 20.0f << 6 << 20.0f;
+        QTest::newRow("external not a number") << nan << 20.0f << 6 << 20.0f;
+        QTest::newRow("moisture capped") << 12600.0f << 150.0f << 7 << 100.0f;
+    }
+
+    void discover()
+    {
+        QFETCH(float, external);
+        QFETCH(float, moisture);
+        board->queued = { { 2, { external } }, { 3, { moisture } } };
+        float internal = 0, externalRead = 0, moistureRead = 0;
+        QTEST(zarFailure(*link, link->discover(internal, externalRead, moistureRead)), "error");
+        QTEST(moistureRead, "moistureRead");
+    }
+
+    void measureWithTxAdjust()
+    {
+        circuit(board, 1000.0f, 10.0f, [] { return 9500.0f; });
+        float current = 0.0f;
+        QVERIFY(link->measureWithTxAdjust({ 9, 24, 25 }, 50, &current));
+        QCOMPARE(current, 10.0f);
+        // After the re-adjust; the overloaded receiver goes to range 1 at the end.
+        QCOMPARE(board->frames.mid(4), QStringList({ "180d000101", "071f000132", "ff0c0006000100030002", "071e000101",
+            "090a00020001", "180a00020001", "190a00020001", "0720000132", "ff0c0006000100030000", "071e000101",
+            "180d000100", "180a00020001", "190a00020001", "090d000101" }));
+        QCOMPARE(link->overloadList(), QVector<quint8>({ 9 }));
+    }
+
+    // 10 to 100000 ohm pass; no current at all is an open circuit, not a division by zero.
+    void circuitLimits_data()
+    {
+        QTest::addColumn<float>("volts");
+        QTest::addColumn<float>("amperes");
+        QTest::addColumn<int>("error");
+        QTest::newRow("10 ohm") << 1000.0f << 100.0f << -1;
+        QTest::newRow("under 10 ohm is a short") << 1000.0f << 100.5f << 8;
+        QTest::newRow("100000 ohm") << 6250.0f << 0.0625f << -1;
+        QTest::newRow("over 100000 ohm is open") << 6250.0f << 0.0624f << 10;
+        QTest::newRow("no current") << 1000.0f << 0.0f << 10;
+    }
+
+    void circuitLimits()
+    {
+        QFETCH(float, volts);
+        QFETCH(float, amperes);
+        circuit(board, volts, amperes);
+        QTEST(zarFailure(*link, link->measureWithTxAdjust({ 24, 25 }, 10, nullptr)), "error");
+        QTEST(zarFailure(*link, link->measureTxOutput()), "error");
+    }
+
+    void channelDeviation()
+    {
+        // The receiver of channel 3 sees R x 10 with R = 100, 102, 99, 105, 101 over the five settings.
+        circuit(board, 1000.0f, 10.0f, [this] {
+            static const float r[5] = { 100.0f, 102.0f, 99.0f, 105.0f, 101.0f };
+            return r[board->lastPercent <= 4 ? board->lastPercent : 0] * 10.0f;
+        });
+        float result = 0.0f;
+        QVERIFY(link->getChRDev(3, result));
+        QVERIFY2(qAbs(result - 5.0f) < 1e-4f, qPrintable(QString::number(result)));
+        QCOMPARE(board->frames.mid(0, 5), QStringList({ "1d3e000103", "1d3d000104", "2a3e000103", "2a3d000108", "fe430000" }));
+        QCOMPARE(board->frames.filter(QStringLiteral("fe3c0000")).size(), 5);
+    }
+
+    // No current during a round's own pulses: open circuit, board left reset.
+    void channelDeviationWithoutCurrentIsOpen()
+    {
+        float result = -1.0f;
+        circuit(board, 1000.0f, 10.0f, [] { return 500.0f; });
+        board->queued[25] = { 10.0f, -10.0f, 5.0f, 5.0f, 5.0f, 5.0f };
+        QCOMPARE(zarFailure(*link, link->getChRDev(0, result)), 10);
+        QCOMPARE(result, -1.0f);
+        QCOMPARE(board->frames.mid(board->frames.size() - 2), QStringList({ "fe3c0000", "ff0d000100" }));
+        QCOMPARE(board->frames.filter(QStringLiteral("fe3c0000")).size(), 1);
+    }
+
+    void quadripoleSwitches()
+    {
+        QSet<quint8> inverted { 99 };
+        const QList<zarCoreQuadripole> group {
+            zarQuadripole(-1, 5, 3, 4, 3),  // M on its own channel: N pin 0, M pin 1
+            zarQuadripole(0, 1, 2, 6, 4),   // M elsewhere: pins exchanged, receiver 12 inverted
+            zarQuadripole(0, 1, -2, 7, 5),  // remote receiver always on pin 1
+        };
+        QVERIFY(link->swQuadripoles(group, inverted));
+        QCOMPARE(board->frames, QStringList({ "1d3d000104", "1d3e000103", "1e3e000106", "1e3d000102",
+                                             "1f3d000107", "1f420000", "2a3f0000", "2a3e000105", "fe430000" }));
+        QCOMPARE(inverted, QSet<quint8>({ 12 }));
+    }
 };
 
 ZAR_TEST_MAIN(TestCommands)

@@ -2,24 +2,19 @@
 #include "zarfakeboard.h"
 #include "zarstreamhelpers.h"
 
-#include "core/zarcoreparams.h"
 #include "core/zarmeasureset.h"
+#include "core/zarstreamguard.h"
+
+#include <QBuffer>
 
 namespace {
-zarMeasureSet sampleSet()
+QByteArray floats(quint32 count, const QVector<float>& values)
 {
-    zarMeasureSet set;
-    set.txVoltage = 201000.0f; set.txCurrent = 53.07625f; set.rxVoltage = 10.030201f;
-    set.chargeability = 4.5f; set.rxDeviation = -7.568025f; set.quality = 0.0015f;
-    set.samples = { 13.0f, 12.5f, -1.0f };
-    set.measured = true;
-    zarMeasureSettings& s = set.settings;
-    s.pulseCode = 98; s.ip = true; s.pauseCode = 48; s.deviation = 0.25f;
-    s.minStacking = 200; s.maxStacking = 255; s.transmitterPower = 130;
-    return set;
+    return written(count) + (values.isEmpty() ? QByteArray() : written(values).mid(4));
 }
 }
 
+// The layouts of the records in the data files, and their refusal of damaged counts.
 class TestRecords : public QObject
 {
     Q_OBJECT
@@ -45,13 +40,16 @@ private slots:
     // Deviation travels before the samples and chargeability after them.
     void measureSetLayoutAndRoundTrip()
     {
-        const zarMeasureSet set = sampleSet();
+        zarMeasureSet set;
+        set.rxDeviation = -7.568025f;
+        set.samples = { 13.0f, 12.5f, -1.0f };
+        set.chargeability = 4.5f;
+        set.measured = true;
+        set.settings.pulseCode = 98;
         const QByteArray bytes = written(set);
-        QCOMPARE(bytes.size(), 69 + 8 * 3);
-        QDataStream raw(bytes);
-        double skip, deviation;
-        raw >> skip >> skip >> skip >> deviation;
-        QCOMPARE(float(deviation), set.rxDeviation);
+        QCOMPARE(bytes.mid(24, 8).toHex(), written(double(set.rxDeviation)).toHex());
+        QCOMPARE(bytes.mid(32, 4).toHex(), QByteArray("00000003"));
+        QCOMPARE(bytes.mid(60, 8).toHex(), written(4.5).toHex());
         QDataStream::Status status;
         zarMeasureSet back = readBack<zarMeasureSet>(bytes, &status);
         QCOMPARE(status, QDataStream::Ok);
@@ -59,14 +57,26 @@ private slots:
         QVERIFY(back == set);
     }
 
-    // The count sits after four doubles: claim four billion samples.
-    void aHostileSampleCountIsRefused()
+    // A count of samples the file cannot hold is refused, and the vector left empty.
+    void damagedCounts_data()
     {
-        QByteArray hostile = written(zarMeasureSet());
-        hostile.replace(32, 4, QByteArray::fromHex("fffffff0"));
-        QDataStream::Status status;
-        QVERIFY(readBack<zarMeasureSet>(hostile, &status).samples.isEmpty());
-        QCOMPARE(status, QDataStream::ReadCorruptData);
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("count beyond the bytes") << floats(3, { 1.5f, -2.5f });
+        // Four billion samples claimed: refused before anything is allocated.
+        QTest::newRow("hostile count") << floats(0xFFFFFFF0u, { 1.5f });
+    }
+
+    void damagedCounts()
+    {
+        QFETCH(QByteArray, bytes);
+        QBuffer file(&bytes);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QDataStream stream(&file);
+        stream.setVersion(QDataStream::Qt_4_8);
+        QVector<float> values { 9.0f };
+        zarStreamGuard::readFloats(stream, values);
+        QVERIFY(values.isEmpty());
+        QCOMPARE(stream.status(), QDataStream::ReadCorruptData);
     }
 };
 
