@@ -1,23 +1,11 @@
 #include "sessions/zarfiletabledialog.h"
 
 #include "frame/zartranslator.h"
+#include "service/zarstylesheet.h"
 #include "sessions/zarfiletabledatamodel.h"
 
-#include <QFile>
 #include <QHeaderView>
 #include <QScrollBar>
-
-namespace {
-
-// A sheet that cannot be read leaves the widget in the application's style.
-void applyStyleSheet(QWidget* widget, const QString& resource)
-{
-    QFile file(resource);
-    if (file.open(QIODevice::ReadOnly))
-        widget->setStyleSheet(QString::fromLatin1(file.readAll()));
-}
-
-} // namespace
 
 zarFileTableDialog::zarFileTableDialog(zarFileTableDataModel* model, QWidget* parent)
     : QDialog(parent), m_model(model)
@@ -31,8 +19,8 @@ zarFileTableDialog::zarFileTableDialog(zarFileTableDataModel* model, QWidget* pa
     header->setSectionResizeMode(QHeaderView::Fixed);
     header->setSectionResizeMode(0, QHeaderView::Stretch);
     header->setSectionsClickable(false);
-    applyStyleSheet(header, QStringLiteral(":/system/system/bHeaderView.qss"));
-    applyStyleSheet(fileTableView->verticalScrollBar(), QStringLiteral(":/system/system/vScrollBar.qss"));
+    zarStyleSheet::apply(header, QStringLiteral(":/system/system/bHeaderView.qss"));
+    zarStyleSheet::apply(fileTableView->verticalScrollBar(), QStringLiteral(":/system/system/vScrollBar.qss"));
     setFixedSize(1024, 600);
     connect(zarTranslator::instance(), &zarTranslator::sendTranslate, this, &zarFileTableDialog::onTranslate);
     onTranslate();

@@ -69,7 +69,6 @@ private:
     void setControlsEnabled(bool on);
     void setSessionCloseSuccess();
     void failCycle(const QString& message);
-    void setStyleSheetFrom(QWidget* widget, const QString& resource);
     bool buildAndSetup(const zarTemplateDataModel& model, const zarCableConfiguration& configuration, quint16 offset);
 
     QString sessionName;
