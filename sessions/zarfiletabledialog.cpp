@@ -31,14 +31,13 @@ zarFileTableDialog::~zarFileTableDialog() = default;
 QString zarFileTableDialog::selectedName() const
 {
     const QModelIndex current = fileTableView->currentIndex();
-    const QModelIndex name = current.model() ? current.model()->index(current.row(), 0) : QModelIndex();
-    return fileTableView->model() ? fileTableView->model()->data(name, Qt::DisplayRole).toString() : QString();
+    return current.sibling(current.row(), 0).data().toString();
 }
 
+// The model answers an empty path for no row.
 QString zarFileTableDialog::selectedPath() const
 {
-    const QModelIndex current = fileTableView->currentIndex();
-    return current.isValid() && m_model ? m_model->path(current.row()) : QString();
+    return m_model ? m_model->path(fileTableView->currentIndex().row()) : QString();
 }
 
 void zarFileTableDialog::onTranslate()
