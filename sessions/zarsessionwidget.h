@@ -62,9 +62,7 @@ private slots:
     void onStartEnable();
 
 private:
-    friend class TestSessionCycle;
-    friend class TestSessionOpening;
-    friend class TestSessionWidget;
+    friend class TestSessionScreen;
 
     void setControlsEnabled(bool on);
     void setSessionCloseSuccess();
