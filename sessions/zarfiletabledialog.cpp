@@ -1,23 +1,11 @@
 #include "sessions/zarfiletabledialog.h"
 
 #include "frame/zartranslator.h"
+#include "service/zarstylesheet.h"
 #include "sessions/zarfiletabledatamodel.h"
 
-#include <QFile>
 #include <QHeaderView>
 #include <QScrollBar>
-
-namespace {
-
-// A sheet that cannot be read leaves the widget in the application's style.
-void applyStyleSheet(QWidget* widget, const QString& resource)
-{
-    QFile file(resource);
-    if (file.open(QIODevice::ReadOnly))
-        widget->setStyleSheet(QString::fromLatin1(file.readAll()));
-}
-
-} // namespace
 
 zarFileTableDialog::zarFileTableDialog(zarFileTableDataModel* model, QWidget* parent)
     : QDialog(parent), m_model(model)
@@ -31,8 +19,8 @@ zarFileTableDialog::zarFileTableDialog(zarFileTableDataModel* model, QWidget* pa
     header->setSectionResizeMode(QHeaderView::Fixed);
     header->setSectionResizeMode(0, QHeaderView::Stretch);
     header->setSectionsClickable(false);
-    applyStyleSheet(header, QStringLiteral(":/system/system/bHeaderView.qss"));
-    applyStyleSheet(fileTableView->verticalScrollBar(), QStringLiteral(":/system/system/vScrollBar.qss"));
+    zarStyleSheet::apply(header, QStringLiteral(":/system/system/bHeaderView.qss"));
+    zarStyleSheet::apply(fileTableView->verticalScrollBar(), QStringLiteral(":/system/system/vScrollBar.qss"));
     setFixedSize(1024, 600);
     connect(zarTranslator::instance(), &zarTranslator::sendTranslate, this, &zarFileTableDialog::onTranslate);
     onTranslate();
@@ -43,14 +31,13 @@ zarFileTableDialog::~zarFileTableDialog() = default;
 QString zarFileTableDialog::selectedName() const
 {
     const QModelIndex current = fileTableView->currentIndex();
-    const QModelIndex name = current.model() ? current.model()->index(current.row(), 0) : QModelIndex();
-    return fileTableView->model() ? fileTableView->model()->data(name, Qt::DisplayRole).toString() : QString();
+    return current.sibling(current.row(), 0).data().toString();
 }
 
+// The model answers an empty path for no row.
 QString zarFileTableDialog::selectedPath() const
 {
-    const QModelIndex current = fileTableView->currentIndex();
-    return current.isValid() && m_model ? m_model->path(current.row()) : QString();
+    return m_model ? m_model->path(fileTableView->currentIndex().row()) : QString();
 }
 
 void zarFileTableDialog::onTranslate()

@@ -80,8 +80,7 @@ private slots:
     void onRowDelete(int index);
 
 private:
-    friend class TestSessionDataModel;
-    friend class TestPlotCulling;
+    friend class TestSessionData;
     // Wires the set box and the plots' delete to the private slots.
     friend class zarSessionWidget;
 

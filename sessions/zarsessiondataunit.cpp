@@ -84,7 +84,7 @@ QDataStream& operator<<(QDataStream& stream, const zarSessionDataUnit& u)
                       << u.coreQuadripole << u.measureSet;
     const zarMeasureSet& r = u.measureSet;
     const zarMeasureSettings& s = r.settings;
-    QVarLengthArray<char, 256> buffer(113 + 8 * r.samples.size());
+    QVarLengthArray<char, 256> buffer(zarSessionDataUnit::fixedSize + 8 * r.samples.size());
     Encoder e(buffer.data());
     e.real(u.x);
     e.real(u.z);
@@ -183,11 +183,7 @@ const char* zarSessionDataUnit::decode(const char* data, const char* end, zarSes
     // The count is checked against the bytes left before it sizes anything.
     if (samples > quint32((end - data - fixedSize) / 8))
         return nullptr;
-    // A row without samples (every row not yet measured) allocates nothing.
-    if (samples != 0)
-        r.samples.resize(int(samples));
-    else
-        r.samples.clear();
+    r.samples.resize(int(samples));
     for (float& sample : r.samples)
         sample = d.real();
     r.chargeability = d.real();

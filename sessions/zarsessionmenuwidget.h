@@ -34,7 +34,7 @@ private slots:
     void onAuxTimeout();
 
 private:
-    friend class TestSessionOpening;
+    friend class TestSessionScreen;
 
     void checkSessionClose();
 

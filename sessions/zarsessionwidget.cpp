@@ -9,13 +9,13 @@
 #include "frame/zarwarningdialog.h"
 #include "service/zarcableconfigdialog.h"
 #include "service/zarsignalwidget.h"
+#include "service/zarstylesheet.h"
 #include "sessions/zarfiletabledatamodel.h"
 #include "sessions/zarfiletabledialog.h"
 #include "sessions/zarsessionmodedialog.h"
 #include "templates/zarsequencebuilder.h"
 #include "templates/zartemplatedatamodel.h"
 
-#include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QSettings>
@@ -40,9 +40,9 @@ zarSessionWidget::zarSessionWidget(QWidget* parent, bool viewOnly) : QWidget(par
     startPushButton->setVisible(!viewOnly);
     signalsPushButton->setVisible(!viewOnly);
 
-    setStyleSheetFrom(sessionTableView->horizontalHeader(), QStringLiteral(":/system/system/bHeaderView.qss"));
-    setStyleSheetFrom(sessionTableView, QStringLiteral(":/system/system/vScrollBar.qss"));
-    setStyleSheetFrom(msrCenterDepthSlider, QStringLiteral(":/system/system/hSlider.qss"));
+    zarStyleSheet::apply(sessionTableView->horizontalHeader(), QStringLiteral(":/system/system/bHeaderView.qss"));
+    zarStyleSheet::apply(sessionTableView, QStringLiteral(":/system/system/vScrollBar.qss"));
+    zarStyleSheet::apply(msrCenterDepthSlider, QStringLiteral(":/system/system/hSlider.qss"));
 
     sessionTableView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     sessionTableView->horizontalHeader()->setSectionsClickable(false);
@@ -79,13 +79,6 @@ zarSessionWidget::zarSessionWidget(QWidget* parent, bool viewOnly) : QWidget(par
     connect(&sessionDataModel, &zarSessionDataModel::sendSetInfoUpdate, this, &zarSessionWidget::onSetInfoUpdate);
     connect(zarTranslator::instance(), &zarTranslator::sendTranslate, this, &zarSessionWidget::onTranslate);
     onTranslate();
-}
-
-void zarSessionWidget::setStyleSheetFrom(QWidget* widget, const QString& resource)
-{
-    QFile sheet(resource);
-    if (sheet.open(QIODevice::ReadOnly))
-        widget->setStyleSheet(QString::fromLatin1(sheet.readAll()));
 }
 
 bool zarSessionWidget::setup(const QString& path)

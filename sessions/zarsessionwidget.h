@@ -62,14 +62,11 @@ private slots:
     void onStartEnable();
 
 private:
-    friend class TestSessionCycle;
-    friend class TestSessionOpening;
-    friend class TestSessionWidget;
+    friend class TestSessionScreen;
 
     void setControlsEnabled(bool on);
     void setSessionCloseSuccess();
     void failCycle(const QString& message);
-    void setStyleSheetFrom(QWidget* widget, const QString& resource);
     bool buildAndSetup(const zarTemplateDataModel& model, const zarCableConfiguration& configuration, quint16 offset);
 
     QString sessionName;

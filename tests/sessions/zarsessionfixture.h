@@ -4,9 +4,12 @@
 #include "core/zarconstants.h"
 #include "sessions/zarsessionfile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QSettings>
 
-// Sessions with a few measured and unmeasured rows, written as files for loading.
+// Sessions for the tests: a small one of measured and unmeasured rows in two sets,
+// and unmeasured ones in runs of four rows for the session screens.
 struct zarSessionFixture
 {
     static zarSessionDataUnit row(qint16 a, qint16 b, qint16 m, qint16 n, float x, float z, bool measured,
@@ -43,8 +46,34 @@ struct zarSessionFixture
         return s;
     }
 
+    // Runs of four rows (one current pair, four receiver channels), the last shorter.
+    static zarSessionFile session(int rows = 29)
+    {
+        zarSessionFile s;
+        s.arrangement.arrayTypeSets.insert(4, 1);
+        s.arrangement.maxDepths = { 10.0f };
+        s.arrangement.profileLength = 315;
+        s.arraySets = { zarArraySet(4, qint16(rows)) };
+        for (int i = 0; i < 64; ++i)
+            s.cableConfiguration.wires.append({ -1.0f, true });
+        for (int i = 0; i < rows; ++i) {
+            const int run = i / 4;
+            const int place = i % 4;
+            const qint16 a = qint16(2 * run);
+            const qint16 m = qint16(a + 2 + 2 * place);
+            zarSessionDataUnit u = row(a, qint16(a + 1), m, qint16(m + 1), 5.0f * (a + m) / 2, 1.0f + place, false, 0);
+            u.k = 10.0f + i;
+            u.continues = place != 3 && i != rows - 1;
+            u.groupParity = run & 1;
+            s.units << u;
+        }
+        return s;
+    }
+
+    // Written in the drive root; returns its path.
     static QString write(const zarSessionFile& s, const QString& name)
     {
+        QDir().mkpath(systemDir);
         const QString path = zarDriveRoot::path() + name;
         s.write(path);
         return path;
@@ -63,6 +92,14 @@ struct zarSessionFixture
     {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    static QString autosavePath() { return systemDir + autosaveName; }
+
+    // The mark of a clean end; 0 makes "Open previous session" blink.
+    static void setCloseFlag(int value)
+    {
+        QSettings(settingsScope, QStringLiteral("zarSessionMenuWidget")).setValue(QStringLiteral("sessionCloseSuccess"), value);
     }
 };
 

@@ -1,0 +1,407 @@
+// Session data: rows and their resistivity, the file layout with the fast row writer
+// and decoder, damaged files refused; the session table model and the file table.
+#include "zardialoganswer.h"
+#include "zarmodalof.h"
+#include "zarsessionfixture.h"
+#include "zarstreamhelpers.h"
+#include "zartestsupport.h"
+
+#include "frame/zarkeyboarddialog.h"
+#include "sessions/zarfiletabledatamodel.h"
+#include "sessions/zarfiletabledialog.h"
+#include "sessions/zarsessiondatamodel.h"
+
+#include <QAbstractItemModelTester>
+#include <QSet>
+#include <QSignalSpy>
+#include <QStandardItemModel>
+#include <cmath>
+#include <functional>
+#include <limits>
+
+typedef QVector<quint32> Rows;
+typedef QMap<qint8, qint8> Sets;
+Q_DECLARE_METATYPE(zarSessionFile)
+Q_DECLARE_METATYPE(Rows)
+Q_DECLARE_METATYPE(Sets)
+
+namespace {
+const float notANumber = std::numeric_limits<float>::quiet_NaN();
+const float infinite = std::numeric_limits<float>::infinity();
+// Bytes from the magic to the first row of the sample session.
+const int header = 4 + 8 + 1 + 4 + 4 + 4 + 4 + 8 + 4 + 16;
+const int electrodes = header + 10 + 598;
+const int rowsStart = electrodes + 4 + 52 + 4;
+const qint32 templateMagic = qint32(0x88993366);
+}
+
+class TestSessionData : public QObject
+{
+    Q_OBJECT
+
+    zarDialogAnswer answer;
+
+    static QByteArray patched(int at, const char* hex)
+    {
+        const QByteArray with = QByteArray::fromHex(hex);
+        return zarSessionFixture::bytes(zarSessionFixture::sample()).replace(at, with.size(), with);
+    }
+
+    static void load(zarSessionDataModel& model, const zarSessionFile& session = zarSessionFixture::sample())
+    {
+        QVERIFY(model.loadFromFile(zarSessionFixture::write(session, QStringLiteral("m.zarSession"))));
+    }
+
+    // A stored file's magic and header record.
+    static void writeHead(const QString& path, const zarArrangement& record = {})
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QDataStream stream(&file);
+        stream.setVersion(QDataStream::Qt_4_8);
+        stream << templateMagic << record << qint32(0);
+    }
+
+    // Remote electrodes, flags and settings that are not their defaults.
+    static zarSessionDataUnit measuredRow()
+    {
+        zarSessionDataUnit u = zarSessionFixture::row(-1, 3, -2, 40, 1.5f, 2.25f, true, 123.5f, 6);
+        u.continues = true;
+        u.measureSet.settings = { 21, true, 47, 2.5f, 4, 250, 90, 80 };
+        return u;
+    }
+
+    // Types a name into the session name dialog.
+    static void typeName(const QString& name)
+    {
+        zarWhenModalOf<zarKeyboardDialog>([name](zarKeyboardDialog* dialog) {
+            dialog->lineEdit->setText(name);
+            dialog->accept();
+        });
+    }
+
+private slots:
+    // The file table lists the templates directory.
+    void init()
+    {
+        QDir(templatesDir.path()).removeRecursively();
+        QDir().mkpath(templatesDir);
+    }
+
+    // rho = |k U / I|; no current gives no finite value.
+    void resistivity()
+    {
+        zarSessionDataUnit unit = zarSessionFixture::row(0, 3, 1, 2, 7.5f, 2.6f, true);
+        unit.measureSet.rxVoltage = -10;
+        unit.measureSet.txCurrent = 2;
+        unit.derive();
+        QCOMPARE(unit.rho, float(unit.k * 5.0));
+        unit.measureSet.txCurrent = 0;
+        unit.derive();
+        QVERIFY(std::isinf(unit.rho));
+    }
+
+    // The fast row writer leaves the bytes of the stream operators.
+    void rowWriterEqualsStreamOperators()
+    {
+        const zarSessionDataUnit u = measuredRow();
+        QByteArray generic;
+        QDataStream g(&generic, QIODevice::WriteOnly);
+        g.setVersion(QDataStream::Qt_4_8);
+        g << u.x << u.z << u.k << u.rho << u.setMask << u.continues << u.groupParity << u.coreQuadripole
+          << u.measureSet;
+        QCOMPARE(written(u), generic);
+    }
+
+    void decoderMirrorsStreamOperators_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const zarSessionDataUnit plain;
+        const zarSessionDataUnit measured = measuredRow();
+        zarSessionDataUnit odd = measured;
+        odd.rho = infinite;
+        odd.k = notANumber;
+        odd.measureSet.samples = QVector<float>(40, -0.125f);
+        QTest::newRow("not measured") << written(plain);
+        QTest::newRow("measured, remote electrodes") << written(measured);
+        QTest::newRow("non-finite results, many samples") << written(odd);
+        // Any non-zero byte reads as true.
+        QTest::newRow("flags written by another program")
+            << QByteArray(written(plain)).replace(33, 2, QByteArray::fromHex("02ff")).replace(96, 1, "\x80");
+        QTest::newRow("sample count beyond the bytes")
+            << QByteArray(written(measured)).replace(76, 4, QByteArray::fromHex("7fffffff"));
+    }
+    // Compared as written again: every field, NaN included, to the bit.
+    void decoderMirrorsStreamOperators()
+    {
+        QFETCH(QByteArray, bytes);
+        QDataStream::Status status;
+        const zarSessionDataUnit reference = readBack<zarSessionDataUnit>(bytes, &status);
+        zarSessionDataUnit decoded;
+        const char* end = zarSessionDataUnit::decode(bytes.constData(), bytes.constData() + bytes.size(), decoded);
+        QCOMPARE(end != nullptr, status == QDataStream::Ok);
+        if (!end)
+            return;
+        QCOMPARE(int(end - bytes.constData()), bytes.size());
+        QCOMPARE(written(decoded), written(reference));
+    }
+
+    // Saved again unchanged, a session keeps every byte.
+    void layoutAndByteIdenticalResave()
+    {
+        const zarSessionFile sample = zarSessionFixture::sample();
+        const QByteArray bytes = zarSessionFixture::bytes(sample);
+        QCOMPARE(bytes.left(4).toHex(), QByteArray("33114422"));
+        QCOMPARE(bytes.size(), rowsStart + 4 * 113 + 3 * 24 + 26);
+        // Electrodes go from the highest number down.
+        QCOMPARE(bytes.mid(electrodes, 6).toHex(), QByteArray("000000020002"));
+        zarSessionDataModel model;
+        QVERIFY(model.loadFromFile(zarSessionFixture::write(sample, QStringLiteral("sample.zarSession"))));
+        QVERIFY(model.saveToFile(QString(), true));
+        QCOMPARE(zarSessionFixture::readFile(zarSessionFixture::autosavePath()), bytes);
+    }
+
+    // A file cut anywhere keeps its complete rows, and no position fix after a cut row.
+    void truncationKeepsOnlyCompleteRows()
+    {
+        const zarSessionFile sample = zarSessionFixture::sample();
+        const QByteArray bytes = zarSessionFixture::bytes(sample);
+        for (int cut = 0; cut < bytes.size(); ++cut) {
+            zarSessionFile read;
+            const auto result = read.parse(bytes.left(cut));
+            if (cut < rowsStart + 137) {
+                QCOMPARE(result, zarSessionFile::Corrupted);
+                continue;
+            }
+            QVERIFY2(result == zarSessionFile::Read, qPrintable(QStringLiteral("cut at %1").arg(cut)));
+            int complete = 0;
+            int end = rowsStart;
+            for (const auto& unit : sample.units) {
+                end += 113 + 8 * unit.measureSet.samples.size();
+                complete += end <= cut;
+            }
+            QCOMPARE(read.units.size(), complete);
+            for (int i = 0; i < complete; ++i)
+                QCOMPARE(read.units[i].measureSet, sample.units[i].measureSet);
+            if (cut < bytes.size() - 26)
+                QVERIFY(read.gpsFix == zarGPSFix());
+        }
+    }
+
+    // Magic, header values and counts that cannot be the file's own.
+    void hostileHeadersAreRefused_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("template magic") << patched(0, "88993366");
+        QTest::newRow("infinite spacing") << patched(4, "7ff0000000000000");
+        QTest::newRow("five cables") << patched(12, "05");
+        QTest::newRow("array type count") << patched(header - 20, "ffffffff");
+        QTest::newRow("nine set descriptions") << patched(header, "00000009");
+        QTest::newRow("wire count") << patched(header + 10, "7fffffff");
+        QTest::newRow("electrode count") << patched(electrodes, "7fffffff");
+        QTest::newRow("no rows") << patched(rowsStart - 4, "00000000");
+    }
+    void hostileHeadersAreRefused()
+    {
+        QFETCH(QByteArray, bytes);
+        zarSessionFile read;
+        QCOMPARE(read.parse(bytes), zarSessionFile::Corrupted);
+    }
+
+    // A row count beyond the rows present is a file that ended early: nothing is
+    // sized from it.
+    void rowCountBeyondTheFile()
+    {
+        zarSessionFile read;
+        QCOMPARE(read.parse(patched(rowsStart - 4, "7fffffff")), zarSessionFile::Read);
+        QCOMPARE(read.units.size(), 4);
+    }
+
+    // A refused file leaves the session on screen as it was.
+    void damagedNumbersAreRefused_data()
+    {
+        QTest::addColumn<zarSessionFile>("session");
+        auto with = [](const std::function<void(zarSessionFile&)>& change) {
+            zarSessionFile s = zarSessionFixture::sample();
+            change(s);
+            return s;
+        };
+        QTest::newRow("profile length NaN") << with([](zarSessionFile& s) { s.arrangement.profileLength = notANumber; });
+        QTest::newRow("profile length negative") << with([](zarSessionFile& s) { s.arrangement.profileLength = -1; });
+        QTest::newRow("max depth infinite") << with([](zarSessionFile& s) { s.arrangement.maxDepths[0] = -infinite; });
+        QTest::newRow("a depth for nine sets") << with([](zarSessionFile& s) { s.arrangement.maxDepths.fill(1, 9); });
+        QTest::newRow("cable spacing huge") << with([](zarSessionFile& s) { s.arrangement.cableSpacing = 1e30f; });
+        QTest::newRow("row centre NaN") << with([](zarSessionFile& s) { s.units[1].x = notANumber; });
+        QTest::newRow("row depth infinite") << with([](zarSessionFile& s) { s.units[0].z = infinite; });
+    }
+    void damagedNumbersAreRefused()
+    {
+        QFETCH(zarSessionFile, session);
+        zarSessionDataModel model;
+        zarSessionFile previous;
+        previous.units << zarSessionFixture::row(5, 8, 6, 7, 30, 2.5f, true);
+        previous.arrangement.profileLength = 150;
+        QVERIFY(model.loadFromFile(zarSessionFixture::write(previous, QStringLiteral("previous.zarSession"))));
+        answer.expect();
+        QVERIFY(!model.loadFromFile(zarSessionFixture::write(session, QStringLiteral("damaged.zarSession"))));
+        QCOMPARE(answer.text, QStringLiteral("Session is corrupted"));
+        QCOMPARE(model.rows(), 1);
+        QCOMPARE(model.arrangement()->profileLength, 150.0f);
+    }
+
+    void namesOutOfTheSessionsDirectoryAreRefused_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("parent") << "../escape";
+        QTest::newRow("empty") << "";
+    }
+    void namesOutOfTheSessionsDirectoryAreRefused()
+    {
+        QFETCH(QString, name);
+        zarSessionDataModel model;
+        QDir().mkpath(sessionsDir);
+        typeName(name);
+        answer.expect();
+        QVERIFY(!model.saveToFile(QStringLiteral("x"), false));
+        QCOMPARE(answer.text, QStringLiteral("Session name is not valid"));
+        QVERIFY(!QFile::exists(zarDriveRoot::path() + QStringLiteral("zar_0/escape.zarSession")));
+    }
+
+    // A failed write is a failure, so the screen stays open with its data.
+    void aFailedWriteIsTold()
+    {
+        zarSessionDataModel model;
+        zarDiagnosticCapture capture;
+        QDir(sessionsDir).removeRecursively();
+        typeName(QStringLiteral("lost"));
+        answer.expect();
+        QVERIFY(!model.saveToFile(QStringLiteral("lost"), false));
+        QCOMPARE(answer.text, QStringLiteral("Can not open file for writing"));
+    }
+
+    // Deleting a row forgets its measurement and takes it off the plot; an index
+    // outside the table changes nothing.
+    void rowDelete_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("measured");
+        QTest::addColumn<Rows>("plotted");
+        QTest::newRow("first") << 0 << 2 << Rows({ 1 });
+        QTest::newRow("before the first") << -1 << 3 << Rows({ 0, 1 });
+        QTest::newRow("past the last") << 4 << 3 << Rows({ 0, 1 });
+    }
+    void rowDelete()
+    {
+        QFETCH(int, row);
+        zarSessionDataModel model;
+        load(model);
+        model.refresh();
+        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+        model.onRowDelete(row);
+        int measured = 0;
+        for (const zarSessionDataUnit& unit : model.units())
+            measured += unit.measureSet.measured;
+        QTEST(measured, "measured");
+        QCOMPARE(changed.isEmpty(), measured == 3);
+        QTEST(model.rowIndexes(), "plotted");
+    }
+
+    // A value a log scale cannot place stays in the table but not in the plots.
+    void nonFiniteValuesLeftOutOfThePlots()
+    {
+        zarSessionFile s = zarSessionFixture::sample();
+        s.units[0].rho = std::numeric_limits<float>::infinity();
+        zarSessionDataModel model;
+        load(model, s);
+        model.refresh();
+        QCOMPARE(model.rowIndexes(), Rows({ 1 }));
+    }
+
+    // The view repaints what the model names: every cell of the stored rows'
+    // measured columns, and nothing else.
+    void storedCellsAnnounced()
+    {
+        zarSessionFile s = zarSessionFixture::sample();
+        s.units = QVector<zarSessionDataUnit>(40, s.units[2]);
+        zarSessionDataModel model;
+        load(model, s);
+        model.groupStart = 20;
+        QSignalSpy changes(&model, &QAbstractItemModel::dataChanged);
+        zarCoreReportET2D report;
+        report.results = { zarMeasureSet(), zarMeasureSet(), zarMeasureSet() };
+        model.storeResults(report);
+        QSet<QPair<int, int>> cells;
+        QSet<QPair<int, int>> expected;
+        for (const QList<QVariant>& change : changes) {
+            const QModelIndex first = change.at(0).value<QModelIndex>();
+            const QModelIndex last = change.at(1).value<QModelIndex>();
+            for (int row = first.row(); row <= last.row(); ++row) {
+                for (int column = first.column(); column <= last.column(); ++column)
+                    cells.insert({ row, column });
+            }
+        }
+        for (int row = 20; row < 23; ++row) {
+            for (int column = 6; column < 14; ++column)
+                expected.insert({ row, column });
+        }
+        QCOMPARE(cells, expected);
+    }
+
+    // The shown name cannot always be turned back into the file: the row gives it.
+    void fileTableRealPath_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("doubled extension") << QStringLiteral("x.zarTemplate.zarTemplate") << QStringLiteral("x");
+        QTest::newRow("upper-case extension") << QStringLiteral("y.ZARTEMPLATE") << QStringLiteral("y.ZARTEMPLATE");
+    }
+    void fileTableRealPath()
+    {
+        QFETCH(QString, file);
+        writeHead(templatesDir + file);
+        zarFileTableDataModel model(0);
+        zarFileTableDialog dialog(&model);
+        QTEST(dialog.selectedName(), "name");
+        QCOMPARE(dialog.selectedPath(), templatesDir + file);
+        QCOMPARE(model.path(1), QString());
+    }
+
+    // Forward sets and their reciprocals in one array column.
+    void fileTableArrays_data()
+    {
+        QTest::addColumn<Sets>("sets");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("forward and reciprocal") << Sets { { 0, 2 }, { 12, 1 } } << 5 << "2S:1R";
+        QTest::newRow("reciprocal only") << Sets { { 17, 1 } } << 12 << "1R";
+        QTest::newRow("forward pole-dipole has no reciprocal") << Sets { { 5, 1 }, { 17, 2 } } << 10 << "1S";
+    }
+    void fileTableArrays()
+    {
+        QFETCH(Sets, sets);
+        QFETCH(int, column);
+        zarArrangement record;
+        record.arrayTypeSets = sets;
+        writeHead(templatesDir + "t.zarTemplate", record);
+        zarFileTableDataModel model(0);
+        QTEST(model.data(model.index(0, column)).toString(), "text");
+    }
+
+    // Both models pass Qt's own checks; an index of another model reaching just
+    // past the file table reads nothing.
+    void modelChecks()
+    {
+        writeHead(templatesDir + "t.zarTemplate");
+        zarFileTableDataModel files(0);
+        QAbstractItemModelTester fileTester(&files, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        zarSessionDataModel session;
+        load(session);
+        QAbstractItemModelTester sessionTester(&session, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QStandardItemModel other(40, 40);
+        QVERIFY(!files.data(other.index(1, 0), Qt::TextAlignmentRole).isValid());
+        QVERIFY(!files.data(other.index(0, 17), Qt::TextAlignmentRole).isValid());
+    }
+};
+
+ZAR_TEST_MAIN(TestSessionData)
+#include "test_sessiondata.moc"

@@ -1,0 +1,333 @@
+// The session screen: opened from a template (mode and cable dialogs, the builder's
+// refusals), and the measurement cycle end to end through zarCore and the board
+// simulator on the job thread; the blinking "Open previous session".
+#include "../templates/zartemplatefixture.h"
+#include "zardialoganswer.h"
+#include "zarmodalof.h"
+#include "zarsessionfixture.h"
+#include "zartestsupport.h"
+
+#include "core/zarcore.h"
+#include "frame/zarsystemwidget.h"
+#include "service/zarcableconfigdialog.h"
+#include "sessions/zarsessionmenuwidget.h"
+#include "sessions/zarsessionmodedialog.h"
+#include "sessions/zarsessionwidget.h"
+
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
+#include <algorithm>
+#include <cmath>
+
+typedef zarSessionFixture Fixture;
+
+class TestSessionScreen : public QObject
+{
+    Q_OBJECT
+
+    enum Shape { None, Error };
+
+    static zarSessionDataModel& model(zarSessionWidget& w) { return w.sessionDataModel; }
+
+    static int measured(zarSessionWidget& w)
+    {
+        const auto& units = model(w).units();
+        return int(std::count_if(units.cbegin(), units.cend(), [](const zarSessionDataUnit& u) { return u.measureSet.measured; }));
+    }
+
+    static void openSession(zarSessionWidget& w)
+    {
+        QVERIFY(w.setup(Fixture::write(Fixture::session(29), QStringLiteral("cycle.zarSession"))));
+    }
+
+    // Presses Start and returns the warning that ends the run.
+    static QString run(zarSessionWidget& w)
+    {
+        zarDialogAnswer answer;
+        answer.expect();
+        w.startPushButton->click();
+        return zarWaitFor([&] { return answer.shown; }) ? answer.text : QStringLiteral("no warning");
+    }
+
+    // What the autosave file holds equals what the screen shows.
+    static void compareWithAutosave(zarSessionWidget& w)
+    {
+        zarSessionFile autosave;
+        QCOMPARE(autosave.read(Fixture::autosavePath()), zarSessionFile::Read);
+        const auto& units = model(w).units();
+        QCOMPARE(autosave.units.size(), units.size());
+        for (int i = 0; i < units.size(); ++i) {
+            QVERIFY2(autosave.units[i].measureSet == units[i].measureSet, qPrintable(QStringLiteral("row %1").arg(i)));
+            QCOMPARE(autosave.units[i].rho, units[i].rho);
+        }
+    }
+
+    // A stored template of one set of each array type.
+    static QString storeTemplate(const QList<int>& types = { 4 }, zarCable cables = 2)
+    {
+        QList<zarTemplateFixture::Set> sets;
+        for (int type : types)
+            sets.append({ qint8(type), { { 0, 0 } } });
+        return zarTemplateFixture::write(zarTemplateFixture::bytes(cables, 5.0f, sets));
+    }
+
+    // Answers the mode dialog (Full, or Append at the segment), then the cable dialog,
+    // noting which remote electrodes it offered.
+    static void answerModeAndCables(const QString& segment, QPair<bool, bool>* remotes = nullptr, bool accept = true)
+    {
+        zarWhenModalOf<zarSessionModeDialog>([segment](zarSessionModeDialog* d) {
+            d->appendComboBox->setCurrentText(segment);
+            (segment.isEmpty() ? d->fullPushButton : d->appendPushButton)->click();
+        });
+        zarWhenModalOf<zarCableConfigDialog>([remotes, accept](zarCableConfigDialog* d) {
+            if (remotes)
+                *remotes = { d->remoteTxOffered(), d->remoteRxOffered() };
+            accept ? d->accept() : d->reject();
+        });
+    }
+
+private slots:
+    void initTestCase()
+    {
+        qRegisterMetaType<zarCoreReportET2D>();
+        QDir().mkpath(systemDir);
+    }
+
+    void cleanup()
+    {
+        QDir(Fixture::autosavePath()).removeRecursively();
+        QFile::remove(Fixture::autosavePath());
+        zarSystemWidget::setBusy(false);
+    }
+
+    void cleanupTestCase() { zarCore::destroy(); }
+
+    void measuredToTheEnd()
+    {
+        zarSessionWidget w(nullptr, false);
+        openSession(w);
+        QAbstractItemModelTester tester(&model(w), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QSignalSpy groups(&model(w), &zarSessionDataModel::sendMoveForward);
+        zarDialogAnswer answer;
+        answer.expect();
+        w.startPushButton->click();
+        QVERIFY(zarSystemWidget::isBusy());
+        QCOMPARE(w.sessionTableView->selectionMode(), QAbstractItemView::NoSelection);
+        QVERIFY(!w.closePushButton->isEnabled());
+        QVERIFY(zarWaitFor([&] { return answer.shown; }));
+        QCOMPARE(answer.text, QStringLiteral("It is all done"));
+
+        QList<int> sizes;
+        for (const QList<QVariant>& group : groups)
+            sizes << group.at(1).toInt();
+        QCOMPARE(sizes, QList<int>({ 4, 4, 4, 4, 4, 4, 4, 1 }));
+        QCOMPARE(measured(w), 29);
+        compareWithAutosave(w);
+        QVERIFY(!zarSystemWidget::isBusy());
+        QCOMPARE(w.currentRow(), 28);
+        QVERIFY(w.closePushButton->isEnabled());
+        // Start stays locked a moment after the end; only the release stops the autosave.
+        QVERIFY(!w.startPushButton->isEnabled());
+        QVERIFY(w.autoSaveTimer.isActive());
+        QVERIFY(zarWaitFor([&] { return w.startPushButton->isEnabled(); }, 5000));
+    }
+
+    // Released during a group: the job is cancelled, the group stays unmeasured and
+    // is the first one measured on the next press.
+    void stopAndResume()
+    {
+        zarSessionWidget w(nullptr, false);
+        openSession(w);
+        QSignalSpy groups(&model(w), &zarSessionDataModel::sendMoveForward);
+        connect(&model(w), &zarSessionDataModel::sendMoveForward, &w, [&](int begin) {
+            // Runs after the screen has already handed the next group to the core.
+            if (begin == 0 && groups.size() == 1)
+                w.startPushButton->click();
+        });
+        QCOMPARE(run(w), QStringLiteral("Canceled by user"));
+        QCOMPARE(measured(w), 4);
+        QCOMPARE(w.currentRow(), 4);
+        QVERIFY(!zarSystemWidget::isBusy());
+        QVERIFY(!w.autoSaveTimer.isActive());
+        compareWithAutosave(w);
+
+        const auto before = model(w).units().mid(0, 4);
+        QVERIFY(zarWaitFor([&] { return w.startPushButton->isEnabled(); }, 5000));
+        QCOMPARE(run(w), QStringLiteral("It is all done"));
+        QCOMPARE(groups.at(1).first().toInt(), 4);
+        QCOMPARE(measured(w), 29);
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(model(w).units()[i].measureSet == before[i].measureSet);
+    }
+
+    void failedReport_data()
+    {
+        QTest::addColumn<int>("shape");
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("no results") << int(None) << "No results were received";
+        QTest::newRow("error report") << int(Error) << "Simulated error";
+    }
+    // The failed group is repeated by the next press; what was there is saved.
+    void failedReport()
+    {
+        QFETCH(int, shape);
+        zarSessionWidget w(nullptr, false);
+        openSession(w);
+        disconnect(zarCore::instance(), &zarCore::sendReportET2D, &w, nullptr);
+        connect(zarCore::instance(), &zarCore::sendReportET2D, &w, [&](zarCoreReportET2D report) {
+            if (shape == None)
+                report.results.clear();
+            else
+                report.error.code = 1;
+            w.onReportET2D(report);
+        });
+        w.sessionTableView->selectRow(5);
+        QTEST(run(w), "warning");
+        QCOMPARE(measured(w), 0);
+        QVERIFY(!zarSystemWidget::isBusy());
+        QVERIFY(!w.startPushButton->isChecked());
+        QCOMPARE(w.currentRow(), 5);
+        QVERIFY(QFile::exists(Fixture::autosavePath()));
+    }
+
+    // Without a row nothing is handed to the core and nothing stays locked.
+    void startWithoutRow()
+    {
+        zarSessionWidget w(nullptr, false);
+        openSession(w);
+        QVERIFY(!model(w).startFrom(29));
+        w.sessionTableView->clearSelection();
+        w.startPushButton->click();
+        QCOMPARE(w.jobsPending, 0);
+        QVERIFY(!zarSystemWidget::isBusy());
+        QCOMPARE(w.sessionTableView->selectionMode(), QAbstractItemView::SingleSelection);
+        QVERIFY(!w.autoSaveTimer.isActive());
+    }
+
+    // A report of a job this screen did not start is no result of its rows.
+    void strayReportIgnored()
+    {
+        zarSessionWidget w(nullptr, false);
+        openSession(w);
+        zarCoreReportET2D stray;
+        stray.results << zarMeasureSet() << zarMeasureSet();
+        emit zarCore::instance()->sendReportET2D(stray);
+        QCOMPARE(measured(w), 0);
+    }
+
+    void timeLeft_data()
+    {
+        QTest::addColumn<qint64>("elapsed");
+        QTest::addColumn<int>("done");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("three seconds a row") << qint64(6000) << 2 << "Left: 00:00:30";
+        QTest::newRow("just under a day") << qint64(8639900) << 1 << "Left: 23:59:59";
+        QTest::newRow("a whole day is too long") << qint64(8640000) << 1 << "Left: too long";
+    }
+    // Ten rows remain.
+    void timeLeft()
+    {
+        QFETCH(qint64, elapsed);
+        QFETCH(int, done);
+        QTEST(zarSessionWidget::timeLeftText(elapsed, done, 10), "text");
+    }
+
+    // Appending to a segment moves every electrode of the template up the cable.
+    void offsets_data()
+    {
+        QTest::addColumn<QString>("segment");
+        QTest::addColumn<int>("lowestTop");
+        QTest::newRow("full") << QString() << 3;
+        QTest::newRow("append 32") << "32" << 32;
+        QTest::newRow("append 16") << "16" << 48;
+    }
+    void offsets()
+    {
+        QFETCH(QString, segment);
+        zarSessionWidget w(nullptr, false);
+        answerModeAndCables(segment);
+        QVERIFY(w.openNew(storeTemplate()));
+        int lowest = 1000;
+        for (const zarSessionDataUnit& u : model(w).units()) {
+            const zarCoreQuadripole& q = u.coreQuadripole;
+            lowest = qMin(lowest, int(qMax(qMax(q.a, q.b), qMax(q.m, q.n))));
+        }
+        QTEST(lowest, "lowestTop");
+    }
+
+    void remoteElectrodes_data()
+    {
+        QTest::addColumn<QList<int>>("types");
+        QTest::addColumn<bool>("tx");
+        QTest::addColumn<bool>("rx");
+        QTest::newRow("dipole-dipole only") << QList<int> { 4 } << false << false;
+        QTest::newRow("backward pole-dipole") << QList<int> { 6 } << true << false;
+        QTest::newRow("reciprocal pole-pole") << QList<int> { 17 } << true << true;
+        QTest::newRow("pole-pole before pole-dipole") << QList<int> { 7, 5 } << true << true;
+    }
+    // Cancelling the cable dialog ends the start without a message or a session.
+    void remoteElectrodes()
+    {
+        QFETCH(QList<int>, types);
+        zarSessionWidget w(nullptr, false);
+        QPair<bool, bool> remotes;
+        answerModeAndCables(QString(), &remotes, false);
+        zarDialogAnswer message;
+        message.expect();
+        QVERIFY(!w.openNew(storeTemplate(types)));
+        message.disarm();
+        QVERIFY(!message.shown);
+        QTEST(remotes.first, "tx");
+        QTEST(remotes.second, "rx");
+        QVERIFY(!QFile::exists(Fixture::autosavePath()));
+    }
+
+    // A build without rows or without a file never loads what the autosave held.
+    void builderRefusals_data()
+    {
+        QTest::addColumn<bool>("unwritable");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no measurement") << false << "There are no measurements in session";
+        QTest::newRow("autosave not written") << true << "Can not write data to file";
+    }
+    void builderRefusals()
+    {
+        QFETCH(bool, unwritable);
+        const QString autosave = Fixture::autosavePath();
+        if (unwritable)
+            QVERIFY(QDir().mkpath(autosave));
+        else
+            Fixture::session(5).write(autosave);
+        const QByteArray before = Fixture::readFile(autosave);
+        zarSessionWidget w(nullptr, false);
+        answerModeAndCables(QStringLiteral("32"));
+        zarDialogAnswer message;
+        message.expect();
+        // One cable appended at segment 32 keeps nothing; two cables keep rows.
+        QVERIFY(!w.openNew(storeTemplate({ 4 }, unwritable ? 2 : 1)));
+        QTEST(message.text, "message");
+        QVERIFY(!w.sessionTableView->model());
+        QCOMPARE(Fixture::readFile(autosave), before);
+    }
+
+    // The phase is one for the whole program; a hidden menu stops on the normal image.
+    void blinkPhase()
+    {
+        Fixture::setCloseFlag(0);
+        zarSessionMenuWidget menu;
+        const auto image = [](const QIcon& icon) { return icon.pixmap(32).toImage(); };
+        QVERIFY(menu.isBlinking());
+        QCOMPARE(image(menu.openPushButton->icon()), image(menu.normalIcon));
+        menu.onAuxTimeout();
+        QCOMPARE(image(menu.openPushButton->icon()), image(menu.alternateIcon));
+        menu.showMenu(false);
+        QVERIFY(!menu.isBlinking());
+        QCOMPARE(image(menu.openPushButton->icon()), image(menu.normalIcon));
+        zarSessionMenuWidget another;
+        another.onAuxTimeout();
+        QCOMPARE(image(another.openPushButton->icon()), image(another.normalIcon));
+    }
+};
+
+ZAR_TEST_MAIN(TestSessionScreen)
+#include "test_sessionscreen.moc"
