@@ -9,7 +9,7 @@ class zarGuiStyle : public QProxyStyle
 {
 public:
     // What a finger hits is at least this high where the form leaves room.
-    static const int touchSize = 48;
+    static constexpr int touchSize = 48;
 
     zarGuiStyle();
     int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
@@ -20,6 +20,7 @@ public:
     void polish(QPalette& palette) override;
     using QProxyStyle::polish;
 
+private:
     static void readableDisabledText(QPalette& palette);
 };
 
