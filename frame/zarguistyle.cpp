@@ -1,8 +1,17 @@
 #include "frame/zarguistyle.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QStyleFactory>
 #include <QStyleOptionToolButton>
+
+void zarGuiStyle::install()
+{
+    QFont font;
+    font.setPixelSize(fontPixelSize);
+    QApplication::setFont(font);
+    QApplication::setStyle(new zarGuiStyle());
+}
 
 zarGuiStyle::zarGuiStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))
 {
