@@ -2,8 +2,7 @@
 
 #include "frame/zarkeyboarddialog.h"
 
-// On-screen keyboard: a key replaces what the operator selected, Delete, and the
-// refusal of an empty name.
+// On-screen keyboard: a key replaces the selection, Delete, and an empty name refused.
 class TestKeyboardDialog : public QObject
 {
     Q_OBJECT

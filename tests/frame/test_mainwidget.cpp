@@ -13,8 +13,8 @@
 #include <QSignalSpy>
 #include <cmath>
 
-// The main window and what it holds for the whole program: its style and font (what a
-// finger hits and the eye reads), its languages, and the shut-down with or without a close.
+// The main window and what it holds for the whole program: its style and font (what a finger
+// hits and the eye reads), its languages, status messages, and the shut-down with or without a close.
 class TestMainWidget : public QObject
 {
     Q_OBJECT
@@ -28,8 +28,6 @@ class TestMainWidget : public QObject
         auto linear = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
         return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
     }
-
-    static QString tab() { return QCoreApplication::translate("zarMainWidget", "MAIN"); }
 
 private slots:
     void initTestCase() { zarGuiStyle::install(); }
@@ -92,7 +90,7 @@ private slots:
         QVERIFY(!t->setLanguage(QStringLiteral("Xx")));
         QCOMPARE(spy.count(), 0);
         QCOMPARE(t->language(), QStringLiteral("Ru"));
-        QCOMPARE(tab(), QStringLiteral("ГЛАВНАЯ"));
+        QCOMPARE(QCoreApplication::translate("zarMainWidget", "MAIN"), QStringLiteral("ГЛАВНАЯ"));
     }
 
     // Every text the frame and the screens it opens hand to tr() has a Russian text in
@@ -123,6 +121,13 @@ private slots:
             }
         }
         QVERIFY(seen > 60);
+    }
+
+    void userMessagesReachTheStatusBar()
+    {
+        zarMainWidget window;
+        zarUserMessage::instance()->userMessage(QStringLiteral("Saved"));
+        QCOMPARE(window.statusBar.statusLabel->text(), QStringLiteral("Saved"));
     }
 
     // Every singleton in use is destroyed, in order; the options are saved first.

@@ -10,8 +10,6 @@ class TestOptionsWidget : public QObject
 {
     Q_OBJECT
 
-    static QString plain(const QLabel* label) { return label->text().remove(QRegularExpression(QStringLiteral("<[^>]*>"))); }
-
 private slots:
     void init() { QSettings(settingsScope, QStringLiteral("zarOptionsWidget")).clear(); }
 
@@ -54,7 +52,7 @@ private slots:
         QFETCH(int, dial);
         zarOptionsWidget page;
         page.transmitterDial->setValue(dial);
-        QTEST(plain(page.transmitterLabel), "volts");
+        QTEST(page.transmitterLabel->text().remove(QRegularExpression(QStringLiteral("<[^>]*>"))), "volts");
     }
 
     // One past the list, not a number, a minimum above the maximum: each falls back.

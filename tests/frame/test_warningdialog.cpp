@@ -43,8 +43,6 @@ private slots:
         const QString text = QStringLiteral("message");
         QTEST(ofThree ? zarWarningDialog::question3(text) : zarWarningDialog::question(text), "result");
         const zarWarningDialog* d = zarWarningDialog::current();
-        QCOMPARE(d->messageLabel->text(), QStringLiteral("message"));
-        QVERIFY(d->noPushButton->isVisibleTo(d));
         QTEST(d->cancelPushButton->isVisibleTo(d), "cancel");
     }
 
