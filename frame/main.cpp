@@ -3,15 +3,11 @@
 #include "frame/zartranslator.h"
 
 #include <QApplication>
-#include <QFont>
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    QFont font;
-    font.setPixelSize(15);
-    QApplication::setFont(font);
-    QApplication::setStyle(new zarGuiStyle());
+    zarGuiStyle::install();
     zarTranslator::instance();
 
     zarMainWidget window;

@@ -1,8 +1,17 @@
 #include "frame/zarguistyle.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QStyleFactory>
 #include <QStyleOptionToolButton>
+
+void zarGuiStyle::install()
+{
+    QFont font;
+    font.setPixelSize(fontPixelSize);
+    QApplication::setFont(font);
+    QApplication::setStyle(new zarGuiStyle());
+}
 
 zarGuiStyle::zarGuiStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))
 {
@@ -26,12 +35,12 @@ QSize zarGuiStyle::sizeFromContents(ContentsType type, const QStyleOption* optio
     QSize result = QProxyStyle::sizeFromContents(type, option, size, widget);
     switch (type) {
     case CT_ComboBox:
-        result.setHeight(qMax(result.height(), int(touchSize)));
+        result.setHeight(qMax(result.height(), touchSize));
         break;
     case CT_MenuItem:
         // The rows of a selector's list are menu items of the selector.
         if (qobject_cast<const QComboBox*>(widget))
-            result.setHeight(qMax(result.height(), int(touchSize)));
+            result.setHeight(qMax(result.height(), touchSize));
         break;
     case CT_ToolButton: {
         const auto* button = qstyleoption_cast<const QStyleOptionToolButton*>(option);

@@ -9,7 +9,11 @@ class zarGuiStyle : public QProxyStyle
 {
 public:
     // What a finger hits is at least this high where the form leaves room.
-    static const int touchSize = 48;
+    static constexpr int touchSize = 48;
+    static constexpr int fontPixelSize = 15;
+
+    // The program's look on the application: this style and its font.
+    static void install();
 
     zarGuiStyle();
     int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
@@ -20,6 +24,7 @@ public:
     void polish(QPalette& palette) override;
     using QProxyStyle::polish;
 
+private:
     static void readableDisabledText(QPalette& palette);
 };
 

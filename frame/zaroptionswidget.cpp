@@ -84,12 +84,12 @@ void zarOptionsWidget::loadSettings()
     selectStored(pulseDurationComboBox, settings.value(QStringLiteral("pulseDurationComboBox"), 0), 0);
     selectStored(pauseDurationComboBox, settings.value(QStringLiteral("pauseDurationComboBox"), 0), 0);
     selectStored(deviationComboBox, settings.value(QStringLiteral("deviationComboBox"), 3), 3);
-    minStackingSlider->setValue(storedInt(settings.value(QStringLiteral("minStackingSlider")), 3));
     maxStackingSlider->setValue(storedInt(settings.value(QStringLiteral("maxStackingSlider")), 5));
+    // A stored minimum above the maximum is lowered to it.
+    minStackingSlider->setValue(
+        qMin(storedInt(settings.value(QStringLiteral("minStackingSlider")), 3), maxStackingSlider->value()));
+    // No slot is connected yet: label the values explicitly.
     onTransmitterLabelUpdate(transmitterDial->value());
-    // A stored minimum above the maximum is lowered to it; no slot is connected
-    // yet, so label the corrected value explicitly.
-    onMinStackingUpdate(minStackingSlider->value());
     onMinStackingUpdate(minStackingSlider->value());
     onMaxStackingUpdate(maxStackingSlider->value());
 }

@@ -1,78 +1,49 @@
 #include "zartestsupport.h"
 
-#include "frame/zartranslator.h"
 #include "frame/zarwarningdialog.h"
 
-#include <QTimer>
+#include <QScreen>
 
-// The one message dialog: answers and buttons per kind, removal while a message waits.
+// The one message dialog: the answers of questions, a message over a message, the busy text,
+// and long texts on the 1024 x 600 screen.
 class TestWarningDialog : public QObject
 {
     Q_OBJECT
 
-    // What a message showed when it was answered.
-    struct Seen
+    // Answers the next message by pressing button (0 OK/Yes, 1 No, 2 Cancel).
+    static void press(int button)
     {
-        QString message, okYes;
-        bool no = false, cancel = false;
-        zarWarningDialog* dialog = nullptr;
-    };
-
-    // Answers the next message by pressing button (0 okYes, 1 No, 2 Cancel, 3 Escape).
-    static void answer(int button, Seen* seen = nullptr)
-    {
-        zarWhenModal([button, seen](QWidget* w) {
+        zarWhenModal([button](QWidget* w) {
             auto* d = qobject_cast<zarWarningDialog*>(w);
             QVERIFY(d);
-            if (seen)
-                *seen = { d->messageLabel->text(), d->okYesPushButton->text(), d->noPushButton->isVisible(),
-                          d->cancelPushButton->isVisible(), d };
             QPushButton* const buttons[] = { d->okYesPushButton, d->noPushButton, d->cancelPushButton };
-            if (button < 3)
-                buttons[button]->click();
-            else
-                QTest::keyClick(d, Qt::Key_Escape);
+            buttons[button]->click();
         });
-    }
-
-    static int ask(int kind, const QString& text)
-    {
-        if (kind == 0)
-            zarWarningDialog::warning(text);
-        return kind == 0 ? -1 : kind == 1 ? zarWarningDialog::question(text) : zarWarningDialog::question3(text);
     }
 
 private slots:
     void cleanup() { zarWarningDialog::hideBusy(); }
 
-    // The answer each button gives, and which buttons each kind of message shows; the
-    // rows reuse one dialog, so buttons a question showed must be hidden again.
     void answersAndButtons_data()
     {
-        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("ofThree");
         QTest::addColumn<int>("button");
         QTest::addColumn<int>("result");
-        QTest::addColumn<QString>("okYes");
-        QTest::addColumn<bool>("no");
         QTest::addColumn<bool>("cancel");
-        QTest::newRow("question of three, Cancel") << 2 << 2 << 2 << "Yes" << true << true;
-        QTest::newRow("question of three, No") << 2 << 1 << 0 << "Yes" << true << true;
-        QTest::newRow("question, Yes") << 1 << 0 << 1 << "Yes" << true << false;
-        QTest::newRow("question, Escape") << 1 << 3 << 0 << "Yes" << true << false;
-        QTest::newRow("warning, OK") << 0 << 0 << -1 << "OK" << false << false;
+        QTest::newRow("question of three, Cancel") << true << 2 << 2 << true;
+        QTest::newRow("question of three, No") << true << 1 << 0 << true;
+        QTest::newRow("question, Yes") << false << 0 << 1 << false;
     }
 
     void answersAndButtons()
     {
-        QFETCH(int, kind);
+        QFETCH(bool, ofThree);
         QFETCH(int, button);
-        Seen seen;
-        answer(button, &seen);
-        QTEST(ask(kind, QStringLiteral("message")), "result");
-        QCOMPARE(seen.message, QStringLiteral("message"));
-        QTEST(seen.okYes, "okYes");
-        QTEST(seen.no, "no");
-        QTEST(seen.cancel, "cancel");
+        press(button);
+        const QString text = QStringLiteral("message");
+        QTEST(ofThree ? zarWarningDialog::question3(text) : zarWarningDialog::question(text), "result");
+        const zarWarningDialog* d = zarWarningDialog::current();
+        QTEST(d->cancelPushButton->isVisibleTo(d), "cancel");
     }
 
     // The shut-down may remove the dialog while a message waits: the caller gets No.
@@ -90,57 +61,66 @@ private slots:
     void nestedMessageGetsItsOwnDialog()
     {
         int inner = -1;
-        Seen innerSeen;
-        zarWarningDialog* outerDialog = nullptr;
+        QWidget* innerDialog = nullptr;
         QString outerAfter;
-        bool outerCancelAfter = true;
-        zarWhenModal([&](QWidget* w) {
-            outerDialog = qobject_cast<zarWarningDialog*>(w);
-            QTimer::singleShot(0, [&] {
-                answer(1, &innerSeen);
+        zarWhenModal([&](QWidget* outer) {
+            QTimer::singleShot(0, [&, outer] {
+                zarWhenModal([&](QWidget* w) {
+                    innerDialog = w;
+                    static_cast<zarWarningDialog*>(w)->noPushButton->click();
+                });
                 inner = zarWarningDialog::question3(QStringLiteral("inner"));
-                outerAfter = outerDialog->messageLabel->text();
-                outerCancelAfter = outerDialog->cancelPushButton->isVisible();
-                outerDialog->okYesPushButton->click();
+                outerAfter = static_cast<zarWarningDialog*>(outer)->messageLabel->text();
+                static_cast<zarWarningDialog*>(outer)->okYesPushButton->click();
             });
         });
         QCOMPARE(zarWarningDialog::question(QStringLiteral("outer")), 1);
-        QVERIFY(innerSeen.dialog != outerDialog);
-        QCOMPARE(zarWarningDialog::current(), outerDialog);
+        QVERIFY(innerDialog);
+        QVERIFY(innerDialog != zarWarningDialog::current());
         QCOMPARE(inner, 0);
-        QCOMPARE(innerSeen.message, QStringLiteral("inner"));
-        QVERIFY(innerSeen.no);
-        QVERIFY(innerSeen.cancel);
         QCOMPARE(outerAfter, QStringLiteral("outer"));
-        QVERIFY(!outerCancelAfter);
     }
 
-    // Busy text only on a dialog that exists; texts follow the translator, "OK" never does.
-    // A question over the busy text is modal: the screens behind take no touch.
-    void busyAndLanguage()
+    // Busy text shows only on a dialog that exists; a question over it is modal, so
+    // the screens behind take no touch.
+    void busyTextMakesWayForAQuestion()
     {
-        zarWarningDialog::showBusy(QStringLiteral("Please wait..."));
+        zarWarningDialog::showBusy(QStringLiteral("working"));
         QVERIFY(!zarWarningDialog::current());
-        Seen seen;
-        answer(0, &seen);
+        press(0);
         zarWarningDialog::warning(QStringLiteral("a"));
-        zarWarningDialog* d = zarWarningDialog::current();
-        QVERIFY(zarTranslator::instance()->setLanguage(QStringLiteral("Ru")));
+        const zarWarningDialog* d = zarWarningDialog::current();
         zarWarningDialog::showBusy(QStringLiteral("working"));
         QVERIFY(d->isVisible());
         QVERIFY(!d->okYesPushButton->isVisible());
-        QVERIFY(!d->noPushButton->isVisible());
-        QVERIFY(!d->cancelPushButton->isVisible());
-        QCOMPARE(d->windowTitle(), QStringLiteral("Внимание!"));
-        QCOMPARE(d->messageLabel->text(), QStringLiteral("working"));
-        QCOMPARE(d->cancelPushButton->text(), QStringLiteral("Отмена"));
-        answer(1, &seen);
+        press(1);
         QCOMPARE(zarWarningDialog::question(QStringLiteral("e")), 0);
-        QCOMPARE(seen.message, QStringLiteral("e"));
-        QCOMPARE(seen.okYes, QStringLiteral("Да"));
-        QVERIFY(seen.no);
-        QVERIFY(!seen.cancel);
-        zarTranslator::instance()->setLanguage(QStringLiteral("En"));
+    }
+
+    // However long the text, the dialog stays on the screen with its button in reach.
+    void staysOnTheScreen_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("endless word") << QString(400, QLatin1Char('x'));
+        QTest::newRow("endless text") << QStringLiteral("Not written. ").repeated(600);
+    }
+
+    void staysOnTheScreen()
+    {
+        QFETCH(QString, text);
+        press(0);
+        zarWarningDialog::warning(text);
+        const zarWarningDialog* d = zarWarningDialog::current();
+        QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(d->frameGeometry()));
+        QVERIFY(d->rect().contains(QRect(d->okYesPushButton->mapTo(d, QPoint()), d->okYesPushButton->size())));
+    }
+
+    void aLongSentenceWrapsOntoLines()
+    {
+        press(0);
+        zarWarningDialog::warning(QStringLiteral("The session file could not be written to the medium. ").repeated(8));
+        const QLabel* label = zarWarningDialog::current()->messageLabel;
+        QVERIFY(label->height() >= 3 * label->fontMetrics().height());
     }
 };
 

@@ -1,12 +1,17 @@
 #ifndef ZARTESTSUPPORT_H
 #define ZARTESTSUPPORT_H
 
+#include "core/zardiagnostics.h"
+
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include <functional>
+#include <memory>
 #include <sstream>
 
 // A private drive root and settings store for one test executable, so that
@@ -15,9 +20,6 @@ class zarTestEnvironment
 {
 public:
     zarTestEnvironment();
-    ~zarTestEnvironment();
-    QString root() const { return m_dir.path() + QLatin1Char('/'); }
-    QString settingsPath() const { return m_dir.path() + QStringLiteral("/settings"); }
 
 private:
     QTemporaryDir m_dir;
@@ -27,18 +29,42 @@ private:
 class zarDiagnosticCapture
 {
 public:
-    zarDiagnosticCapture();
-    ~zarDiagnosticCapture();
-    QString text() const;
-    void clear();
+    zarDiagnosticCapture() { zarDiagnostics::setStream(&m_stream); }
+    ~zarDiagnosticCapture() { zarDiagnostics::setStream(nullptr); }
+    QString text() const { return QString::fromStdString(m_stream.str()); }
+    void clear() { m_stream.str(std::string()); }
 
 private:
     std::ostringstream m_stream;
 };
 
-// Runs action on the next modal widget (dialog) that appears within timeoutMs.
+// Runs action on the next visible modal dialog of class Dialog within timeoutMs,
+// passing over modal widgets of other classes (for chains of different dialogs).
 // Returns at once; the action runs from a timer while the caller sits in exec().
-void zarWhenModal(std::function<void(QWidget*)> action, int timeoutMs = 5000);
+template <class Dialog>
+void zarWhenModalOf(std::function<void(Dialog*)> action, int timeoutMs = 5000)
+{
+    auto* timer = new QTimer(qApp);
+    auto clock = std::make_shared<QElapsedTimer>();
+    clock->start();
+    QObject::connect(timer, &QTimer::timeout, [timer, clock, action, timeoutMs] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        const bool found = dialog && dialog->isVisible();
+        if (found || clock->elapsed() > timeoutMs) {
+            timer->stop();
+            timer->deleteLater();
+        }
+        if (found)
+            action(dialog);
+    });
+    timer->start(10);
+}
+
+// The same for the next modal widget of any class.
+inline void zarWhenModal(std::function<void(QWidget*)> action, int timeoutMs = 5000)
+{
+    zarWhenModalOf<QWidget>(std::move(action), timeoutMs);
+}
 
 // Spins the event loop until condition holds or timeoutMs passes.
 bool zarWaitFor(std::function<bool()> condition, int timeoutMs = 10000);

@@ -1,6 +1,8 @@
-// Grabs every tab of the main window and the message dialog as the program shows
-// them, in English and Russian, and lists the height of what a finger hits.
-//   xvfb-run -a -s '-screen 0 1024x600x24' build/tests/zargrabscreens <output-dir>
+// A developer's tool, not a test: grabs every tab of the main window and the message
+// dialog as the program shows them, in English and Russian, and lists the height of
+// what a finger hits. Built only on request:
+//   cmake -S . -B build -DZAR_TOOLS=ON && cmake --build build --target zargrabscreens
+//   xvfb-run -a -s '-screen 0 1024x600x24' build/scripts/grab-screens/zargrabscreens <output-dir>
 #include "zartestsupport.h"
 
 #include "frame/zarguistyle.h"
@@ -49,10 +51,7 @@ int main(int argc, char* argv[])
 {
     zarTestEnvironment environment;
     QApplication application(argc, argv);
-    QFont font;
-    font.setPixelSize(15);
-    QApplication::setFont(font);
-    QApplication::setStyle(new zarGuiStyle());
+    zarGuiStyle::install();
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::tempPath();
     QDir().mkpath(out);
     zarMainWidget window;
