@@ -170,6 +170,20 @@ private slots:
         delete window;
         QVERIFY(noneLeft());
     }
+
+    // The menus sit on their tabs, in this order.
+    void eachMenuSitsOnItsTab()
+    {
+        zarMainWidget window;
+        const QList<QWidget*> menus = { &window.sessionMenu, &window.optionsPage, &window.templateMenu,
+                                        &window.dataMenu, &window.systemMenu };
+        const QStringList names = { "MAIN", "OPTIONS", "TEMPLATES", "DATA", "SYSTEM" };
+        QCOMPARE(window.tabWidget->count(), menus.size());
+        for (int tab = 0; tab < menus.size(); ++tab) {
+            QCOMPARE(window.tabWidget->tabText(tab), names[tab]);
+            QVERIFY2(window.tabWidget->widget(tab)->isAncestorOf(menus[tab]), qPrintable(names[tab]));
+        }
+    }
 };
 
 ZAR_TEST_MAIN(TestMainWidget)

@@ -77,6 +77,27 @@ private slots:
         auto* box = qobject_cast<QComboBox*>(control);
         QTEST(box ? box->currentText() : control->property("value").toString(), "shown");
     }
+
+    // Selecting by code: an unknown code leaves the selection; 0 is the plain pause.
+    void pauseSelectedByCode_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("pause");
+        QTest::newRow("code 13") << 13 << "300";
+        QTest::newRow("unknown code 60") << 60 << "120";
+        QTest::newRow("code 0") << 0 << "20";
+    }
+
+    void pauseSelectedByCode()
+    {
+        QFETCH(int, code);
+        zarOptionsWidget page;
+        page.pauseDurationComboBox->setCurrentText(QStringLiteral("120"));
+        zarMeasureSettings wanted;
+        wanted.pauseCode = quint16(code);
+        zarOptionsWidget::selectPauseByCode(wanted);
+        QTEST(page.pauseDurationComboBox->currentText(), "pause");
+    }
 };
 
 ZAR_TEST_MAIN(TestOptionsWidget)

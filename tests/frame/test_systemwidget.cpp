@@ -4,14 +4,28 @@
 #include "frame/zarsystemwidget.h"
 #include "frame/zarwarningdialog.h"
 
-// System menu: USB storage mode and the outcomes of the commands it runs.
+#include <QSignalSpy>
+
+// System menu: busy refusals, USB storage mode and the outcomes of the commands it runs.
 class TestSystemWidget : public QObject
 {
     Q_OBJECT
 
+    // Answers the next message with Yes/OK or No and keeps its text.
+    static void answer(QStringList* texts, bool yes = true)
+    {
+        zarWhenModal([texts, yes](QWidget* w) {
+            auto* d = qobject_cast<zarWarningDialog*>(w);
+            QVERIFY(d);
+            texts->append(d->messageLabel->text());
+            (yes ? d->okYesPushButton : d->noPushButton)->click();
+        });
+    }
+
 private slots:
     void cleanup()
     {
+        zarSystemWidget::setBusy(false);
         zarCommandRunner::setHandler(nullptr);
         zarWarningDialog::hideBusy();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -82,6 +96,34 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(int, timeoutMs);
         QTEST(int(zarCommandRunner::run(program, arguments, timeoutMs)), "outcome");
+    }
+
+    // While busy, Exit, Update, Engineer and USB refuse with their own text and do nothing.
+    void busyRefusals_data()
+    {
+        QTest::addColumn<QString>("slot");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("exit") << "onExit" << "Stop all activities to exit";
+        QTest::newRow("update") << "onUpdate" << "Stop all activities to update";
+        QTest::newRow("engineer") << "onEngineer" << "Stop all activities to enter engineer mode";
+        QTest::newRow("USB") << "onUsb" << "Stop all activities to enter USB storage mode";
+    }
+
+    void busyRefusals()
+    {
+        QFETCH(QString, slot);
+        zarSystemWidget menu;
+        zarSystemWidget::setBusy(true);
+        QSignalSpy off(&menu, &zarSystemWidget::sendPowerOff);
+        bool ran = false;
+        zarCommandRunner::setHandler([&](const QString&, const QStringList&, int) { ran = true; return zarCommandRunner::Succeeded; });
+        QStringList texts;
+        answer(&texts);
+        QVERIFY(QMetaObject::invokeMethod(&menu, qPrintable(slot)));
+        QTEST(texts.value(0), "text");
+        QVERIFY(!ran);
+        QVERIFY(!menu.openScreen());
+        QCOMPARE(off.count(), 0);
     }
 };
 
