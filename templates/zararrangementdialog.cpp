@@ -36,7 +36,7 @@ void zarArrangementDialog::setCables(zarCable cables)
 
 zarCable zarArrangementDialog::cables() const
 {
-    return zarCable(cablesComboBox->currentText().toUInt());
+    return zarCable(cablesComboBox->currentIndex() + 1);
 }
 
 void zarArrangementDialog::onTranslate()

@@ -136,8 +136,6 @@ void zarTemplateWidget::onGrounding()
         try {
             cableConfigDialog = new zarCableConfigDialog(nullptr, model.cables(), true, true);
         } catch (...) {
-            delete cableConfigDialog;
-            cableConfigDialog = nullptr;
             zarWarningDialog::warning(tr("System error"));
             return;
         }
