@@ -1,8 +1,7 @@
 #include "templates/zararrangementdialog.h"
 
 #include "frame/zartranslator.h"
-
-#include <QFile>
+#include "service/zarstylesheet.h"
 
 zarArrangementDialog::zarArrangementDialog(QWidget* parent) : QDialog(parent)
 {
@@ -16,9 +15,7 @@ zarArrangementDialog::zarArrangementDialog(QWidget* parent) : QDialog(parent)
     connect(cableSpacingHorizontalSlider, &QSlider::valueChanged, this,
             &zarArrangementDialog::onCableSpacingLabelUpdate);
     connect(zarTranslator::instance(), &zarTranslator::sendTranslate, this, &zarArrangementDialog::onTranslate);
-    QFile style(QStringLiteral(":/system/system/hSlider.qss"));
-    if (style.open(QIODevice::ReadOnly))
-        cableSpacingHorizontalSlider->setStyleSheet(QString::fromLatin1(style.readAll()));
+    zarStyleSheet::apply(cableSpacingHorizontalSlider, QStringLiteral(":/system/system/hSlider.qss"));
     onTranslate();
 }
 
@@ -39,7 +36,7 @@ void zarArrangementDialog::setCables(zarCable cables)
 
 zarCable zarArrangementDialog::cables() const
 {
-    return zarCable(cablesComboBox->currentText().toUInt());
+    return zarCable(cablesComboBox->currentIndex() + 1);
 }
 
 void zarArrangementDialog::onTranslate()

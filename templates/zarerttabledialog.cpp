@@ -1,8 +1,8 @@
 #include "templates/zarerttabledialog.h"
 
 #include "frame/zartranslator.h"
+#include "service/zarstylesheet.h"
 
-#include <QFile>
 #include <QScrollBar>
 
 zarERTTableDialog::zarERTTableDialog(const QStringList& entries, QWidget* parent)
@@ -14,9 +14,7 @@ zarERTTableDialog::zarERTTableDialog(const QStringList& entries, QWidget* parent
     for (int row = 0; row < listWidget->count(); ++row)
         listWidget->item(row)->setSizeHint(QSize(0, 48));
     listWidget->setCurrentRow(0);
-    QFile style(QStringLiteral(":/system/system/vScrollBar.qss"));
-    if (style.open(QIODevice::ReadOnly))
-        listWidget->verticalScrollBar()->setStyleSheet(QString::fromLatin1(style.readAll()));
+    zarStyleSheet::apply(listWidget->verticalScrollBar(), QStringLiteral(":/system/system/vScrollBar.qss"));
     setFixedSize(1024, 600);
     connect(zarTranslator::instance(), &zarTranslator::sendTranslate, this, &zarERTTableDialog::onTranslate);
     onTranslate();

@@ -1,19 +1,9 @@
 #include "templates/zartemplatetableview.h"
 
-#include <QFile>
+#include "service/zarstylesheet.h"
+
 #include <QHeaderView>
 #include <QScrollBar>
-
-namespace {
-QString readStyleSheet(const QString& path, bool* found = nullptr)
-{
-    QFile file(path);
-    const bool open = file.open(QIODevice::ReadOnly);
-    if (found)
-        *found = open;
-    return open ? QString::fromLatin1(file.readAll()) : QString();
-}
-}
 
 zarTemplateTableView::zarTemplateTableView(QWidget* parent) : QTableView(parent)
 {
@@ -34,16 +24,10 @@ zarTemplateTableView::zarTemplateTableView(QWidget* parent) : QTableView(parent)
     p.setBrush(QPalette::Inactive, QPalette::Highlight, QBrush(p.color(QPalette::Active, QPalette::Highlight)));
     setPalette(p);
 
-    const QString headerStyle = readStyleSheet(QStringLiteral(":/system/system/bHeaderView.qss"));
-    horizontalHeader()->setStyleSheet(headerStyle);
-    verticalHeader()->setStyleSheet(headerStyle);
-    bool found = false;
-    const QString hStyle = readStyleSheet(QStringLiteral(":/system/system/hScrollBar.qss"), &found);
-    if (found)
-        horizontalScrollBar()->setStyleSheet(hStyle);
-    const QString vStyle = readStyleSheet(QStringLiteral(":/system/system/vScrollBar.qss"), &found);
-    if (found)
-        verticalScrollBar()->setStyleSheet(vStyle);
+    zarStyleSheet::apply(horizontalHeader(), QStringLiteral(":/system/system/bHeaderView.qss"));
+    zarStyleSheet::apply(verticalHeader(), QStringLiteral(":/system/system/bHeaderView.qss"));
+    zarStyleSheet::apply(horizontalScrollBar(), QStringLiteral(":/system/system/hScrollBar.qss"));
+    zarStyleSheet::apply(verticalScrollBar(), QStringLiteral(":/system/system/vScrollBar.qss"));
 }
 
 void zarTemplateTableView::mouseReleaseEvent(QMouseEvent*)

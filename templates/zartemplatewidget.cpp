@@ -49,6 +49,18 @@ zarTemplateWidget::zarTemplateWidget(QWidget* parent) : QWidget(parent)
     connect(&model, &zarTemplateDataModel::sendPlotUpdate, &plot, &zarTemplatePlot::onPlotUpdate);
     connect(&model, &zarTemplateDataModel::sendPlotClear, &plot, &zarTemplatePlot::onPlotClear);
     connect(zarTranslator::instance(), &zarTranslator::sendTranslate, this, &zarTemplateWidget::onTranslate);
+
+    // The axis captions look the same in every language: styled once, their texts in onTranslate.
+    QFont axisFont(QStringLiteral("Consolas"));
+    axisFont.setPixelSize(12);
+    axisFont.setWeight(75);
+    for (QLabel* axis : { _centerLabel, _depthLabel, _levelLabel, _spacingLabel }) {
+        axis->setFont(axisFont);
+        QPalette palette = axis->palette();
+        palette.setColor(QPalette::WindowText, Qt::blue);
+        axis->setPalette(palette);
+        axis->setTextFormat(Qt::PlainText);
+    }
     onTranslate();
 }
 
@@ -124,8 +136,6 @@ void zarTemplateWidget::onGrounding()
         try {
             cableConfigDialog = new zarCableConfigDialog(nullptr, model.cables(), true, true);
         } catch (...) {
-            delete cableConfigDialog;
-            cableConfigDialog = nullptr;
             zarWarningDialog::warning(tr("System error"));
             return;
         }
@@ -210,17 +220,6 @@ void zarTemplateWidget::onTranslate()
     removePushButton->setText(tr("Remove"));
     clearPushButton->setText(tr("Clear"));
     modifyPushButton->setText(tr("Modify"));
-
-    QFont axisFont(QStringLiteral("Consolas"));
-    axisFont.setPixelSize(12);
-    axisFont.setWeight(75);
-    for (QLabel* axis : { _centerLabel, _depthLabel, _levelLabel, _spacingLabel }) {
-        axis->setFont(axisFont);
-        QPalette palette = axis->palette();
-        palette.setColor(QPalette::WindowText, Qt::blue);
-        axis->setPalette(palette);
-        axis->setTextFormat(Qt::PlainText);
-    }
     _centerLabel->setText(tr("M e a s u r e m e n t  c e n t e r  [m]"));
     _depthLabel->setText(tr("P\ns\ne\nu\nd\no\n\nd\ne\np\nt\nh\n\n[m]"));
     _levelLabel->setText(tr("L e v e l"));
