@@ -8,6 +8,7 @@
 #include "zartestsupport.h"
 
 #include "core/zarcore.h"
+#include "frame/zaroptionswidget.h"
 #include "frame/zarsystemwidget.h"
 #include "service/zarcableconfigdialog.h"
 #include "sessions/zarsessionmenuwidget.h"
@@ -84,6 +85,16 @@ class TestSessionScreen : public QObject
                 *remotes = { d->remoteTxOffered(), d->remoteRxOffered() };
             accept ? d->accept() : d->reject();
         });
+    }
+
+    // Eight rows; the second measured with the given IP options.
+    static QString measuredWith(bool ip, quint16 pauseCode)
+    {
+        zarSessionFile s = Fixture::session(8);
+        s.units[1].measureSet.measured = true;
+        s.units[1].measureSet.settings.ip = ip;
+        s.units[1].measureSet.settings.pauseCode = pauseCode;
+        return Fixture::write(s, QStringLiteral("ip.zarSession"));
     }
 
 private slots:
@@ -327,6 +338,43 @@ private slots:
         another.onAuxTimeout();
         QCOMPARE(image(another.openPushButton->icon()), image(another.normalIcon));
     }
+
+    // Measured rows keep the IP options they were measured with, if the operator agrees.
+    void ipCheck_data()
+    {
+        QTest::addColumn<bool>("storedIp");
+        QTest::addColumn<int>("storedCode");
+        QTest::addColumn<QString>("currentPause");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("opened");
+        QTest::addColumn<QString>("pauseAfter");
+        QTest::addColumn<bool>("asked");
+        QTest::newRow("back to IP") << true << 3 << "20" << int(QMessageBox::Yes) << true << "100" << true;
+        QTest::newRow("back to no IP selects 20 ms") << false << 0 << "100" << int(QMessageBox::Yes) << true << "20" << true;
+        QTest::newRow("refused: the screen closes") << true << 3 << "20" << int(QMessageBox::No) << false << "20" << true;
+        QTest::newRow("same options: no question") << true << 3 << "100" << int(QMessageBox::No) << true << "100" << false;
+    }
+
+    void ipCheck()
+    {
+        QFETCH(bool, storedIp);
+        QFETCH(int, storedCode);
+        QFETCH(QString, currentPause);
+        QFETCH(int, answer);
+        QFETCH(bool, opened);
+        zarOptionsWidget options;
+        options.pauseDurationComboBox->setCurrentText(currentPause);
+        zarSessionWidget w(nullptr, false);
+        QSignalSpy closed(&w, &zarSessionWidget::sendSessionClose);
+        zarDialogAnswer question;
+        question.expect(QMessageBox::StandardButton(answer));
+        QCOMPARE(w.setup(measuredWith(storedIp, quint16(storedCode))), opened);
+        question.disarm();
+        QTEST(question.shown, "asked");
+        QCOMPARE(closed.count(), opened ? 0 : 1);
+        QTEST(options.pauseDurationComboBox->currentText(), "pauseAfter");
+    }
+
 };
 
 ZAR_TEST_MAIN(TestSessionScreen)
