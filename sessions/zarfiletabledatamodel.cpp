@@ -2,6 +2,7 @@
 
 #include "core/zarconstants.h"
 #include "sessions/zarsessionfile.h"
+#include "templates/zartemplatedatamodel.h"
 
 #include <QDataStream>
 #include <QDir>
@@ -11,7 +12,6 @@
 
 namespace {
 
-const qint32 templateMagic = qint32(0x88993366);
 const int firstArrayColumn = 5;
 
 // Forward and reciprocal array code of each array column; -1 where the array has
@@ -35,7 +35,7 @@ zarFileTableDataModel::zarFileTableDataModel(int mode, QObject* parent) : QAbstr
 
     const QString extension = mode == 0 ? templateExtension : sessionExtension;
     const QString directory = mode == 0 ? templatesDir.path() : sessionsDir.path();
-    const qint32 magic = mode == 0 ? templateMagic : qint32(zarSessionFile::magic);
+    const qint32 magic = mode == 0 ? zarTemplateDataModel::magic : qint32(zarSessionFile::magic);
     const QString dotted = QStringLiteral(".%1").arg(extension);
 
     QStringList files = QDir(directory).entryList({ QStringLiteral("*%1").arg(dotted) }, QDir::Files);

@@ -19,7 +19,6 @@
 #include <QScopedPointer>
 
 namespace {
-const qint32 templateMagic = qint32(0x88993366);
 
 void fileError(const QFileDevice& file)
 {
@@ -404,7 +403,7 @@ bool zarTemplateDataModel::saveTemplateTo(const QString& fileName)
     arrangement.arrayTypeSets = arrayTypeCounts();
     QDataStream stream(&file);
     stream.setVersion(QDataStream::Qt_4_8);
-    stream << templateMagic << arrangement << qint8(m_cables) << m_cableSpacing << qint32(m_sets.size());
+    stream << magic << arrangement << qint8(m_cables) << m_cableSpacing << qint32(m_sets.size());
     for (const zarTemplateSet& set : m_sets)
         stream << set;
     if (stream.status() != QDataStream::Ok || file.error() != QFileDevice::NoError || !zarSafeSave::commit(file)) {
@@ -420,9 +419,9 @@ bool zarTemplateDataModel::saveTemplateTo(const QString& fileName)
 // Reads into temporaries and takes them only when the whole file made sense.
 bool zarTemplateDataModel::readTemplate(QDataStream& stream)
 {
-    qint32 magic = 0;
-    stream >> magic;
-    if (stream.status() != QDataStream::Ok || magic != templateMagic)
+    qint32 head = 0;
+    stream >> head;
+    if (stream.status() != QDataStream::Ok || head != magic)
         return false;
     zarArrangement header;
     zarArrangement layout;

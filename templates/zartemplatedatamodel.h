@@ -18,6 +18,9 @@ class zarTemplateDataModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
+    // First field of a template file.
+    static constexpr qint32 magic = qint32(0x88993366);
+
     explicit zarTemplateDataModel(QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
