@@ -7,10 +7,10 @@
 #include "engineer/zarproductioncatalogue.h"
 #include "engineer/zarproductionlog.h"
 #include "frame/zarcommandrunner.h"
+#include "frame/zarstylesheet.h"
 #include "frame/zartranslator.h"
 #include "frame/zarwarningdialog.h"
 #include "service/zargpsmanager.h"
-#include "service/zarstylesheet.h"
 
 #include <QCloseEvent>
 #include <QDialog>

@@ -1,9 +1,9 @@
 #include "frame/zaroptionswidget.h"
 
 #include "core/zarconstants.h"
+#include "frame/zarstylesheet.h"
 #include "frame/zartranslator.h"
 
-#include <QFile>
 #include <QSettings>
 
 zarOptionsWidget* zarOptionsWidget::s_instance = nullptr;
@@ -62,12 +62,8 @@ zarOptionsWidget::zarOptionsWidget(QWidget* parent) : QWidget(parent)
     if (!s_instance)
         s_instance = this;
 
-    QFile sheet(QStringLiteral(":/system/system/hSlider.qss"));
-    if (sheet.open(QIODevice::ReadOnly)) {
-        const QString style = QString::fromLatin1(sheet.readAll());
-        minStackingSlider->setStyleSheet(style);
-        maxStackingSlider->setStyleSheet(style);
-    }
+    zarStyleSheet::apply(minStackingSlider, QStringLiteral(":/system/system/hSlider.qss"));
+    zarStyleSheet::apply(maxStackingSlider, QStringLiteral(":/system/system/hSlider.qss"));
     onTranslate();
 }
 

@@ -1,4 +1,4 @@
-#include "service/zarstylesheet.h"
+#include "frame/zarstylesheet.h"
 
 #include <QFile>
 #include <QWidget>

@@ -1,9 +1,9 @@
 #include "service/zardevicetablewidget.h"
 
 #include "core/zarcore.h"
+#include "frame/zarstylesheet.h"
 #include "frame/zartranslator.h"
 #include "frame/zarwarningdialog.h"
-#include "service/zarstylesheet.h"
 
 #include <QCloseEvent>
 #include <QHeaderView>

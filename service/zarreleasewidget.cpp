@@ -1,9 +1,9 @@
 #include "service/zarreleasewidget.h"
 
 #include "core/zarconstants.h"
+#include "frame/zarstylesheet.h"
 #include "frame/zartranslator.h"
 #include "service/zarreleasenumber.h"
-#include "service/zarstylesheet.h"
 
 #include <QCloseEvent>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "sessions/zarfiletabledialog.h"
 
+#include "frame/zarstylesheet.h"
 #include "frame/zartranslator.h"
-#include "service/zarstylesheet.h"
 #include "sessions/zarfiletabledatamodel.h"
 
 #include <QHeaderView>

@@ -1,7 +1,7 @@
 #include "templates/zararrangementdialog.h"
 
+#include "frame/zarstylesheet.h"
 #include "frame/zartranslator.h"
-#include "service/zarstylesheet.h"
 
 zarArrangementDialog::zarArrangementDialog(QWidget* parent) : QDialog(parent)
 {

@@ -1,7 +1,7 @@
 #include "templates/zarerttabledialog.h"
 
+#include "frame/zarstylesheet.h"
 #include "frame/zartranslator.h"
-#include "service/zarstylesheet.h"
 
 #include <QScrollBar>
 

@@ -1,6 +1,6 @@
 #include "templates/zartemplatetableview.h"
 
-#include "service/zarstylesheet.h"
+#include "frame/zarstylesheet.h"
 
 #include <QHeaderView>
 #include <QScrollBar>
