@@ -34,6 +34,19 @@ class BenchTemplates : public QObject
         zarBench::report(name, double(best) / total, "ns", 25, true);
     }
 
+    // Every array type over the full grid on two cables, each set appended to one
+    // list; the best of five rounds in ns per quadripole.
+    template <typename List>
+    static double setAppendNs(int& total)
+    {
+        const qint64 best = zarBench::bestOf(5, [&] {
+            total = 0;
+            for (quint8 type = 0; type < zarGrid::arrayTypes; ++type)
+                total += zarBenchData::generateFullSet<List>(type);
+        });
+        return double(best) / total;
+    }
+
 private slots:
     void generatorFullGridGradient()
     {
@@ -51,6 +64,17 @@ private slots:
     {
         reportGenerator<QList<zarQuadripole>>("generator into a list (template set), per quadripole");
         reportGenerator<QVector<zarQuadripole>>("generator into a vector (builder), per quadripole");
+    }
+
+    // A whole set into one vector (the builder) must cost no more per quadripole
+    // than into a list: room made per cell must not copy the cells before it.
+    void generatorWholeSet()
+    {
+        int total = 0;
+        const double list = setAppendNs<QList<zarQuadripole>>(total);
+        const double vector = setAppendNs<QVector<zarQuadripole>>(total);
+        qInfo("%d quadripoles, whole sets: list %.1f ns, vector %.1f ns per quadripole", total, list, vector);
+        zarBench::report("whole set into a vector against into a list, per quadripole", vector, "ns", list, true);
     }
 
     // The build alone: no file is asked for.

@@ -75,6 +75,18 @@ struct zarBenchData
         return total;
     }
 
+    // One array type over every cell of the grid on two cables, the whole set
+    // appended to one list as the builder does.
+    template <typename List>
+    static int generateFullSet(quint8 arrayType)
+    {
+        List list;
+        for (int s = 0; s < zarGrid::spacings; ++s)
+            for (int l = 0; l < zarGrid::levels; ++l)
+                zarSequenceBuilder::instance()->generate(2, 5, arrayType, zarSpacing(s), zarLevel(l), &list);
+        return list.size();
+    }
+
     // An ERTLab-style template of the given number of distinct quadripoles.
     static void ertLabTemplate(zarTemplateDataModel& model, int count)
     {

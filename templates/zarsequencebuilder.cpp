@@ -290,8 +290,26 @@ void zarSequenceBuilder::destroy()
 }
 
 namespace {
-// The generator for any list type: room for every position is made first, so the
-// list grows once per cell.
+// Room for a cell's positions. A vector that already holds earlier cells grows at
+// least twofold: growing it by one cell at a time would copy every earlier cell again.
+template <typename T>
+void makeRoom(QVector<T>* vector, int count)
+{
+    const int needed = vector->size() + count;
+    if (needed > vector->capacity())
+        vector->reserve(qMax(needed, 2 * vector->capacity()));
+}
+
+// A list shows no capacity to grow from; a fresh one gets its cell's room at once,
+// one that holds earlier cells is left to the geometric growth of its appends.
+template <typename T>
+void makeRoom(QList<T>* list, int count)
+{
+    if (list->isEmpty())
+        list->reserve(count);
+}
+
+// The generator for any list type.
 template <typename List>
 bool generateInto(zarCable cables, zarCableSpacing cableSpacing, quint8 arrayType, zarSpacing spacing,
                   zarLevel level, List* quadripoles, const QSet<quint16>* disabledElectrodes, quint16 limit,
@@ -302,7 +320,7 @@ bool generateInto(zarCable cables, zarCableSpacing cableSpacing, quint8 arrayTyp
     int positions = 0;
     for (const Pattern& p : cell)
         positions += qMax(0, electrodes - qMax(p.h, int(limit)));
-    quadripoles->reserve(quadripoles->size() + positions);
+    makeRoom(quadripoles, positions);
     const bool filtered = disabledElectrodes && !disabledElectrodes->isEmpty();
     bool fits = false;
     for (const Pattern& p : cell) {

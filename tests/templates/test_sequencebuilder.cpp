@@ -93,6 +93,33 @@ private slots:
                     }
     }
 
+    // The builder appends a whole set to one vector: the vector must grow
+    // geometrically, not once per cell, or every cell copies the cells before it.
+    void wholeSetIntoOneVectorGrowsGeometrically_data()
+    {
+        QTest::addColumn<int>("type");
+        for (int type = 0; type < zarGrid::arrayTypes; ++type)
+            QTest::newRow(qPrintable(QStringLiteral("type %1").arg(type))) << type;
+    }
+
+    void wholeSetIntoOneVectorGrowsGeometrically()
+    {
+        QFETCH(int, type);
+        QVector<zarQuadripole> set;
+        int growths = 0;
+        for (int s = 0; s < zarGrid::spacings; ++s)
+            for (int l = 0; l < zarGrid::levels; ++l) {
+                const int capacity = set.capacity();
+                zarSequenceBuilder::instance()->generate(2, 5, quint8(type), zarSpacing(s), zarLevel(l), &set);
+                if (set.capacity() != capacity)
+                    ++growths;
+            }
+        QVERIFY(!set.isEmpty());
+        const int bound = int(std::ceil(std::log2(set.size()))) + 2;
+        QVERIFY2(growths <= bound, qPrintable(QStringLiteral("%1 growths for %2 quadripoles, at most %3")
+                                                  .arg(growths).arg(set.size()).arg(bound)));
+    }
+
     // An array and its reciprocal place their electrodes so that the factors agree.
     void reciprocalArraysShareTheFactor()
     {
