@@ -64,11 +64,18 @@ void zarMainWidget::shutDown()
     zarTranslator::destroy();
 }
 
+// Before anything is destroyed, the open screens close through their own handling:
+// the engineer's logs, a template's "save?" question, a session's measured rows. The
+// session goes last: a measurement is stopped only once every other screen has agreed.
+bool zarMainWidget::closeOpenScreens()
+{
+    return systemMenu.closeOpenScreen() && templateMenu.closeOpenScreen() && dataMenu.closeOpenScreen()
+        && sessionMenu.closeOpenScreen();
+}
+
 void zarMainWidget::closeEvent(QCloseEvent* event)
 {
-    // A screen of the system page goes first, through its own close (the engineer's
-    // logs); when it stays open, so does the window.
-    if (!m_shutDown && !systemMenu.closeOpenScreen()) {
+    if (!m_shutDown && !closeOpenScreens()) {
         event->ignore();
         return;
     }

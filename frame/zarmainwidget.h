@@ -40,6 +40,9 @@ private slots:
     void onTranslate();
 
 private:
+    // False when one of them stays open, and with it the window.
+    bool closeOpenScreens();
+
     zarUserMessage* userMessage = nullptr;
     bool m_shutDown = false;
 };

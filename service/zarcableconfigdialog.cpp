@@ -5,6 +5,7 @@
 #include "frame/zarwarningdialog.h"
 
 #include <QCoreApplication>
+#include <QHideEvent>
 #include <QStyle>
 
 namespace {
@@ -90,7 +91,46 @@ zarCableConfigDialog::zarCableConfigDialog(QWidget* parent, quint8 cables, bool 
     onTranslate();
 }
 
-zarCableConfigDialog::~zarCableConfigDialog() = default;
+// Nothing would take the answer of a request still out: its job is stopped.
+zarCableConfigDialog::~zarCableConfigDialog()
+{
+    if (m_pendingWire != noRequest && m_core)
+        m_core->stop();
+}
+
+bool zarCableConfigDialog::isCheckRunning() const
+{
+    return m_checking || m_pendingWire == remoteTxCode || m_pendingWire == remoteRxCode;
+}
+
+// Escape and a close request end here too: while a check runs they are out of
+// reach, as Accept and Cancel are.
+void zarCableConfigDialog::done(int result)
+{
+    if (isCheckRunning())
+        return;
+    QDialog::done(result);
+}
+
+// The template screen keeps its dialog between openings: a check must not go on
+// unseen. A window minimised by the system is no end of the dialog.
+void zarCableConfigDialog::hideEvent(QHideEvent* event)
+{
+    if (!event->spontaneous())
+        abandonCheck();
+    QDialog::hideEvent(event);
+}
+
+void zarCableConfigDialog::abandonCheck()
+{
+    if (m_pendingWire == noRequest)
+        return;
+    if (m_core)
+        m_core->stop();
+    m_abandoned = true;
+    finishCheck();
+    finishRemoteCheck();
+}
 
 void zarCableConfigDialog::onAuto(bool automatic)
 {
@@ -294,6 +334,10 @@ void zarCableConfigDialog::onReportResistance(const zarCoreReportResistance repo
     if (m_pendingWire == noRequest || report.wire != m_pendingWire)
         return;
     m_pendingWire = noRequest;
+    if (m_abandoned) {
+        m_abandoned = false;
+        return;
+    }
     const float threshold = failThreshold();
     if (report.error.code != 0) {
         zarWarningDialog::warning(report.error.text());

@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QList>
 #include <QPalette>
+#include <QPointer>
 
 #include <memory>
 
@@ -33,6 +34,8 @@ public:
     quint8 currentCable() const { return m_currentCable; }
     quint16 selectedWire() const { return m_selectedWire; }
     bool isChecking() const { return m_checking; }
+    // A cable or remote check runs: Accept and Cancel are out of reach.
+    bool isCheckRunning() const;
     // The wire code of the measurement this dialog waits for, -1 when none.
     int pendingWire() const { return m_pendingWire; }
 
@@ -53,6 +56,8 @@ public slots:
     void onRemoteTxCheck();
     void onRemoteRxCheck();
     void onReportResistance(const zarCoreReportResistance report);
+    // Ignored while a check runs.
+    void done(int result) override;
 
     void selectCableWire00(); void selectCableWire01(); void selectCableWire02(); void selectCableWire03();
     void selectCableWire04(); void selectCableWire05(); void selectCableWire06(); void selectCableWire07();
@@ -75,6 +80,9 @@ public slots:
     void switchCableWireState27(); void switchCableWireState28(); void switchCableWireState29();
     void switchCableWireState30(); void switchCableWireState31();
 
+protected:
+    void hideEvent(QHideEvent* event) override;
+
 private:
     void selectCableWire(int position);
     void switchCableWireState(int position);
@@ -88,11 +96,13 @@ private:
     void finishRemoteCheck();
     void enableRemoteButton();
     void storeWireResult(quint16 wire, float resistance, float threshold);
+    void abandonCheck();
 
     QList<QLabel*> m_wireLabels;
     QList<QToolButton*> m_wireSelectButtons;
     QList<QPushButton*> m_wireStateButtons;
-    zarCore* m_core = nullptr;
+    // Gone once the program's end has destroyed the core.
+    QPointer<zarCore> m_core;
     QPalette m_highlightPalette;
     QList<zarCableWire> m_wires;
     std::unique_ptr<zarCableWire> m_remoteTxWire;
@@ -102,6 +112,8 @@ private:
     quint16 m_selectedWire = 0;
     bool m_checking = false;
     int m_pendingWire = -1;
+    // The dialog was hidden with a request out: its answer is dropped.
+    bool m_abandoned = false;
 };
 
 #endif

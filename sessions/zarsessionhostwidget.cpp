@@ -29,6 +29,11 @@ void zarSessionHostWidget::openScreen(bool viewOnly, const QString& what)
     }
 }
 
+bool zarSessionHostWidget::closeOpenScreen()
+{
+    return !sessionWidget || sessionWidget->closeForExit();
+}
+
 // Reached from the screen's own Finish handler: it goes once that has returned.
 void zarSessionHostWidget::closeScreen()
 {

@@ -16,6 +16,9 @@ public:
 
     // The open session screen, null while the buttons show.
     zarSessionWidget* sessionScreen() const { return sessionWidget; }
+    // At the program's end: the open screen closes through its own handling
+    // (zarSessionWidget::closeForExit); false when it stays open.
+    bool closeOpenScreen();
 
 protected:
     // Opens a session screen with what; a failed open returns to the buttons.

@@ -282,24 +282,41 @@ void zarSessionWidget::setSessionCloseSuccess()
 
 void zarSessionWidget::onClose()
 {
-    if (viewOnly) {
-        emit sendSessionClose();
-        return;
-    }
-    switch (zarWarningDialog::question3(tr("Do you want to save current session?"))) {
-    case 0:
-        setSessionCloseSuccess();
-        emit sendSessionClose();
-        break;
-    case 1:
-        if (sessionDataModel.saveToFile(sessionName, false)) {
-            setSessionCloseSuccess();
-            emit sendSessionClose();
+    requestClose();
+}
+
+bool zarSessionWidget::requestClose()
+{
+    if (!viewOnly) {
+        switch (zarWarningDialog::question3(tr("Do you want to save current session?"))) {
+        case 0:
+            break;
+        case 1:
+            if (!sessionDataModel.saveToFile(sessionName, false))
+                return false;
+            break;
+        default:
+            return false;
         }
-        break;
-    default:
-        break;
+        setSessionCloseSuccess();
     }
+    // The owner deletes this screen later: nothing of it is touched afterwards.
+    emit sendSessionClose();
+    return true;
+}
+
+// No question while measuring (Exit is refused then, so the end comes from outside):
+// the run stops as on a release of Start, and the session is left for the next start.
+// The report of the stopped group reaches nobody once the core is gone.
+bool zarSessionWidget::closeForExit()
+{
+    if (viewOnly || isStopped())
+        return requestClose();
+    startPushButton->setChecked(false);
+    onStart(false);
+    sessionDataModel.saveToFile(sessionName, true);
+    emit sendSessionClose();
+    return true;
 }
 
 void zarSessionWidget::setControlsEnabled(bool on)

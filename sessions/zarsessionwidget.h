@@ -32,6 +32,12 @@ public:
     bool openFile(const QString& ertLabPath);
     bool setup(const QString& path);
 
+    // Closes the screen as Finish does; false when the operator keeps it.
+    bool requestClose();
+    // At the program's end: a measurement is stopped and its rows go to the autosave
+    // file, left as the previous session; otherwise as requestClose.
+    bool closeForExit();
+
     int currentRow() const;
     bool isStopped() const;
     void updatePlotVisibility(quint8 display, quint8 mode);

@@ -68,6 +68,11 @@ void zarTemplateMenuWidget::openTemplate(const QString& path)
     }
 }
 
+bool zarTemplateMenuWidget::closeOpenScreen()
+{
+    return !templateWidget || templateWidget->requestClose();
+}
+
 void zarTemplateMenuWidget::onTemplateClose()
 {
     if (templateWidget) {

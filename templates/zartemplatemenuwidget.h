@@ -17,6 +17,8 @@ public:
     explicit zarTemplateMenuWidget(QWidget* parent = nullptr);
 
     zarTemplateWidget* templateScreen() const { return templateWidget; }
+    // Closes the open template screen through its own question; false when it stays open.
+    bool closeOpenScreen();
 
 private slots:
     void onTranslate();

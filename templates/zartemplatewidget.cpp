@@ -96,15 +96,20 @@ void zarTemplateWidget::onSave()
 
 void zarTemplateWidget::onClose()
 {
+    requestClose();
+}
+
+bool zarTemplateWidget::requestClose()
+{
     if (model.isModified()) {
         switch (zarWarningDialog::question3(tr("Do you want to save this template?"))) {
         case 2:
-            return;
+            return false;
         case 1: {
             // A template that could not be written stays on the screen.
             QString saved;
             if (!model.saveTemplate(templateName, &saved))
-                return;
+                return false;
             templateName = saved;
             break;
         }
@@ -115,7 +120,9 @@ void zarTemplateWidget::onClose()
     delete cableConfigDialog;
     cableConfigDialog = nullptr;
     close();
+    // The receiver deletes this screen later: nothing of it is touched afterwards.
     emit sendTemplateClose();
+    return true;
 }
 
 void zarTemplateWidget::onArrangement()

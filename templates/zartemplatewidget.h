@@ -23,6 +23,9 @@ public:
 
     // Loads the template at path (empty: a new template); false when it cannot be read.
     bool open(const QString& path);
+    // Closes the screen as its Close button does, asking about unsaved changes;
+    // false when it stays open.
+    bool requestClose();
 
     QString name() const { return templateName; }
     const zarTemplateDataModel& templateModel() const { return model; }

@@ -1,3 +1,7 @@
+#include "../sessions/zarsessionfixture.h"
+#include "../templates/zartemplatefixture.h"
+#include "zarmodalof.h"
+#include "zaroperator.h"
 #include "zartestsupport.h"
 
 #include "core/zarconstants.h"
@@ -8,6 +12,9 @@
 #include "frame/zarusermessage.h"
 #include "frame/zarwarningdialog.h"
 #include "service/zargpsmanager.h"
+#include "service/zarsignalwidget.h"
+#include "sessions/zarsessionwidget.h"
+#include "templates/zartemplatewidget.h"
 
 #include <QSettings>
 #include <QSignalSpy>
@@ -22,6 +29,35 @@ class TestMainWidget : public QObject
     static int storedDial() { return QSettings(settingsScope, QStringLiteral("zarOptionsWidget")).value("transmitterDial", -1).toInt(); }
 
     static bool noneLeft() { return !zarTranslator::exists() && !zarUserMessage::exists() && !zarWarningDialog::current(); }
+
+    // Still running: the window shown and nothing of the shut-down done.
+    static bool running(const zarMainWidget& window)
+    {
+        return window.isVisible() && !window.isShutDown() && zarTranslator::exists() && zarUserMessage::exists();
+    }
+
+    // Exit on the system menu, its question and those that follow answered in order.
+    static QStringList exit(zarMainWidget& window, QVariantList answers)
+    {
+        answers.prepend(QMessageBox::Yes);
+        zarOperator op(answers);
+        window.systemMenu.exitToolButton->click();
+        return op.shown;
+    }
+
+    // A template of one set opened on the TEMPLATES page and changed there.
+    static zarTemplateWidget* openChangedTemplate(zarMainWidget& window)
+    {
+        const QString path = zarTemplateFixture::write(zarTemplateFixture::bytes(2, 5, { { 3, { { 0, 0 } } } }));
+        zarAnswerFileDialog(path);
+        window.templateMenu.openPushButton->click();
+        zarTemplateWidget* screen = window.templateMenu.templateScreen();
+        if (!screen)
+            return nullptr;
+        QMetaObject::invokeMethod(screen, "onSignalWidgetOpen", Q_ARG(zarQuadripole, zarQuadripole(0, 3, 1, 2)));
+        emit screen->findChild<zarSignalWidget*>()->sendSpacingLevelAuxConfig(0, 0, true);
+        return screen->templateModel().isModified() ? screen : nullptr;
+    }
 
     static double luminance(const QColor& colour)
     {
@@ -169,6 +205,84 @@ private slots:
         QCOMPARE(storedDial(), 42);
         delete window;
         QVERIFY(noneLeft());
+    }
+
+    void exitWithOpenWork_data()
+    {
+        const int yes = QMessageBox::Yes, no = QMessageBox::No, cancel = QMessageBox::Cancel;
+        QTest::addColumn<bool>("session");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QVariantList>("answers");
+        QTest::addColumn<bool>("closed");
+        QTest::newRow("template: yes saves") << false << "kept" << QVariantList({ yes, "kept" }) << true;
+        QTest::newRow("template: no discards") << false << "" << QVariantList({ no }) << true;
+        QTest::newRow("template: cancel stays") << false << "" << QVariantList({ cancel }) << false;
+        // A directory in the way: overwrite asked, then the write fails and is reported.
+        QTest::newRow("template: a failing save stays")
+            << false << "failing" << QVariantList({ yes, "failing", yes, QMessageBox::Ok }) << false;
+        QTest::newRow("session: yes saves") << true << "kept" << QVariantList({ yes, "kept" }) << true;
+        QTest::newRow("session: cancel stays") << true << "" << QVariantList({ cancel }) << false;
+    }
+
+    // Exit asks the open screen's own question before anything is destroyed: a changed
+    // template's, or that of a session not measuring. A window kept open ends on the next Exit.
+    void exitWithOpenWork()
+    {
+        QFETCH(bool, session);
+        QFETCH(QString, name);
+        QFETCH(QVariantList, answers);
+        QFETCH(bool, closed);
+        const QString file = session ? sessionsDir + name + QStringLiteral(".zarSession")
+                                     : templatesDir + name + QStringLiteral(".zarTemplate");
+        zarMainWidget window;
+        window.show();
+        if (name == QLatin1String("failing"))
+            QVERIFY(QDir().mkpath(file));
+        if (session)
+            window.sessionMenu.openSession(zarSessionFixture::write(zarSessionFixture::session(8), "idle.zarSession"));
+        QVERIFY(session ? bool(window.sessionMenu.sessionScreen()) : bool(openChangedTemplate(window)));
+        const QStringList shown = exit(window, answers);
+        QCOMPARE(shown.value(1), session ? QStringLiteral("Do you want to save current session?")
+                                         : QStringLiteral("Do you want to save this template?"));
+        QCOMPARE(running(window), !closed);
+        QCOMPARE(QFileInfo(file).isFile(), name == QLatin1String("kept"));
+        if (!closed) {
+            exit(window, { QMessageBox::No });
+            QVERIFY(!running(window));
+        }
+        QVERIFY(noneLeft());
+    }
+
+    // Closed by the window system while measuring (Exit is refused then): the run stops
+    // and every row measured so far is in the autosave file, left as the previous session.
+    void measuringSessionAtExit()
+    {
+        QFile::remove(zarSessionFixture::autosavePath());
+        zarMainWidget window;
+        window.show();
+        window.sessionMenu.openSession(zarSessionFixture::write(zarSessionFixture::session(29), "exit.zarSession"));
+        zarSessionWidget* screen = window.sessionMenu.sessionScreen();
+        QVERIFY(screen);
+        int delivered = 0;
+        connect(zarCore::instance(), &zarCore::sendReportET2D, &window, [&](const zarCoreReportET2D report) {
+            if (report.error.code == 0 && delivered == 0)
+                QTimer::singleShot(0, &window, &QWidget::close);
+            if (report.error.code == 0)
+                delivered += report.results.size();
+        });
+        zarOperator none({});
+        screen->startPushButton->click();
+        QVERIFY(zarWaitFor([&] { return !window.isVisible(); }, 5000));
+        QCOMPARE(none.shown, QStringList());
+        QVERIFY(!zarSystemWidget::isBusy());
+        QVERIFY(noneLeft());
+        zarSessionFile autosave;
+        QCOMPARE(autosave.read(zarSessionFixture::autosavePath()), zarSessionFile::Read);
+        const int measured = int(std::count_if(autosave.units.cbegin(), autosave.units.cend(),
+                                               [](const zarSessionDataUnit& u) { return u.measureSet.measured; }));
+        QVERIFY(delivered >= 4);
+        QCOMPARE(measured, delivered);
+        QCOMPARE(QSettings(settingsScope, QStringLiteral("zarSessionMenuWidget")).value("sessionCloseSuccess").toInt(), 0);
     }
 
     // The menus sit on their tabs, in this order.

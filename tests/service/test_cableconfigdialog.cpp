@@ -51,6 +51,9 @@ private slots:
     void init()
     {
         zarCore::instance()->jobThread().setSimulationClock([] { return QDateTime(QDate(2026, 3, 1), QTime(12, 0)); });
+        // A job a failed test left behind reports into the next one otherwise.
+        zarWaitFor([] { return !zarCore::instance()->jobThread().isRunning(); });
+        QCoreApplication::processEvents();
     }
 
     // Automatic advance from wire 29 to the last of the two cables (the default count):
@@ -120,6 +123,70 @@ private slots:
         QCOMPARE(int(dialog.selectedWire()), 32);
         QCOMPARE(dialog.currentCableLabel->text(), QStringLiteral("2 / 2"));
         QVERIFY(!dialog.isChecking() && dialog.actionsGroupBox->isEnabled());
+    }
+
+    void leavingWaitsForTheCheck_data()
+    {
+        QTest::addColumn<bool>("remote");
+        QTest::newRow("a single wire") << false;
+        QTest::newRow("both remote electrodes") << true;
+    }
+    // While a check runs neither Escape nor a close request leaves the dialog, as
+    // Accept and Cancel cannot; once it has ended, Escape rejects it.
+    void leavingWaitsForTheCheck()
+    {
+        QFETCH(bool, remote);
+        zarCableConfigDialog dialog(nullptr, 2, true, true);
+        dialog.automaticAdvanceCheckBox->click();
+        dialog.show();
+        (remote ? dialog.checkRemotePushButton : dialog.checkCablePushButton)->click();
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QVERIFY(!dialog.close());
+        QVERIFY(dialog.isVisible());
+        QVERIFY(dialog.isCheckRunning());
+        QVERIFY(settled(dialog));
+        QVERIFY(!dialog.isCheckRunning());
+        QCOMPARE(dialog.configuration().remoteRxResistance, remote ? simulated() : -1.0f);
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    }
+
+    void leftDuringARunStopsItsJob_data()
+    {
+        QTest::addColumn<bool>("destroyed");
+        QTest::newRow("hidden") << false;
+        QTest::newRow("destroyed") << true;
+    }
+    // A dialog that goes away during an automatic run stops its job through the core:
+    // the one job reports the cancel, no other follows, nothing is stored or shown.
+    void leftDuringARunStopsItsJob()
+    {
+        QFETCH(bool, destroyed);
+        auto* dialog = new zarCableConfigDialog(nullptr, 2, false, false);
+        dialog->show();
+        QSignalSpy reports(zarCore::instance(), &zarCore::sendReportResistance);
+        zarDialogAnswer message;
+        message.expect();
+        dialog->checkCablePushButton->click();
+        if (destroyed)
+            delete dialog;
+        else
+            dialog->hide();
+        QVERIFY(zarWaitFor([&] { return reports.count() == 1 && !zarCore::instance()->jobThread().isRunning(); }));
+        QCoreApplication::processEvents();
+        QCOMPARE(reports.count(), 1);
+        QCOMPARE(int(qvariant_cast<zarCoreReportResistance>(reports.first().first()).error.code), int(zarErrorCanceled));
+        message.disarm();
+        QCOMPARE(message.text, QString());
+        if (destroyed)
+            return;
+        QVERIFY(!dialog->isCheckRunning());
+        QVERIFY(!dialog->checkCablePushButton->isChecked());
+        QVERIFY(dialog->actionsGroupBox->isEnabled());
+        QCOMPARE(dialog->pendingWire(), -1);
+        QCOMPARE(resistances(*dialog), measured());
+        delete dialog;
     }
 
     // A reading at the threshold fails: "Disable failed", when confirmed, takes wires

@@ -1,3 +1,4 @@
+#include "zaroperator.h"
 #include "zartestsupport.h"
 #include "zartemplatefixture.h"
 
@@ -12,40 +13,6 @@
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <qwt_series_data.h>
-
-// Answers the dialogs of one operation in order as the operator would: a message with a button (its
-// text is kept), the keyboard with a name (the name it proposed is kept); others are cancelled, noted.
-class zarOperator : public QObject
-{
-public:
-    explicit zarOperator(const QVariantList& answers) : steps(answers) { startTimer(10); }
-    QVariantList steps;
-    QStringList shown;
-
-private:
-    void timerEvent(QTimerEvent*) override
-    {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible())
-            return;
-        const QVariant next = steps.value(0);
-        auto* message = qobject_cast<zarWarningDialog*>(modal);
-        auto* keyboard = qobject_cast<zarKeyboardDialog*>(modal);
-        if (message && next.type() == QVariant::Int) {
-            shown << message->messageLabel->text();
-            (next == QMessageBox::No ? message->noPushButton
-             : next == QMessageBox::Cancel ? message->cancelPushButton : message->okYesPushButton)->click();
-        } else if (keyboard && next.type() == QVariant::String) {
-            shown << keyboard->lineEdit->text();
-            keyboard->lineEdit->setText(next.toString());
-            keyboard->enterB->click();
-        } else {
-            shown << QStringLiteral("unexpected:") + modal->metaObject()->className();
-            return qobject_cast<QDialog*>(modal)->reject();
-        }
-        steps.removeFirst();
-    }
-};
 
 // The template editor worked through its buttons, its grid and its dialogs.
 class TestTemplateWidget : public QObject
