@@ -370,7 +370,7 @@ bool zarSessionDataModel::saveToFile(QString name, bool autosave)
             return false;
         const QString typed = keyboard.lineEdit->text();
         // The name is a file in the sessions directory, never a path out of it.
-        if (!isPlainFileName(typed)) {
+        if (!isPlainFileName(typed, sessionExtension)) {
             zarWarningDialog::warning(tr("Session name is not valid"));
             return false;
         }

@@ -249,21 +249,34 @@ private slots:
         QCOMPARE(model.arrangement()->profileLength, 150.0f);
     }
 
-    void namesOutOfTheSessionsDirectoryAreRefused_data()
+    void typedNames_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::newRow("parent") << "../escape";
-        QTest::newRow("empty") << "";
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("parent") << "../escape" << false;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("dot") << "." << false;
+        QTest::newRow("blanks") << "   " << false;
+        // With the extension and the save's temporary copy: 256 and 255 bytes.
+        QTest::newRow("one byte over the limit") << QString(238, QLatin1Char('s')) << false;
+        QTest::newRow("at the limit") << QString(237, QLatin1Char('s')) << true;
     }
-    void namesOutOfTheSessionsDirectoryAreRefused()
+    // A name is a visible file of the sessions directory that the file system keeps,
+    // or it is refused before anything is written.
+    void typedNames()
     {
         QFETCH(QString, name);
+        QFETCH(bool, accepted);
         zarSessionDataModel model;
+        QDir(sessionsDir).removeRecursively();
         QDir().mkpath(sessionsDir);
         typeName(name);
         answer.expect();
-        QVERIFY(!model.saveToFile(QStringLiteral("x"), false));
-        QCOMPARE(answer.text, QStringLiteral("Session name is not valid"));
+        QCOMPARE(model.saveToFile(QStringLiteral("x"), false), accepted);
+        answer.disarm();
+        QCOMPARE(answer.shown ? answer.text : QString(), accepted ? QString() : QStringLiteral("Session name is not valid"));
+        QCOMPARE(QFile::exists(sessionsDir + name + QStringLiteral(".zarSession")), accepted);
+        QCOMPARE(QDir(sessionsDir).entryList(QDir::Files | QDir::Hidden).size(), int(accepted));
         QVERIFY(!QFile::exists(zarDriveRoot::path() + QStringLiteral("zar_0/escape.zarSession")));
     }
 
