@@ -1,6 +1,10 @@
 #include "core/zarnames.h"
 
+#include "core/zarsafesave.h"
+
 #include <QCoreApplication>
+#include <QFile>
+#include <QStringList>
 
 namespace {
 QString tr(const char* text)
@@ -15,6 +19,39 @@ QString gradient(const QString& base, int step)
 {
     return base + QStringLiteral(" [%1").arg(QChar(0x00B1)) + QLatin1String(gradientSteps[step]);
 }
+
+// Names Windows gives to devices, with or without an extension after them.
+bool isDeviceName(const QString& name)
+{
+    const QString base = name.section(QLatin1Char('.'), 0, 0).trimmed().toUpper();
+    static const QStringList devices = { QStringLiteral("CON"), QStringLiteral("PRN"), QStringLiteral("AUX"),
+                                         QStringLiteral("NUL") };
+    if (devices.contains(base))
+        return true;
+    return base.size() == 4 && (base.startsWith(QLatin1String("COM")) || base.startsWith(QLatin1String("LPT")))
+           && base[3] >= QLatin1Char('1') && base[3] <= QLatin1Char('9');
+}
+
+bool hasForbiddenCharacter(const QString& name)
+{
+    for (const QChar c : name)
+        if (c.unicode() < 0x20 || QStringLiteral("<>:\"/\\|?*").contains(c))
+            return true;
+    return false;
+}
+
+// The length the file system counts: UTF-16 units on Windows, the bytes of the
+// encoded name elsewhere. The save's temporary copy is the longest name it meets.
+int nameLength(const QString& fileName)
+{
+#ifdef Q_OS_WIN
+    return fileName.size();
+#else
+    return QFile::encodeName(fileName).size();
+#endif
+}
+
+const int nameMax = 255;
 }
 
 QString arrayName(zarArrayType type)
@@ -63,8 +100,9 @@ QString deviceName(zarAddress address)
     }
 }
 
-bool isPlainFileName(const QString& name)
+bool isPlainFileName(const QString& name, const QString& extension)
 {
-    return !name.isEmpty() && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'))
-           && !name.contains(QStringLiteral(".."));
+    return !name.trimmed().isEmpty() && !name.startsWith(QLatin1Char('.')) && !name.contains(QStringLiteral(".."))
+           && !hasForbiddenCharacter(name) && !isDeviceName(name)
+           && nameLength(name + QLatin1Char('.') + extension) + zarSafeSave::copySuffixLength <= nameMax;
 }

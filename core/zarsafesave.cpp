@@ -45,9 +45,9 @@ bool zarSafeSave::syncDirectory(const QString& directory)
 int zarSafeSave::removeStaleCopies(const QString& path)
 {
     const QFileInfo info(path);
-    // QSaveFile's temporary name: the file name, a dot and six letters or digits.
-    const QRegularExpression stale(QStringLiteral("^%1\\.[A-Za-z0-9]{6}$")
-                                       .arg(QRegularExpression::escape(info.fileName())));
+    const QRegularExpression stale(QStringLiteral("^%1\\.[A-Za-z0-9]{%2}$")
+                                       .arg(QRegularExpression::escape(info.fileName()),
+                                            QString::number(copySuffixLength - 1)));
     QDir dir = info.absoluteDir();
     int removed = 0;
     // No name filter: the operator's names may hold wildcard characters.

@@ -14,6 +14,10 @@ class QSaveFile;
 class zarSafeSave
 {
 public:
+    // The temporary copy is named "<file name>." and six letters or digits (where
+    // the system cannot make it without a name), so a file name must leave room for them.
+    enum { copySuffixLength = 7 };
+
     // True when the file was committed; the directory sync is best effort.
     static bool commit(QSaveFile& file);
     static bool syncDirectory(const QString& directory);

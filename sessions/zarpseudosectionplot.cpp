@@ -32,8 +32,8 @@ zarPseudoSectionPlot::zarPseudoSectionPlot(QWidget* parent) : zarPickPlot(parent
     axisWidget(QwtPlot::xBottom)->setColorBarEnabled(true);
     axisWidget(QwtPlot::xBottom)->setColorBarWidth(16);
 
-    sectionRect.setXAxis(QwtPlot::xTop);
-    sectionRect.attach(this);
+    spectroRect.setXAxis(QwtPlot::xTop);
+    spectroRect.attach(this);
 
     pointCurve.setStyle(QwtPlotCurve::NoCurve);
     pointCurve.attach(this);
@@ -95,8 +95,8 @@ void zarPseudoSectionPlot::onPlotUpdate(QVector<QPointF> xy, QVector<float> f, Q
             nx = 1;
         if (ny < 1)
             ny = 1;
-        sectionRect.setRectWidth(float(960 / nx));
-        sectionRect.setRectHeight(float(340 / ny));
+        spectroRect.setRectWidth(float(960 / nx));
+        spectroRect.setRectHeight(float(340 / ny));
         setAxisScale(QwtPlot::yLeft, highY + 0.25 * s, lowY - 0.25 * s);
         setAxisScale(QwtPlot::xTop, lowX - 0.5 * s, highX + 0.5 * s);
     }
@@ -112,9 +112,9 @@ void zarPseudoSectionPlot::onPlotUpdate(QVector<QPointF> xy, QVector<float> f, Q
         setAxisScale(QwtPlot::xBottom, low, high);
     else
         setAxisScale(QwtPlot::xBottom, low / 10, high * 10);
-    sectionRect.setColorRange(range);
-    sectionRect.setColorMap(new zarLogColorMap(float(low), float(high)));
-    sectionRect.setSamples(cells);
+    spectroRect.setColorRange(range);
+    spectroRect.setColorMap(new zarLogColorMap(float(low), float(high)));
+    spectroRect.setSamples(cells);
     setPickable(points, rows);
     replot();
 }

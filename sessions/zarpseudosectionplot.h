@@ -1,7 +1,7 @@
 #ifndef ZARPSEUDOSECTIONPLOT_H
 #define ZARPSEUDOSECTIONPLOT_H
 
-#include "sessions/qwtplotsectionrect.h"
+#include "sessions/qwtplotspectrorect.h"
 #include "sessions/zarpickplot.h"
 
 // The pseudo-section: one coloured cell per measured row at its measurement centre
@@ -25,7 +25,7 @@ public slots:
 private:
     friend class TestSessionPlots;
 
-    QwtPlotSectionRect sectionRect;
+    QwtPlotSpectroRect spectroRect;
     float m_cableSpacing = 5.0f;
 };
 

@@ -230,7 +230,11 @@ void zarSessionDataModel::onGPS()
 {
     if (session.gpsFix.rmc && session.gpsFix.valid)
         return;
-    session.gpsFix = zarGPSManager::instance()->fix();
+    const zarGPSFix fix = zarGPSManager::instance()->fix();
+    if (!(fix == session.gpsFix)) {
+        session.gpsFix = fix;
+        markChanged();
+    }
     QTimer::singleShot(5000, this, &zarSessionDataModel::onGPS);
 }
 
@@ -245,7 +249,10 @@ void zarSessionDataModel::onRowDelete(int index)
 {
     if (index < 0 || index >= session.units.size())
         return;
-    session.units[index].measureSet.measured = false;
+    bool& measured = session.units[index].measureSet.measured;
+    if (measured)
+        markChanged();
+    measured = false;
     announceCells(index, index, 0, columns - 1);
     refresh();
 }
@@ -363,6 +370,10 @@ bool zarSessionDataModel::saveToFile(QString name, bool autosave)
         name.clear();
     QString path;
     if (autosave) {
+        // Every 30 s while the screen is open: an unchanged session is not written
+        // to the card again.
+        if (!autosaveStale)
+            return true;
         path = systemDir + autosaveName;
     } else {
         zarKeyboardDialog keyboard(name);
@@ -370,7 +381,7 @@ bool zarSessionDataModel::saveToFile(QString name, bool autosave)
             return false;
         const QString typed = keyboard.lineEdit->text();
         // The name is a file in the sessions directory, never a path out of it.
-        if (!isPlainFileName(typed)) {
+        if (!isPlainFileName(typed, sessionExtension)) {
             zarWarningDialog::warning(tr("Session name is not valid"));
             return false;
         }
@@ -379,6 +390,8 @@ bool zarSessionDataModel::saveToFile(QString name, bool autosave)
             return false;
     }
     const zarSessionFile::WriteResult result = session.write(path);
+    if (result == zarSessionFile::Written && autosave)
+        autosaveStale = false;
     if (result != zarSessionFile::Written && !autosave)
         zarWarningDialog::warning(result == zarSessionFile::NotOpened ? tr("Can not open file for writing")
                                                                        : tr("Can not write data to file"));
@@ -403,6 +416,8 @@ bool zarSessionDataModel::loadFromFile(const QString& path)
     }
     beginResetModel();
     session = std::move(read);
+    // The autosave file may hold another session, or this one cut short.
+    markChanged();
     m_rows = session.units.size();
     currentSet = quint8(qMin(int(currentSet), qMax(0, session.arraySets.size() - 1)));
     endResetModel();
@@ -453,6 +468,8 @@ void zarSessionDataModel::storeResults(const zarCoreReportET2D& report)
     const int n = qMax(0, qMin(report.results.size(), session.units.size() - groupStart));
     for (int i = 0; i < n; ++i)
         session.units[groupStart + i].store(report.results[i]);
+    if (n > 0)
+        markChanged();
     announceCells(groupStart, groupStart + n - 1, 6, columns - 1);
     emit sendMoveForward(groupStart, n);
 }

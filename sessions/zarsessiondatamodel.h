@@ -31,7 +31,7 @@ public:
     int rows() const { return m_rows; }
     quint8 mode() const { return m_mode; }
     quint8 plot() const { return m_plot; }
-    zarArrangement* arrangement() { return &session.arrangement; }
+    const zarArrangement* arrangement() const { return &session.arrangement; }
     bool hasElectrodes() const { return !session.electrodes.isEmpty(); }
     zarQuadripole quadripole(int row) const;
     const QVector<zarSessionDataUnit>& units() const { return session.units; }
@@ -52,7 +52,8 @@ public:
     void refresh();
 
     // False when the operator cancelled or the file could not be written (the
-    // failure was shown), so the caller keeps the session open.
+    // failure was shown), so the caller keeps the session open. The autosave file
+    // is written only when a row or the position changed since it last was.
     bool saveToFile(QString name, bool autosave);
     bool loadFromFile(const QString& path);
     bool checkIpOptions();
@@ -90,10 +91,13 @@ private:
     float value(const zarSessionDataUnit& unit) const;
     bool onCurve(const zarSessionDataUnit& unit) const;
     QVector<QPointF> curve(bool absolute) const;
+    void markChanged() { autosaveStale = true; }
 
     zarCore* core;
     QStringList columnTitles;
     zarSessionFile session;
+    // The session differs from what the autosave file last received from it.
+    bool autosaveStale = true;
     quint8 currentSet = 0;
     int columns = 0;
     int m_rows = 0;

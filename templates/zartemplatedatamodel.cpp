@@ -372,7 +372,7 @@ bool zarTemplateDataModel::saveTemplate(const QString& name, QString* savedAs)
         return false;
     const QString typed = keyboard.lineEdit->text();
     // The name is a file in the templates directory, never a path out of it.
-    if (!isPlainFileName(typed)) {
+    if (!isPlainFileName(typed, templateExtension)) {
         zarWarningDialog::warning(tr("Template name is not valid"));
         return false;
     }

@@ -9,6 +9,7 @@
 #include "frame/zarkeyboarddialog.h"
 #include "sessions/zarfiletabledatamodel.h"
 #include "sessions/zarfiletabledialog.h"
+#include "service/zargpsmanager.h"
 #include "sessions/zarsessiondatamodel.h"
 
 #include <QAbstractItemModelTester>
@@ -40,6 +41,10 @@ class TestSessionData : public QObject
     Q_OBJECT
 
     zarDialogAnswer answer;
+
+    // What happens to a session between two autosaves.
+    enum Change { Nothing, SameResultStored, MeasuredRowDeleted, UnmeasuredRowDeleted, PositionFound,
+                  SamePosition, NamedSaveAfterADelete, AnotherSessionLoaded };
 
     static QByteArray patched(int at, const char* hex)
     {
@@ -249,22 +254,118 @@ private slots:
         QCOMPARE(model.arrangement()->profileLength, 150.0f);
     }
 
-    void namesOutOfTheSessionsDirectoryAreRefused_data()
+    void typedNames_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::newRow("parent") << "../escape";
-        QTest::newRow("empty") << "";
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("parent") << "../escape" << false;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("dot") << "." << false;
+        QTest::newRow("blanks") << "   " << false;
+        // With the extension and the save's temporary copy: 256 and 255 bytes.
+        QTest::newRow("one byte over the limit") << QString(238, QLatin1Char('s')) << false;
+        QTest::newRow("at the limit") << QString(237, QLatin1Char('s')) << true;
     }
-    void namesOutOfTheSessionsDirectoryAreRefused()
+    // A name is a visible file of the sessions directory that the file system keeps,
+    // or it is refused before anything is written.
+    void typedNames()
     {
         QFETCH(QString, name);
+        QFETCH(bool, accepted);
         zarSessionDataModel model;
+        QDir(sessionsDir).removeRecursively();
         QDir().mkpath(sessionsDir);
         typeName(name);
         answer.expect();
-        QVERIFY(!model.saveToFile(QStringLiteral("x"), false));
-        QCOMPARE(answer.text, QStringLiteral("Session name is not valid"));
+        QCOMPARE(model.saveToFile(QStringLiteral("x"), false), accepted);
+        answer.disarm();
+        QCOMPARE(answer.shown ? answer.text : QString(), accepted ? QString() : QStringLiteral("Session name is not valid"));
+        QCOMPARE(QFile::exists(sessionsDir + name + QStringLiteral(".zarSession")), accepted);
+        QCOMPARE(QDir(sessionsDir).entryList(QDir::Files | QDir::Hidden).size(), int(accepted));
         QVERIFY(!QFile::exists(zarDriveRoot::path() + QStringLiteral("zar_0/escape.zarSession")));
+    }
+
+    void autosaveWritesOnlyChanges_data()
+    {
+        QTest::addColumn<int>("change");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("nothing") << int(Nothing) << false;
+        QTest::newRow("result stored") << int(SameResultStored) << true;
+        QTest::newRow("measured row deleted") << int(MeasuredRowDeleted) << true;
+        QTest::newRow("unmeasured row deleted") << int(UnmeasuredRowDeleted) << false;
+        QTest::newRow("position found") << int(PositionFound) << true;
+        QTest::newRow("same position") << int(SamePosition) << false;
+        // The named file is another file: the autosave is still due.
+        QTest::newRow("named save after a delete") << int(NamedSaveAfterADelete) << true;
+        QTest::newRow("another session loaded") << int(AnotherSessionLoaded) << true;
+    }
+    // After one autosave the file is written again only for a change, and then
+    // with the bytes of the session as it is.
+    void autosaveWritesOnlyChanges()
+    {
+        QFETCH(int, change);
+        QFETCH(bool, written);
+        QDir().mkpath(sessionsDir);
+        // Resistivities as a stored result makes them, so storing one again is no change.
+        zarSessionFile session = zarSessionFixture::sample();
+        for (zarSessionDataUnit& unit : session.units)
+            unit.derive();
+        zarSessionDataModel model;
+        load(model, session);
+        const QString autosave = zarSessionFixture::autosavePath();
+        QVERIFY(model.saveToFile(QString(), true));
+        const QByteArray first = zarSessionFixture::readFile(autosave);
+        const QByteArray untouched("untouched");
+        zarGPSFix found;
+        found.rmc = found.valid = true;
+        found.latitude = 55.75f;
+        zarGPSManager::instance()->setFix(change == PositionFound ? found : zarGPSFix());
+        {
+            QFile file(autosave);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(untouched);
+        }
+        zarCoreReportET2D report;
+        switch (change) {
+        case SameResultStored:
+            model.groupStart = 3;
+            report.results << model.units()[3].measureSet;
+            model.storeResults(report);
+            break;
+        case MeasuredRowDeleted: model.onRowDelete(0); break;
+        case UnmeasuredRowDeleted: model.onRowDelete(2); break;
+        case PositionFound: case SamePosition: model.onGPS(); break;
+        case NamedSaveAfterADelete:
+            model.onRowDelete(0);
+            typeName(QStringLiteral("named"));
+            QVERIFY(model.saveToFile(QString(), false));
+            break;
+        case AnotherSessionLoaded: load(model, zarSessionFixture::session(5)); break;
+        default: break;
+        }
+        QVERIFY(model.saveToFile(QString(), true));
+        zarGPSManager::instance()->setFix(zarGPSFix());
+        const QByteArray now = zarSessionFixture::readFile(autosave);
+        QCOMPARE(now != untouched, written);
+        if (written)
+            QCOMPARE(now, zarSessionFixture::bytes(model.session));
+        if (change == SameResultStored)
+            QCOMPARE(now, first);
+    }
+
+    // A failed autosave leaves it due: the next one writes.
+    void failedAutosaveStaysDue()
+    {
+        zarSessionDataModel model;
+        load(model);
+        const QString autosave = zarSessionFixture::autosavePath();
+        QFile::remove(autosave);
+        QVERIFY(QDir().mkpath(autosave));
+        zarDiagnosticCapture capture;
+        QVERIFY(!model.saveToFile(QString(), true));
+        QVERIFY(QDir(autosave).removeRecursively());
+        QVERIFY(model.saveToFile(QString(), true));
+        QCOMPARE(zarSessionFixture::readFile(autosave), zarSessionFixture::bytes(model.session));
     }
 
     // A failed write is a failure, so the screen stays open with its data.

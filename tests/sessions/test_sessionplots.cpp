@@ -3,7 +3,7 @@
 #include "zardialoganswer.h"
 #include "zartestsupport.h"
 
-#include "sessions/qwtplotsectionrect.h"
+#include "sessions/qwtplotspectrorect.h"
 #include "sessions/zarlogcolormap.h"
 #include "sessions/zarpseudosectionplot.h"
 #include "sessions/zarsoundingcurveplot.h"
@@ -42,10 +42,10 @@ QwtScaleMap identity(double pixels)
 // one by one paints every cell on its own, in order, so that none can be left out.
 QImage draw(const QVector<QwtPoint3D>& cells, const QwtInterval& range, bool clip = true, bool oneByOne = false)
 {
-    QwtPlotSectionRect item;
+    QwtPlotSpectroRect item;
     item.setColorMap(new zarLogColorMap(float(range.minValue()), float(range.maxValue())));
     item.setColorRange(range);
-    item.setPaintAttribute(QwtPlotSectionRect::ClipRects, clip);
+    item.setPaintAttribute(QwtPlotSpectroRect::ClipRects, clip);
     item.setRectWidth(13);
     item.setRectHeight(7);
     item.setSamples(cells);
@@ -195,7 +195,16 @@ private slots:
         QCOMPARE(plot.rowIndexes, Rows({ 0 }));
         const QwtInterval colours = plot.axisWidget(QwtPlot::xBottom)->colorBarInterval();
         QCOMPARE(colours, QwtInterval(20, 20));
-        QCOMPARE(plot.sectionRect.colorRange(), colours);
+        QCOMPARE(plot.spectroRect.colorRange(), colours);
+    }
+
+    // Code that walks a plot's items by kind finds the cells as Qwt's spectro-curve item.
+    void cellsItemAnswersAsSpectroCurve()
+    {
+        zarPseudoSectionPlot plot;
+        const QwtPlotItemList cells = plot.itemList(QwtPlotItem::Rtti_PlotSpectroCurve);
+        QCOMPARE(cells.size(), 1);
+        QCOMPARE(cells.first(), static_cast<QwtPlotItem*>(&plot.spectroRect));
     }
 
     // A marker is picked within 10 pixels only.

@@ -143,6 +143,30 @@ private slots:
         QVERIFY(zarWaitFor([&] { return w.startPushButton->isEnabled(); }, 5000));
     }
 
+    // The timer goes on after the end; its ticks write the file again only after a
+    // change, here a row the operator deletes in the plot.
+    void autosaveTicksAfterTheEnd()
+    {
+        zarSessionWidget w(nullptr, false);
+        openSession(w);
+        QCOMPARE(run(w), QStringLiteral("It is all done"));
+        QVERIFY(w.autoSaveTimer.isActive());
+        const QByteArray untouched("untouched");
+        {
+            QFile file(Fixture::autosavePath());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(untouched);
+        }
+        auto tick = [&w] { QVERIFY(QMetaObject::invokeMethod(&w.autoSaveTimer, "timeout")); };
+        tick();
+        tick();
+        QCOMPARE(Fixture::readFile(Fixture::autosavePath()), untouched);
+        emit w.pseudoSectionPlot.sendRowDelete(3);
+        tick();
+        QCOMPARE(measured(w), 28);
+        compareWithAutosave(w);
+    }
+
     // Released during a group: the job is cancelled, the group stays unmeasured and
     // is the first one measured on the next press.
     void stopAndResume()

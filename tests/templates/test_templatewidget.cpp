@@ -88,6 +88,11 @@ private slots:
         QTest::newRow("parent directory") << "" << QVariantList({ yes, "../escape", ok }) << notValid << false;
         QTest::newRow("slash") << "" << QVariantList({ yes, "sub/name", ok }) << notValid << false;
         QTest::newRow("backslash") << "" << QVariantList({ yes, "sub\\name", ok }) << notValid << false;
+        // Nor is it a hidden or blank-looking file, or one the file system cannot keep.
+        QTest::newRow("dot") << "." << QVariantList({ yes, ".", ok }) << notValid << false;
+        QTest::newRow("blanks") << "   " << QVariantList({ yes, "   ", ok }) << notValid << false;
+        const QString tooLong(237, QLatin1Char('t'));
+        QTest::newRow("too long") << tooLong << QVariantList({ yes, tooLong, ok }) << notValid << false;
     }
 
     // Asked only when changed; the screen closes only when the changes were saved or discarded.

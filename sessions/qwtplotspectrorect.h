@@ -1,5 +1,5 @@
-#ifndef QWTPLOTSECTIONRECT_H
-#define QWTPLOTSECTIONRECT_H
+#ifndef QWTPLOTSPECTRORECT_H
+#define QWTPLOTSPECTRORECT_H
 
 #include <qwt_interval.h>
 #include <qwt_plot_seriesitem.h>
@@ -11,7 +11,7 @@ class QwtColorMap;
 
 // One filled rectangle of a fixed pixel size per 3-D point, centred on (x, y) and
 // coloured from z through a colour map over a colour range.
-class QwtPlotSectionRect : public QwtPlotSeriesItem, public QwtSeriesStore<QwtPoint3D>
+class QwtPlotSpectroRect : public QwtPlotSeriesItem, public QwtSeriesStore<QwtPoint3D>
 {
 public:
     enum PaintAttribute
@@ -20,13 +20,11 @@ public:
         ClipRects = 1
     };
 
-    // Qwt's own items use the values below Rtti_PlotUserItem.
-    enum { Rtti_PlotSectionRect = QwtPlotItem::Rtti_PlotUserItem + 1 };
+    explicit QwtPlotSpectroRect(const QString& title = QString());
+    explicit QwtPlotSpectroRect(const QwtText& title);
+    ~QwtPlotSpectroRect() override;
 
-    explicit QwtPlotSectionRect(const QString& title = QString());
-    explicit QwtPlotSectionRect(const QwtText& title);
-    ~QwtPlotSectionRect() override;
-
+    // Answers as Qwt's spectro-curve item, the one it stands beside.
     int rtti() const override;
 
     void setPaintAttribute(PaintAttribute attribute, bool on = true);

@@ -1,4 +1,4 @@
-#include "sessions/qwtplotsectionrect.h"
+#include "sessions/qwtplotspectrorect.h"
 
 #include <qwt_color_map.h>
 #include <qwt_painter.h>
@@ -10,7 +10,7 @@
 #include <limits>
 #include <vector>
 
-class QwtPlotSectionRect::PrivateData
+class QwtPlotSpectroRect::PrivateData
 {
 public:
     PrivateData() : colorMap(new QwtLinearColorMap()), colorRange(0.0, 1000.0) {}
@@ -21,7 +21,7 @@ public:
     mutable QVector<QRgb> colorTable;
     float rectWidth = 0.0f;
     float rectHeight = 0.0f;
-    int paintAttributes = QwtPlotSectionRect::ClipRects;
+    int paintAttributes = QwtPlotSpectroRect::ClipRects;
 
     // Kept between paints so that a repaint allocates nothing.
     struct Cell
@@ -38,22 +38,22 @@ namespace {
 const qint64 maxGridCells = qint64(1) << 21;
 }
 
-QwtPlotSectionRect::QwtPlotSectionRect(const QString& title) : QwtPlotSeriesItem(QwtText(title))
+QwtPlotSpectroRect::QwtPlotSpectroRect(const QString& title) : QwtPlotSeriesItem(QwtText(title))
 {
     init();
 }
 
-QwtPlotSectionRect::QwtPlotSectionRect(const QwtText& title) : QwtPlotSeriesItem(title)
+QwtPlotSpectroRect::QwtPlotSpectroRect(const QwtText& title) : QwtPlotSeriesItem(title)
 {
     init();
 }
 
-QwtPlotSectionRect::~QwtPlotSectionRect()
+QwtPlotSpectroRect::~QwtPlotSpectroRect()
 {
     delete d_data;
 }
 
-void QwtPlotSectionRect::init()
+void QwtPlotSpectroRect::init()
 {
     setItemAttribute(QwtPlotItem::Legend);
     setItemAttribute(QwtPlotItem::AutoScale);
@@ -62,12 +62,12 @@ void QwtPlotSectionRect::init()
     setZ(20.0);
 }
 
-int QwtPlotSectionRect::rtti() const
+int QwtPlotSpectroRect::rtti() const
 {
-    return Rtti_PlotSectionRect;
+    return QwtPlotItem::Rtti_PlotSpectroCurve;
 }
 
-void QwtPlotSectionRect::setPaintAttribute(PaintAttribute attribute, bool on)
+void QwtPlotSpectroRect::setPaintAttribute(PaintAttribute attribute, bool on)
 {
     if (on)
         d_data->paintAttributes |= attribute;
@@ -75,12 +75,12 @@ void QwtPlotSectionRect::setPaintAttribute(PaintAttribute attribute, bool on)
         d_data->paintAttributes &= ~attribute;
 }
 
-bool QwtPlotSectionRect::testPaintAttribute(PaintAttribute attribute) const
+bool QwtPlotSpectroRect::testPaintAttribute(PaintAttribute attribute) const
 {
     return d_data->paintAttributes & attribute;
 }
 
-void QwtPlotSectionRect::setColorMap(QwtColorMap* colorMap)
+void QwtPlotSpectroRect::setColorMap(QwtColorMap* colorMap)
 {
     if (colorMap != d_data->colorMap) {
         delete d_data->colorMap;
@@ -89,12 +89,12 @@ void QwtPlotSectionRect::setColorMap(QwtColorMap* colorMap)
     itemChanged();
 }
 
-const QwtColorMap* QwtPlotSectionRect::colorMap() const
+const QwtColorMap* QwtPlotSpectroRect::colorMap() const
 {
     return d_data->colorMap;
 }
 
-void QwtPlotSectionRect::setColorRange(const QwtInterval& interval)
+void QwtPlotSpectroRect::setColorRange(const QwtInterval& interval)
 {
     if (interval != d_data->colorRange) {
         d_data->colorRange = interval;
@@ -102,7 +102,7 @@ void QwtPlotSectionRect::setColorRange(const QwtInterval& interval)
     }
 }
 
-const QwtInterval& QwtPlotSectionRect::colorRange() const
+const QwtInterval& QwtPlotSpectroRect::colorRange() const
 {
     return d_data->colorRange;
 }
@@ -122,35 +122,35 @@ bool storeSize(float& stored, float value)
 
 } // namespace
 
-void QwtPlotSectionRect::setRectWidth(float width)
+void QwtPlotSpectroRect::setRectWidth(float width)
 {
     if (storeSize(d_data->rectWidth, width))
         itemChanged();
 }
 
-float QwtPlotSectionRect::rectWidth() const
+float QwtPlotSpectroRect::rectWidth() const
 {
     return d_data->rectWidth;
 }
 
-void QwtPlotSectionRect::setRectHeight(float height)
+void QwtPlotSpectroRect::setRectHeight(float height)
 {
     if (storeSize(d_data->rectHeight, height))
         itemChanged();
 }
 
-float QwtPlotSectionRect::rectHeight() const
+float QwtPlotSpectroRect::rectHeight() const
 {
     return d_data->rectHeight;
 }
 
-void QwtPlotSectionRect::setSamples(const QVector<QwtPoint3D>& samples)
+void QwtPlotSpectroRect::setSamples(const QVector<QwtPoint3D>& samples)
 {
     setData(new QwtPoint3DSeriesData(samples));
     itemChanged();
 }
 
-void QwtPlotSectionRect::drawSeries(QPainter* painter, const QwtScaleMap& xMap, const QwtScaleMap& yMap,
+void QwtPlotSpectroRect::drawSeries(QPainter* painter, const QwtScaleMap& xMap, const QwtScaleMap& yMap,
                                     const QRectF& canvasRect, int from, int to) const
 {
     if (!painter || dataSize() == 0)
@@ -164,7 +164,7 @@ void QwtPlotSectionRect::drawSeries(QPainter* painter, const QwtScaleMap& xMap, 
     drawRects(painter, xMap, yMap, canvasRect, from, to);
 }
 
-void QwtPlotSectionRect::drawRects(QPainter* painter, const QwtScaleMap& xMap, const QwtScaleMap& yMap,
+void QwtPlotSpectroRect::drawRects(QPainter* painter, const QwtScaleMap& xMap, const QwtScaleMap& yMap,
                                    const QRectF& canvasRect, int from, int to) const
 {
     if (!d_data->colorRange.isValid())
