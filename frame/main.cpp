@@ -1,6 +1,7 @@
 #include "frame/zarguistyle.h"
 #include "frame/zarmainwidget.h"
 #include "frame/zartranslator.h"
+#include "frame/zarwindowraiser.h"
 
 #include <QApplication>
 
@@ -8,6 +9,7 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     zarGuiStyle::install();
+    zarWindowRaiser::install();
     zarTranslator::instance();
 
     zarMainWidget window;

@@ -306,11 +306,4 @@
         <translation>Open session</translation>
     </message>
 </context>
-<context>
-    <name>zarEngineerWidget</name>
-    <message>
-        <source>Exit</source>
-        <translation>Exit</translation>
-    </message>
-</context>
 </TS>

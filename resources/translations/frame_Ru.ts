@@ -306,11 +306,4 @@
         <translation>Открыть сессию</translation>
     </message>
 </context>
-<context>
-    <name>zarEngineerWidget</name>
-    <message>
-        <source>Exit</source>
-        <translation>Выход</translation>
-    </message>
-</context>
 </TS>

@@ -2,6 +2,7 @@
 #define ZARTESTSUPPORT_H
 
 #include "core/zardiagnostics.h"
+#include "frame/zarwindowraiser.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -74,6 +75,7 @@ bool zarWaitFor(std::function<bool()> condition, int timeoutMs = 10000);
     { \
         zarTestEnvironment environment; \
         QApplication application(argc, argv); \
+        zarWindowRaiser::install(); \
         TestObject test; \
         QTEST_SET_MAIN_SOURCE_PATH \
         return QTest::qExec(&test, argc, argv); \
