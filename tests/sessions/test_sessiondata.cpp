@@ -188,6 +188,35 @@ private slots:
         }
     }
 
+    // The rows share blocks of samples, yet each keeps its own: one block when the
+    // count is right, blocks as the rows come when the file ends early.
+    void everyRowKeepsItsSamples_data()
+    {
+        QTest::addColumn<int>("cut");
+        QTest::addColumn<int>("rows");
+        QTest::newRow("whole file") << 0 << 3000;
+        QTest::newRow("ended inside the last row") << 26 + 40 << 2999;
+    }
+    void everyRowKeepsItsSamples()
+    {
+        QFETCH(int, cut);
+        zarSessionFile s = zarSessionFixture::sample();
+        const zarSessionDataUnit row = s.units[0];
+        s.units.clear();
+        // Three samples a row: more than one block of a cut file holds.
+        for (int i = 0; i < 3000; ++i) {
+            s.units << row;
+            s.units.last().measureSet.samples = { float(i), i + 0.5f, -float(i) };
+        }
+        const QByteArray bytes = zarSessionFixture::bytes(s);
+        zarSessionFile read;
+        read.parse(bytes.left(bytes.size() - cut));
+        QTEST(read.units.size(), "rows");
+        for (int i = 0; i < read.units.size(); ++i)
+            QVERIFY2(read.units[i].measureSet.samples == s.units[i].measureSet.samples,
+                     qPrintable(QStringLiteral("row %1").arg(i)));
+    }
+
     // Magic, header values and counts that cannot be the file's own.
     void hostileHeadersAreRefused_data()
     {
