@@ -65,7 +65,7 @@ zarSessionFile::ReadResult zarSessionFile::read(const QString& path)
     // One read of the whole file; the rows are decoded from memory.
     const QByteArray bytes = file.readAll();
     const ReadResult result = parse(bytes);
-    if (result == Read && file.error() != QFileDevice::NoError) {
+    if ((result == Read || result == Incomplete) && file.error() != QFileDevice::NoError) {
         fileError(file);
         return ReadError;
     }
@@ -156,8 +156,29 @@ zarSessionFile::ReadResult zarSessionFile::parse(const QByteArray& bytes)
         stream.device()->seek(p - begin);
         stream >> fix;
     }
-    gpsFix = !cut && stream.status() == QDataStream::Ok ? fix : zarGPSFix();
-    return Read;
+    const bool whole = !cut && stream.status() == QDataStream::Ok;
+    gpsFix = whole ? fix : zarGPSFix();
+    if (cut)
+        countRows();
+    return whole ? Read : Incomplete;
+}
+
+// The header still counts the whole session; the set labels and a later save tell
+// what the session now holds.
+void zarSessionFile::countRows()
+{
+    arrangement.measurements = 0;
+    for (int set = 0; set < arraySets.size(); ++set) {
+        int rows = 0;
+        for (const zarSessionDataUnit& unit : units)
+            rows += (quint8(unit.setMask) >> set) & 1;
+        arraySets[set].count = qint16(rows);
+        arrangement.measurements += rows;
+    }
+    // The last group may have lost its end: it is still one run.
+    arrangement.runs = units.constLast().continues;
+    for (const zarSessionDataUnit& unit : units)
+        arrangement.runs += !unit.continues;
 }
 
 bool zarSessionFile::isSanePosition(float metres)
