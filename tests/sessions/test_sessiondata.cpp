@@ -73,6 +73,8 @@ class TestSessionData : public QObject
         return u;
     }
 
+    static QString cutPath() { return zarDriveRoot::path() + QStringLiteral("cut.zarSession"); }
+
     // Types a name into the session name dialog.
     static void typeName(const QString& name)
     {
@@ -238,11 +240,7 @@ private slots:
     {
         QFETCH(int, kept);
         QFETCH(QString, message);
-        const QString path = zarDriveRoot::path() + QStringLiteral("cut.zarSession");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(zarSessionFixture::bytes(zarSessionFixture::sample()).left(kept));
-        file.close();
+        const QString path = zarSessionFixture::writeCut(zarSessionFixture::sample(), kept, cutPath());
         zarSessionDataModel model;
         zarMessageLog log;
         QTEST(model.loadFromFile(path), "opens");
@@ -272,11 +270,7 @@ private slots:
         s.arrangement.measurements = 4;
         s.arrangement.runs = 2;
         s.units[0].continues = true;
-        const QString path = zarDriveRoot::path() + QStringLiteral("cut.zarSession");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(zarSessionFixture::bytes(s).left(kept));
-        file.close();
+        const QString path = zarSessionFixture::writeCut(s, kept, cutPath());
         zarSessionDataModel model;
         QSignalSpy label(&model, &zarSessionDataModel::sendSetInfoUpdate);
         zarMessageLog log;
@@ -289,14 +283,11 @@ private slots:
     // The message is the operator's language, with the count in its place.
     void cutFileMessageTranslated()
     {
-        QFile file(zarDriveRoot::path() + QStringLiteral("cut.zarSession"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(zarSessionFixture::bytes(zarSessionFixture::sample()).left(rowsStart + 137 + 50));
-        file.close();
+        const QString path = zarSessionFixture::writeCut(zarSessionFixture::sample(), rowsStart + 137 + 50, cutPath());
         QVERIFY(zarTranslator::instance()->setLanguage(QStringLiteral("Ru")));
         zarSessionDataModel model;
         zarMessageLog log;
-        model.loadFromFile(file.fileName());
+        model.loadFromFile(path);
         zarTranslator::instance()->setLanguage(QStringLiteral("En"));
         QCOMPARE(log.texts, QStringList { QStringLiteral("Файл сессии неполный. Прочитано строк: 1") });
     }

@@ -344,12 +344,9 @@ private slots:
     // rows read, says how many once, and its set label counts them.
     void cutAutosaveOpens()
     {
-        const QByteArray bytes = Fixture::bytes(Fixture::session(29));
-        const int rowsStart = bytes.size() - 26 - 29 * 113;
-        QFile file(Fixture::autosavePath());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes.left(rowsStart + 10 * 113 + 50));
-        file.close();
+        const zarSessionFile s = Fixture::session(29);
+        const int rowsStart = Fixture::bytes(s).size() - 26 - 29 * 113;
+        Fixture::writeCut(s, rowsStart + 10 * 113 + 50, Fixture::autosavePath());
         zarSessionMenuWidget menu;
         zarMessageLog log;
         menu.onSessionLoad();
