@@ -10,10 +10,10 @@ class BenchSessions : public QObject
 {
     Q_OBJECT
 
-    static QString fiftyThousandRows(const QString& name)
+    static QString fiftyThousandRows(const QString& name, int samples)
     {
         const QString path = zarDriveRoot::path() + name;
-        zarBenchData::measuredSession(50000).write(path);
+        zarBenchData::measuredSession(50000, samples).write(path);
         return path;
     }
 
@@ -48,10 +48,18 @@ private slots:
         }
     }
 
+    void loadAgainstRawRead_data()
+    {
+        QTest::addColumn<int>("samples");
+        QTest::newRow("induced polarisation, 4 samples a row") << 4;
+        QTest::newRow("no samples") << 0;
+    }
+
     // What the operator waits for: a model filled from the file, against reading its bytes.
     void loadAgainstRawRead()
     {
-        const QString path = fiftyThousandRows(QStringLiteral("load.zarSession"));
+        QFETCH(int, samples);
+        const QString path = fiftyThousandRows(QStringLiteral("load.zarSession"), samples);
         if (zarBench::firstRun()) {
             const qint64 raw = zarBench::bestOf(9, [&] {
                 QFile file(path);

@@ -112,8 +112,9 @@ struct zarBenchData
         return configuration;
     }
 
-    // A session of measured rows with a few samples each.
-    static zarSessionFile measuredSession(int rows)
+    // A session of measured rows, with a few samples each as induced polarisation
+    // leaves them, or none.
+    static zarSessionFile measuredSession(int rows, int samples = 4)
     {
         zarSessionFile session;
         // A set counts its quadripoles in 16 bits: larger sessions take several sets.
@@ -138,7 +139,7 @@ struct zarBenchData
             unit.measureSet.measured = true;
             unit.measureSet.txCurrent = 50;
             unit.measureSet.rxVoltage = 10;
-            unit.measureSet.samples = { 1, 2, 3, 4 };
+            unit.measureSet.samples = QVector<float>(samples, 2.5f);
             session.units.append(unit);
         }
         return session;

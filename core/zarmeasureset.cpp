@@ -23,7 +23,9 @@ QDataStream& operator<<(QDataStream& stream, const zarMeasureSet& s)
 QDataStream& operator>>(QDataStream& stream, zarMeasureSet& s)
 {
     stream >> s.txVoltage >> s.txCurrent >> s.rxVoltage >> s.rxDeviation;
-    zarStreamGuard::readFloats(stream, s.samples);
+    QVector<float> samples;
+    zarStreamGuard::readFloats(stream, samples);
+    s.samples = samples;
     stream >> s.chargeability >> s.quality >> s.measured >> s.settings;
     return stream;
 }

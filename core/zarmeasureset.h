@@ -2,8 +2,7 @@
 #define ZARMEASURESET_H
 
 #include "core/zarmeasuresettings.h"
-
-#include <QVector>
+#include "core/zarsamples.h"
 
 // One measured result with the settings it was made with.
 struct zarMeasureSet
@@ -13,7 +12,7 @@ struct zarMeasureSet
     float rxVoltage = 0;
     float chargeability = 0;
     float rxDeviation = 0;
-    QVector<float> samples;
+    zarSamples samples;
     float quality = 0;
     bool measured = false;
     zarMeasureSettings settings;

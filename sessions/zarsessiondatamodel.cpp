@@ -401,7 +401,8 @@ bool zarSessionDataModel::saveToFile(QString name, bool autosave)
 bool zarSessionDataModel::loadFromFile(const QString& path)
 {
     zarSessionFile read;
-    switch (read.read(path)) {
+    const zarSessionFile::ReadResult result = read.read(path);
+    switch (result) {
     case zarSessionFile::Unreadable:
         zarWarningDialog::warning(tr("Can not open file for reading"));
         return false;
@@ -412,6 +413,7 @@ bool zarSessionDataModel::loadFromFile(const QString& path)
         zarWarningDialog::warning(tr("Can not read data from file"));
         return false;
     case zarSessionFile::Read:
+    case zarSessionFile::Incomplete:
         break;
     }
     beginResetModel();
@@ -423,6 +425,9 @@ bool zarSessionDataModel::loadFromFile(const QString& path)
     endResetModel();
     emit dataChanged(index(0, 0), index(m_rows - 1, columns - 1));
     emit sendSetInfoUpdate(arraySetDescriptions(session.arraySets));
+    // Said once the rows are in place: a copy cut short or a damaged card.
+    if (result == zarSessionFile::Incomplete)
+        zarWarningDialog::warning(tr("Session file is incomplete. Rows read: %1").arg(m_rows));
     return true;
 }
 

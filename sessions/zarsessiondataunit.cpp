@@ -151,13 +151,28 @@ public:
     const char* p;
 };
 
-// Bytes of a row before its samples.
-const int headSize = 80;
+// Bytes of a row before its sample count, and before its samples.
+const int countOffset = 76;
+const int headSize = countOffset + 4;
 }
 
-const char* zarSessionDataUnit::decode(const char* data, const char* end, zarSessionDataUnit& u)
+const char* zarSessionDataUnit::skip(const char* data, const char* end, int& samples)
 {
     if (end - data < fixedSize)
+        return nullptr;
+    const quint32 count = qFromBigEndian<quint32>(data + countOffset);
+    // The count is checked against the bytes left before it sizes anything.
+    if (count > quint32((end - data - fixedSize) / 8))
+        return nullptr;
+    samples = int(count);
+    return data + fixedSize + 8 * qint64(count);
+}
+
+const char* zarSessionDataUnit::decode(const char* data, const char* end, zarSessionDataUnit& u, float* out)
+{
+    int samples = 0;
+    const char* next = skip(data, end, samples);
+    if (!next)
         return nullptr;
     Decoder d(data);
     u.x = d.real();
@@ -178,14 +193,19 @@ const char* zarSessionDataUnit::decode(const char* data, const char* end, zarSes
     r.txCurrent = d.real();
     r.rxVoltage = d.real();
     r.rxDeviation = d.real();
-    const quint32 samples = d.dword();
+    d.dword();
     Q_ASSERT(d.p == data + headSize);
-    // The count is checked against the bytes left before it sizes anything.
-    if (samples > quint32((end - data - fixedSize) / 8))
-        return nullptr;
-    r.samples.resize(int(samples));
-    for (float& sample : r.samples)
-        sample = d.real();
+    if (out) {
+        for (int i = 0; i < samples; ++i)
+            out[i] = d.real();
+    } else if (samples > 0) {
+        QVector<float> own(samples);
+        for (float& sample : own)
+            sample = d.real();
+        r.samples = own;
+    } else {
+        r.samples = zarSamples();
+    }
     r.chargeability = d.real();
     r.quality = d.real();
     r.measured = d.flag();
@@ -197,7 +217,8 @@ const char* zarSessionDataUnit::decode(const char* data, const char* end, zarSes
     s.minStacking = d.byte();
     s.maxStacking = d.byte();
     s.transmitterPower = d.byte();
-    return d.p;
+    Q_ASSERT(d.p == next);
+    return next;
 }
 
 QDataStream& operator>>(QDataStream& stream, zarSessionDataUnit& u)

@@ -11,6 +11,8 @@
 #include <utility>
 
 namespace {
+const qint64 minBlock = 4096;
+
 void fileError(const QFileDevice& file)
 {
     zarDiagnostics::line(("File error: " + file.errorString()).toLocal8Bit().toStdString());
@@ -63,7 +65,7 @@ zarSessionFile::ReadResult zarSessionFile::read(const QString& path)
     // One read of the whole file; the rows are decoded from memory.
     const QByteArray bytes = file.readAll();
     const ReadResult result = parse(bytes);
-    if (result == Read && file.error() != QFileDevice::NoError) {
+    if ((result == Read || result == Incomplete) && file.error() != QFileDevice::NoError) {
         fileError(file);
         return ReadError;
     }
@@ -111,18 +113,38 @@ zarSessionFile::ReadResult zarSessionFile::parse(const QByteArray& bytes)
     // Reserved only for the rows that can be present, so a damaged count costs
     // nothing; a file that ends early keeps its complete rows.
     units.reserve(int(qMin<qint64>(count, (end - p) / zarSessionDataUnit::fixedSize)));
+    // The rows take their samples as slices of shared blocks rather than a heap
+    // block each: one block holds them all when the count is right, as the bytes
+    // after the rows then tell their number.
+    QVector<float> block;
+    float* out = nullptr;
+    int filled = 0;
     bool cut = false;
     for (quint32 i = 0; i < count; ++i) {
-        zarSessionDataUnit unit;
-        const char* next = zarSessionDataUnit::decode(p, end, unit);
+        int samples = 0;
         // A row cut short is dropped: it would otherwise be measured as zeros.
-        cut = !next;
+        cut = !zarSessionDataUnit::skip(p, end, samples);
         if (cut)
             break;
+        if (samples > block.size() - filled) {
+            // Room for the samples the rest of the file holds if the count is
+            // right, and not a block per row when it is not.
+            const qint64 rest = (end - p - qint64(count - i) * zarSessionDataUnit::fixedSize) / 8;
+            const qint64 least = qMin<qint64>(minBlock, (end - p) / 8);
+            block = QVector<float>(int(qMax<qint64>(samples, qMax(rest, least))));
+            // Taken before any row shares the block, so filling it never copies it.
+            out = block.data();
+            filled = 0;
+        }
+        zarSessionDataUnit unit;
+        const char* next = zarSessionDataUnit::decode(p, end, unit, out + filled);
         // Positions place the row in the plots: a damaged one refuses the file.
         if (!isSanePosition(unit.x) || !isSanePosition(unit.z))
             return Corrupted;
-        // Moved in: the samples change hands without a copy.
+        if (samples) {
+            unit.measureSet.samples = zarSamples(block, filled, samples);
+            filled += samples;
+        }
         units.append(std::move(unit));
         p = next;
     }
@@ -134,8 +156,29 @@ zarSessionFile::ReadResult zarSessionFile::parse(const QByteArray& bytes)
         stream.device()->seek(p - begin);
         stream >> fix;
     }
-    gpsFix = !cut && stream.status() == QDataStream::Ok ? fix : zarGPSFix();
-    return Read;
+    const bool whole = !cut && stream.status() == QDataStream::Ok;
+    gpsFix = whole ? fix : zarGPSFix();
+    if (cut)
+        countRows();
+    return whole ? Read : Incomplete;
+}
+
+// The header still counts the whole session; the set labels and a later save tell
+// what the session now holds.
+void zarSessionFile::countRows()
+{
+    arrangement.measurements = 0;
+    for (int set = 0; set < arraySets.size(); ++set) {
+        int rows = 0;
+        for (const zarSessionDataUnit& unit : units)
+            rows += (quint8(unit.setMask) >> set) & 1;
+        arraySets[set].count = qint16(rows);
+        arrangement.measurements += rows;
+    }
+    // The last group may have lost its end: it is still one run.
+    arrangement.runs = units.constLast().continues;
+    for (const zarSessionDataUnit& unit : units)
+        arrangement.runs += !unit.continues;
 }
 
 bool zarSessionFile::isSanePosition(float metres)

@@ -17,7 +17,8 @@ class zarSessionFile
 {
 public:
     enum : qint32 { magic = 0x33114422 };
-    enum ReadResult { Read, Unreadable, Corrupted, ReadError };
+    // Incomplete: the file ends early; the rows before the end were read.
+    enum ReadResult { Read, Incomplete, Unreadable, Corrupted, ReadError };
     enum WriteResult { Written, NotOpened, NotWritten };
 
     zarArrangement arrangement;
@@ -33,6 +34,7 @@ public:
     WriteResult write(const QString& path) const;
     void write(QDataStream& stream) const;
     // Keeps only complete rows; refuses damaged counts and a file without rows.
+    // The header of a file that ends inside its rows is made to count the rows read.
     ReadResult read(const QString& path);
     // Reads what is left on the stream's device.
     ReadResult read(QDataStream& stream);
@@ -40,6 +42,9 @@ public:
 
     // A row's measurement centre or pseudo-depth that a file may hold.
     static bool isSanePosition(float metres);
+
+private:
+    void countRows();
 };
 
 #endif

@@ -190,6 +190,10 @@
         <translation>Can not read data from file</translation>
     </message>
     <message>
+        <source>Session file is incomplete. Rows read: %1</source>
+        <translation>Session file is incomplete. Rows read: %1</translation>
+    </message>
+    <message>
         <source>IP options were changed since last session. Change back?</source>
         <translation>IP options were changed since last session. Change back?</translation>
     </message>

@@ -190,6 +190,10 @@
         <translation>Невозможно прочитать данные из файла</translation>
     </message>
     <message>
+        <source>Session file is incomplete. Rows read: %1</source>
+        <translation>Файл сессии неполный. Прочитано строк: %1</translation>
+    </message>
+    <message>
         <source>IP options were changed since last session. Change back?</source>
         <translation>Параметры ВП изменились с прошлой сессии. Вернуть их?</translation>
     </message>

@@ -57,6 +57,27 @@ private slots:
         QVERIFY(back == set);
     }
 
+    // A slice reads its own part of a shared block; one the block cannot hold is empty.
+    void sampleSlices_data()
+    {
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QVector<float>>("values");
+        QTest::newRow("inside") << 1 << 2 << QVector<float> { 2, 3 };
+        QTest::newRow("up to the end") << 2 << 2 << QVector<float> { 3, 4 };
+        QTest::newRow("past the end") << 3 << 2 << QVector<float>();
+        QTest::newRow("before the start") << -1 << 2 << QVector<float>();
+    }
+    void sampleSlices()
+    {
+        QFETCH(int, first);
+        QFETCH(int, count);
+        QFETCH(QVector<float>, values);
+        const zarSamples slice(QVector<float> { 1, 2, 3, 4 }, first, count);
+        QCOMPARE(slice.toVector(), values);
+        QVERIFY(slice == zarSamples(values));
+    }
+
     // A count of samples the file cannot hold is refused, and the vector left empty.
     void damagedCounts_data()
     {

@@ -1,12 +1,14 @@
 // Session data: rows and their resistivity, the file layout with the fast row writer
 // and decoder, damaged files refused; the session table model and the file table.
 #include "zardialoganswer.h"
+#include "zarmessagelog.h"
 #include "zarmodalof.h"
 #include "zarsessionfixture.h"
 #include "zarstreamhelpers.h"
 #include "zartestsupport.h"
 
 #include "frame/zarkeyboarddialog.h"
+#include "frame/zartranslator.h"
 #include "sessions/zarfiletabledatamodel.h"
 #include "sessions/zarfiletabledialog.h"
 #include "service/zargpsmanager.h"
@@ -75,6 +77,8 @@ class TestSessionData : public QObject
         u.measureSet.settings = { 21, true, 47, 2.5f, 4, 250, 90, 80 };
         return u;
     }
+
+    static QString cutPath() { return zarDriveRoot::path() + QStringLiteral("cut.zarSession"); }
 
     // Types a name into the session name dialog.
     static void typeName(const QString& name)
@@ -178,7 +182,7 @@ private slots:
                 QCOMPARE(result, zarSessionFile::Corrupted);
                 continue;
             }
-            QVERIFY2(result == zarSessionFile::Read, qPrintable(QStringLiteral("cut at %1").arg(cut)));
+            QVERIFY2(result == zarSessionFile::Incomplete, qPrintable(QStringLiteral("cut at %1").arg(cut)));
             int complete = 0;
             int end = rowsStart;
             for (const auto& unit : sample.units) {
@@ -191,6 +195,106 @@ private slots:
             if (cut < bytes.size() - 26)
                 QVERIFY(read.gpsFix == zarGPSFix());
         }
+    }
+
+    // The rows share blocks of samples, yet each keeps its own: one block when the
+    // count is right, blocks as the rows come when the file ends early.
+    void everyRowKeepsItsSamples_data()
+    {
+        QTest::addColumn<int>("cut");
+        QTest::addColumn<int>("rows");
+        QTest::newRow("whole file") << 0 << 3000;
+        QTest::newRow("ended inside the last row") << 26 + 40 << 2999;
+    }
+    void everyRowKeepsItsSamples()
+    {
+        QFETCH(int, cut);
+        zarSessionFile s = zarSessionFixture::sample();
+        const zarSessionDataUnit row = s.units[0];
+        s.units.clear();
+        // Three samples a row: more than one block of a cut file holds.
+        for (int i = 0; i < 3000; ++i) {
+            s.units << row;
+            s.units.last().measureSet.samples = { float(i), i + 0.5f, -float(i) };
+        }
+        const QByteArray bytes = zarSessionFixture::bytes(s);
+        zarSessionFile read;
+        read.parse(bytes.left(bytes.size() - cut));
+        QTEST(read.units.size(), "rows");
+        for (int i = 0; i < read.units.size(); ++i)
+            QVERIFY2(read.units[i].measureSet.samples == s.units[i].measureSet.samples,
+                     qPrintable(QStringLiteral("row %1").arg(i)));
+    }
+
+    // A file cut short opens its complete rows and says so once; an intact one says nothing.
+    void cutFileOpensWithOneMessage_data()
+    {
+        QTest::addColumn<int>("kept");
+        QTest::addColumn<bool>("opens");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QString>("message");
+        const int size = zarSessionFixture::bytes(zarSessionFixture::sample()).size();
+        const QString incomplete = QStringLiteral("Session file is incomplete. Rows read: %1");
+        QTest::newRow("inside the header") << header - 5 << false << 0 << "Session is corrupted";
+        QTest::newRow("inside the second row") << rowsStart + 137 + 50 << true << 1 << incomplete.arg(1);
+        QTest::newRow("at a row boundary") << rowsStart + 137 + 137 + 113 << true << 3 << incomplete.arg(3);
+        QTest::newRow("inside the position fix") << size - 10 << true << 4 << incomplete.arg(4);
+        QTest::newRow("intact") << size << true << 4 << QString();
+    }
+    void cutFileOpensWithOneMessage()
+    {
+        QFETCH(int, kept);
+        QFETCH(QString, message);
+        const QString path = zarSessionFixture::writeCut(zarSessionFixture::sample(), kept, cutPath());
+        zarSessionDataModel model;
+        zarMessageLog log;
+        QTEST(model.loadFromFile(path), "opens");
+        QTEST(model.rows(), "rows");
+        QCOMPARE(log.texts.size(), message.isEmpty() ? 0 : 1);
+        QCOMPARE(log.texts.value(0), message);
+    }
+
+    // The set labels of a cut file count the rows read; an intact file's header stands.
+    void cutFileCountsTheRowsRead_data()
+    {
+        QTest::addColumn<int>("kept");
+        QTest::addColumn<QStringList>("labels");
+        QTest::addColumn<int>("measurements");
+        QTest::addColumn<int>("runs");
+        const int size = zarSessionFixture::bytes(zarSessionFixture::sample()).size();
+        QTest::newRow("intact") << size << QStringList { "1/2 Wenner \u03b1 [3]", "2/2 Schlumberger [1]" } << 4 << 2;
+        // The row read begins a group that the cut ended: one run all the same.
+        QTest::newRow("one row read") << rowsStart + 137 + 20
+                                      << QStringList { "1/2 Wenner \u03b1 [1]", "2/2 Schlumberger [0]" } << 1 << 1;
+    }
+    void cutFileCountsTheRowsRead()
+    {
+        QFETCH(int, kept);
+        QFETCH(QStringList, labels);
+        zarSessionFile s = zarSessionFixture::sample();
+        s.arrangement.measurements = 4;
+        s.arrangement.runs = 2;
+        s.units[0].continues = true;
+        const QString path = zarSessionFixture::writeCut(s, kept, cutPath());
+        zarSessionDataModel model;
+        QSignalSpy label(&model, &zarSessionDataModel::sendSetInfoUpdate);
+        zarMessageLog log;
+        QVERIFY(model.loadFromFile(path));
+        QCOMPARE(label.last().at(0).toStringList().join(QLatin1Char('|')), labels.join(QLatin1Char('|')));
+        QTEST(model.arrangement()->measurements, "measurements");
+        QTEST(model.arrangement()->runs, "runs");
+    }
+
+    // The message is the operator's language, with the count in its place.
+    void cutFileMessageTranslated()
+    {
+        const QString path = zarSessionFixture::writeCut(zarSessionFixture::sample(), rowsStart + 137 + 50, cutPath());
+        QVERIFY(zarTranslator::instance()->setLanguage(QStringLiteral("Ru")));
+        zarSessionDataModel model;
+        zarMessageLog log;
+        model.loadFromFile(path);
+        zarTranslator::instance()->setLanguage(QStringLiteral("En"));
+        QCOMPARE(log.texts, QStringList { QStringLiteral("Файл сессии неполный. Прочитано строк: 1") });
     }
 
     // Magic, header values and counts that cannot be the file's own.
@@ -218,7 +322,7 @@ private slots:
     void rowCountBeyondTheFile()
     {
         zarSessionFile read;
-        QCOMPARE(read.parse(patched(rowsStart - 4, "7fffffff")), zarSessionFile::Read);
+        QCOMPARE(read.parse(patched(rowsStart - 4, "7fffffff")), zarSessionFile::Incomplete);
         QCOMPARE(read.units.size(), 4);
     }
 

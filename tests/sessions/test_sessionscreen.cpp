@@ -3,6 +3,7 @@
 // simulator on the job thread; the blinking "Open previous session".
 #include "../templates/zartemplatefixture.h"
 #include "zardialoganswer.h"
+#include "zarmessagelog.h"
 #include "zarmodalof.h"
 #include "zarsessionfixture.h"
 #include "zartestsupport.h"
@@ -361,6 +362,22 @@ private slots:
         zarSessionMenuWidget another;
         another.onAuxTimeout();
         QCOMPARE(image(another.openPushButton->icon()), image(another.normalIcon));
+    }
+
+    // "Open previous session" on an autosave cut short: the screen opens with the
+    // rows read, says how many once, and its set label counts them.
+    void cutAutosaveOpens()
+    {
+        const zarSessionFile s = Fixture::session(29);
+        const int rowsStart = Fixture::bytes(s).size() - 26 - 29 * 113;
+        Fixture::writeCut(s, rowsStart + 10 * 113 + 50, Fixture::autosavePath());
+        zarSessionMenuWidget menu;
+        zarMessageLog log;
+        menu.onSessionLoad();
+        QVERIFY(menu.sessionScreen());
+        QCOMPARE(model(*menu.sessionScreen()).rows(), 10);
+        QCOMPARE(log.texts, QStringList { QStringLiteral("Session file is incomplete. Rows read: 10") });
+        QCOMPARE(menu.sessionScreen()->currentSetComboBox->itemText(0), QStringLiteral("1/1 Dipole-Dipole [10]"));
     }
 
     // Measured rows keep the IP options they were measured with, if the operator agrees.

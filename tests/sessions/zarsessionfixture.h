@@ -88,6 +88,15 @@ struct zarSessionFixture
         return data;
     }
 
+    // The first kept bytes of the session's file at path, as a copy cut short leaves it.
+    static QString writeCut(const zarSessionFile& s, int kept, const QString& path)
+    {
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(bytes(s).left(kept));
+        return path;
+    }
+
     static QByteArray readFile(const QString& path)
     {
         QFile file(path);
