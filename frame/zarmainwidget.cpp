@@ -12,6 +12,9 @@
 #include <QCloseEvent>
 #include <QDir>
 
+#include <functional>
+#include <utility>
+
 zarMainWidget::zarMainWidget(QWidget* parent) : QWidget(parent)
 {
     QDir dir;
@@ -69,8 +72,22 @@ void zarMainWidget::shutDown()
 // session goes last: a measurement is stopped only once every other screen has agreed.
 bool zarMainWidget::closeOpenScreens()
 {
-    return systemMenu.closeOpenScreen() && templateMenu.closeOpenScreen() && dataMenu.closeOpenScreen()
-        && sessionMenu.closeOpenScreen();
+    // Each page asks on its own tab, so the operator sees what a question is about; a
+    // page that keeps its screen stays in front.
+    const std::pair<QWidget*, std::function<bool()>> pages[] = {
+        { systemTab, [this] { return systemMenu.closeOpenScreen(); } },
+        { templatesTab, [this] { return templateMenu.closeOpenScreen(); } },
+        { dataTab, [this] { return dataMenu.closeOpenScreen(); } },
+        { mainTab, [this] { return sessionMenu.closeOpenScreen(); } },
+    };
+    QWidget* current = tabWidget->currentWidget();
+    for (const auto& page : pages) {
+        tabWidget->setCurrentWidget(page.first);
+        if (!page.second())
+            return false;
+    }
+    tabWidget->setCurrentWidget(current);
+    return true;
 }
 
 void zarMainWidget::closeEvent(QCloseEvent* event)

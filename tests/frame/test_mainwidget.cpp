@@ -241,12 +241,15 @@ private slots:
         if (session)
             window.sessionMenu.openSession(zarSessionFixture::write(zarSessionFixture::session(8), "idle.zarSession"));
         QVERIFY(session ? bool(window.sessionMenu.sessionScreen()) : bool(openChangedTemplate(window)));
+        window.tabWidget->setCurrentWidget(window.systemTab);
         const QStringList shown = exit(window, answers);
         QCOMPARE(shown.value(1), session ? QStringLiteral("Do you want to save current session?")
                                          : QStringLiteral("Do you want to save this template?"));
         QCOMPARE(running(window), !closed);
         QCOMPARE(QFileInfo(file).isFile(), name == QLatin1String("kept"));
         if (!closed) {
+            // The screen that asked stays in front.
+            QCOMPARE(window.tabWidget->currentWidget(), session ? window.mainTab : window.templatesTab);
             exit(window, { QMessageBox::No });
             QVERIFY(!running(window));
         }
