@@ -116,9 +116,13 @@ void zarWarningDialog::fitToScreen()
         - QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
     const QMargins margins = layout()->contentsMargins();
     const int buttons = okYesPushButton->sizeHint().height() + layout()->spacing();
-    messageLabel->setMaximumSize(
-        room.width() - margins.left() - margins.right() - signLabel->maximumWidth() - horizontalLayout_2->spacing(),
-        room.height() - margins.top() - margins.bottom() - buttons);
+    const int widest = room.width() - margins.left() - margins.right() - signLabel->maximumWidth()
+        - horizontalLayout_2->spacing();
+    messageLabel->setMaximumSize(widest, room.height() - margins.top() - margins.bottom() - buttons);
+    // A short text stays on one line (a wrapping label alone would break it after a
+    // word or two); a longer one wraps at two thirds of the screen.
+    const int line = messageLabel->fontMetrics().size(0, messageLabel->text()).width() + 1;
+    messageLabel->setMinimumWidth(qMin(line, qMin(widest, room.width() * 2 / 3)));
 }
 
 void zarWarningDialog::showBusy()

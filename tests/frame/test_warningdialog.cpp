@@ -1,5 +1,6 @@
 #include "zartestsupport.h"
 
+#include "frame/zarguistyle.h"
 #include "frame/zarwarningdialog.h"
 
 #include <QScreen>
@@ -22,6 +23,8 @@ class TestWarningDialog : public QObject
     }
 
 private slots:
+    // What fits on a line depends on the program's font.
+    void initTestCase() { zarGuiStyle::install(); }
     void cleanup() { zarWarningDialog::hideBusy(); }
 
     void answersAndButtons_data()
@@ -113,6 +116,17 @@ private slots:
         const zarWarningDialog* d = zarWarningDialog::current();
         QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(d->frameGeometry()));
         QVERIFY(d->rect().contains(QRect(d->okYesPushButton->mapTo(d, QPoint()), d->okYesPushButton->size())));
+    }
+
+    // Also after a shorter message in the same dialog.
+    void aShortTextStaysOnOneLine()
+    {
+        press(0);
+        zarWarningDialog::warning(QStringLiteral("File name is empty"));
+        press(0);
+        zarWarningDialog::warning(QStringLiteral("Template name is not valid"));
+        const QLabel* label = zarWarningDialog::current()->messageLabel;
+        QVERIFY(label->heightForWidth(label->width()) < 3 * label->fontMetrics().height() / 2);
     }
 
     void aLongSentenceWrapsOntoLines()
