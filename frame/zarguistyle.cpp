@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QStyleFactory>
 #include <QStyleOptionToolButton>
 
@@ -11,6 +12,20 @@ void zarGuiStyle::install()
     font.setPixelSize(fontPixelSize);
     QApplication::setFont(font);
     QApplication::setStyle(new zarGuiStyle());
+}
+
+void zarGuiStyle::axisCaptions(std::initializer_list<QLabel*> captions)
+{
+    QFont font(QStringLiteral("Consolas"));
+    font.setPixelSize(12);
+    font.setWeight(QFont::Bold);
+    for (QLabel* caption : captions) {
+        caption->setFont(font);
+        QPalette palette = caption->palette();
+        palette.setBrush(QPalette::All, QPalette::WindowText, QBrush(Qt::blue));
+        caption->setPalette(palette);
+        caption->setTextFormat(Qt::PlainText);
+    }
 }
 
 zarGuiStyle::zarGuiStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))

@@ -3,6 +3,10 @@
 
 #include <QProxyStyle>
 
+#include <initializer_list>
+
+class QLabel;
+
 // Fusion made for a finger on a 1024 x 600 screen: touch-sized sliders, selectors,
 // selector rows and arrow buttons, and disabled text that stays readable.
 class zarGuiStyle : public QProxyStyle
@@ -14,6 +18,8 @@ public:
 
     // The program's look on the application: this style and its font.
     static void install();
+    // The captions along a plot's axes: small bold blue plain text, alike in every language.
+    static void axisCaptions(std::initializer_list<QLabel*> captions);
 
     zarGuiStyle();
     int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,

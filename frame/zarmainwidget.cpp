@@ -12,9 +12,6 @@
 #include <QCloseEvent>
 #include <QDir>
 
-#include <functional>
-#include <utility>
-
 zarMainWidget::zarMainWidget(QWidget* parent) : QWidget(parent)
 {
     QDir dir;
@@ -74,18 +71,14 @@ bool zarMainWidget::closeOpenScreens()
 {
     // Each page asks on its own tab, so the operator sees what a question is about; a
     // page that keeps its screen stays in front.
-    const std::pair<QWidget*, std::function<bool()>> pages[] = {
-        { systemTab, [this] { return systemMenu.closeOpenScreen(); } },
-        { templatesTab, [this] { return templateMenu.closeOpenScreen(); } },
-        { dataTab, [this] { return dataMenu.closeOpenScreen(); } },
-        { mainTab, [this] { return sessionMenu.closeOpenScreen(); } },
+    auto closeOn = [this](QWidget* tab, auto& page) {
+        tabWidget->setCurrentWidget(tab);
+        return page.closeOpenScreen();
     };
     QWidget* current = tabWidget->currentWidget();
-    for (const auto& page : pages) {
-        tabWidget->setCurrentWidget(page.first);
-        if (!page.second())
-            return false;
-    }
+    if (!(closeOn(systemTab, systemMenu) && closeOn(templatesTab, templateMenu) && closeOn(dataTab, dataMenu)
+          && closeOn(mainTab, sessionMenu)))
+        return false;
     tabWidget->setCurrentWidget(current);
     return true;
 }

@@ -1,6 +1,7 @@
 #include "service/zarsignalwidget.h"
 
 #include "core/zarcore.h"
+#include "frame/zarguistyle.h"
 #include "frame/zaroptionswidget.h"
 #include "frame/zartranslator.h"
 #include "frame/zarusermessage.h"
@@ -39,17 +40,8 @@ zarSignalWidget::zarSignalWidget(QWidget* parent) : QWidget(parent)
     badPushButton->setEnabled(false);
     for (QPushButton* button : { startPushButton, acceptPushButton, badPushButton })
         button->setMinimumHeight(fingerHeight);
-    QFont font(QStringLiteral("Consolas"));
-    font.setPixelSize(12);
-    font.setWeight(75);
-    QPalette palette;
-    palette.setBrush(QPalette::All, QPalette::WindowText, QBrush(Qt::blue, Qt::SolidPattern));
-    for (QLabel* caption : { _timeLabel01, _timeLabel02, _timeLabel03, _txVoltageLabel, _txCurrentLabel,
-                             _rxVoltageLabel }) {
-        caption->setFont(font);
-        caption->setPalette(palette);
-        caption->setTextFormat(Qt::PlainText);
-    }
+    zarGuiStyle::axisCaptions(
+        { _timeLabel01, _timeLabel02, _timeLabel03, _txVoltageLabel, _txCurrentLabel, _rxVoltageLabel });
     txVoltageFrame->layout()->addWidget(&txVoltagePlot);
     txCurrentFrame->layout()->addWidget(&txCurrentPlot);
     rxVoltageFrame->layout()->addWidget(&rxVoltagePlot);

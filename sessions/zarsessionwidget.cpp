@@ -2,6 +2,7 @@
 
 #include "core/zarconstants.h"
 #include "core/zarcore.h"
+#include "frame/zarguistyle.h"
 #include "frame/zaroptionswidget.h"
 #include "frame/zarstylesheet.h"
 #include "frame/zarsystemwidget.h"
@@ -43,6 +44,9 @@ zarSessionWidget::zarSessionWidget(QWidget* parent, bool viewOnly) : QWidget(par
     zarStyleSheet::apply(sessionTableView->horizontalHeader(), QStringLiteral(":/system/system/bHeaderView.qss"));
     zarStyleSheet::apply(sessionTableView, QStringLiteral(":/system/system/vScrollBar.qss"));
     zarStyleSheet::apply(msrCenterDepthSlider, QStringLiteral(":/system/system/hSlider.qss"));
+    // Styled once; their texts follow the language in onTranslate.
+    zarGuiStyle::axisCaptions({ yDepthLabel, yResistivitylabel, yChargeabilityLabel, xCenterLabel,
+                                xResistivitylabel, xChargeabilityLabel, xDepthLabel });
 
     sessionTableView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     sessionTableView->horizontalHeader()->setSectionsClickable(false);
@@ -158,18 +162,6 @@ void zarSessionWidget::onTranslate()
     modeComboBox->setItemText(0, tr("Resistivity"));
     modeComboBox->setItemText(1, tr("Chargeability"));
 
-    QFont font(QStringLiteral("Consolas"));
-    font.setPixelSize(12);
-    font.setWeight(75);
-    for (QLabel* label : { yDepthLabel, yResistivitylabel, yChargeabilityLabel, xCenterLabel, xResistivitylabel,
-                           xChargeabilityLabel, xDepthLabel }) {
-        label->setFont(font);
-        label->setTextFormat(Qt::PlainText);
-        QPalette palette = label->palette();
-        for (QPalette::ColorGroup group : { QPalette::Active, QPalette::Inactive, QPalette::Disabled })
-            palette.setBrush(group, QPalette::WindowText, QBrush(Qt::blue));
-        label->setPalette(palette);
-    }
     const QString ohm = tr("Ohm");
     const QChar dot(0x22C5);
     const QString metre = tr("m");

@@ -1,6 +1,7 @@
 #include "templates/zartemplatewidget.h"
 
 #include "core/zarconstants.h"
+#include "frame/zarguistyle.h"
 #include "frame/zaroptionswidget.h"
 #include "frame/zartranslator.h"
 #include "frame/zarwarningdialog.h"
@@ -50,17 +51,8 @@ zarTemplateWidget::zarTemplateWidget(QWidget* parent) : QWidget(parent)
     connect(&model, &zarTemplateDataModel::sendPlotClear, &plot, &zarTemplatePlot::onPlotClear);
     connect(zarTranslator::instance(), &zarTranslator::sendTranslate, this, &zarTemplateWidget::onTranslate);
 
-    // The axis captions look the same in every language: styled once, their texts in onTranslate.
-    QFont axisFont(QStringLiteral("Consolas"));
-    axisFont.setPixelSize(12);
-    axisFont.setWeight(75);
-    for (QLabel* axis : { _centerLabel, _depthLabel, _levelLabel, _spacingLabel }) {
-        axis->setFont(axisFont);
-        QPalette palette = axis->palette();
-        palette.setColor(QPalette::WindowText, Qt::blue);
-        axis->setPalette(palette);
-        axis->setTextFormat(Qt::PlainText);
-    }
+    // Styled once; their texts follow the language in onTranslate.
+    zarGuiStyle::axisCaptions({ _centerLabel, _depthLabel, _levelLabel, _spacingLabel });
     onTranslate();
 }
 
