@@ -8,6 +8,17 @@
 #include <QMessageBox>
 #include <QTimer>
 
+// Presses the button of the message dialog that gives the answer: No, Cancel, or
+// the first button for anything else.
+inline void zarPressAnswer(zarWarningDialog* dialog, int answer)
+{
+    switch (answer) {
+    case QMessageBox::No: dialog->noPushButton->click(); break;
+    case QMessageBox::Cancel: dialog->cancelPushButton->click(); break;
+    default: dialog->okYesPushButton->click(); break;
+    }
+}
+
 // Answers the next message of the program's message dialog with the given button
 // and keeps its text. The watch ends with disarm() or the object, so a call that
 // showed no message leaves nothing behind to answer a later one.
@@ -24,11 +35,7 @@ public:
             timer.stop();
             text = dialog->messageLabel->text();
             shown = true;
-            switch (button) {
-            case QMessageBox::No: dialog->noPushButton->click(); break;
-            case QMessageBox::Cancel: dialog->cancelPushButton->click(); break;
-            default: dialog->okYesPushButton->click(); break;
-            }
+            zarPressAnswer(dialog, button);
         });
     }
 

@@ -1,12 +1,11 @@
 #ifndef ZAROPERATOR_H
 #define ZAROPERATOR_H
 
+#include "zardialoganswer.h"
 #include "zartestsupport.h"
 
 #include "frame/zarkeyboarddialog.h"
 #include "frame/zarwarningdialog.h"
-
-#include <QMessageBox>
 
 // Answers the dialogs of one operation in order as the operator would: a message with a button (its
 // text is kept), the keyboard with a name (the name it proposed is kept); others are cancelled, noted.
@@ -28,8 +27,7 @@ private:
         auto* keyboard = qobject_cast<zarKeyboardDialog*>(modal);
         if (message && next.type() == QVariant::Int) {
             shown << message->messageLabel->text();
-            (next == QMessageBox::No ? message->noPushButton
-             : next == QMessageBox::Cancel ? message->cancelPushButton : message->okYesPushButton)->click();
+            zarPressAnswer(message, next.toInt());
         } else if (keyboard && next.type() == QVariant::String) {
             shown << keyboard->lineEdit->text();
             keyboard->lineEdit->setText(next.toString());
