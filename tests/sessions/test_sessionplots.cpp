@@ -1,20 +1,25 @@
 // The session plots: the logarithmic colour map, the item that paints one cell per
-// point, values a log scale cannot place, and picking a measurement.
+// point, values a log scale cannot place, picking a measurement, and the series the
+// session model sends them.
 #include "zardialoganswer.h"
+#include "zarsessionfixture.h"
 #include "zartestsupport.h"
 
 #include "sessions/qwtplotspectrorect.h"
 #include "sessions/zarlogcolormap.h"
 #include "sessions/zarpseudosectionplot.h"
+#include "sessions/zarsessiondatamodel.h"
 #include "sessions/zarsoundingcurveplot.h"
 
 #include <qwt_scale_map.h>
 #include <qwt_scale_widget.h>
 
+#include <QLabel>
 #include <QMenu>
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QSignalSpy>
+#include <QSlider>
 #include <cmath>
 #include <limits>
 
@@ -107,7 +112,47 @@ class TestSessionPlots : public QObject
         QVERIFY(QTest::qWaitForWindowExposed(&plot));
     }
 
+    // Spies on the three plot signals of one session model.
+    struct Series
+    {
+        explicit Series(zarSessionDataModel& model)
+            : section(&model, QOverload<Points, Values, Rows>::of(&zarSessionDataModel::sendPlotUpdate)),
+              markers(&model, QOverload<Points, Rows>::of(&zarSessionDataModel::sendPlotUpdate)),
+              curve(&model, QOverload<Points>::of(&zarSessionDataModel::sendPlotUpdate))
+        {
+        }
+        QSignalSpy section, markers, curve;
+        Points lastCurve() const { return curve.last().first().value<Points>(); }
+        Rows lastRows() const { return markers.last().at(1).value<Rows>(); }
+    };
+
+    static void load(zarSessionDataModel& model, const zarSessionFile& session)
+    {
+        QVERIFY(model.loadFromFile(zarSessionFixture::write(session, QStringLiteral("m.zarSession"))));
+    }
+
+    // Rows of the first set about the 10 m mark, one infinite, one of the second set.
+    static zarSessionFile curveSession()
+    {
+        zarSessionFile s = zarSessionFixture::sample();
+        s.units.clear();
+        const float xs[] = { 7.49f, 7.5f, 12.48f, 12.5f, 10.0f };
+        const float zs[] = { 4.0f, 3.0f, 1.0f, 2.0f, 2.0f };
+        for (int i = 0; i < 5; ++i)
+            s.units << zarSessionFixture::row(0, 3, 1, 2, xs[i], zs[i], true, 10.0f * (i + 1), 3);
+        s.units << zarSessionFixture::row(0, 3, 1, 2, 10, 2.4f, true, std::numeric_limits<float>::infinity(), 3);
+        s.units << zarSessionFixture::row(0, 3, 1, 2, 10, 2.2f, true, 70, 2);
+        return s;
+    }
+
 private slots:
+    void initTestCase()
+    {
+        qRegisterMetaType<Points>();
+        qRegisterMetaType<Rows>();
+        qRegisterMetaType<Values>();
+    }
+
     void colourStops_data()
     {
         QTest::addColumn<float>("min");
@@ -205,6 +250,212 @@ private slots:
         const QwtPlotItemList cells = plot.itemList(QwtPlotItem::Rtti_PlotSpectroCurve);
         QCOMPARE(cells.size(), 1);
         QCOMPARE(cells.first(), static_cast<QwtPlotItem*>(&plot.spectroRect));
+    }
+
+    // The pseudo-section of the current set: measured rows of the set with a value a
+    // log scale can place, at their centre and depth.
+    void pseudoSectionOfTheCurrentSet_data()
+    {
+        QTest::addColumn<int>("set");
+        QTest::addColumn<Rows>("rows");
+        QTest::addColumn<Points>("points");
+        QTest::addColumn<Values>("values");
+        QTest::newRow("first set") << 0 << Rows { 0, 1 } << Points { { 7.5, 2.5 }, { 10, 3.74f } } << Values { 120.5f, 80 };
+        QTest::newRow("second set") << 1 << Rows { 1, 3 } << Points { { 10, 3.74f }, { 12.48f, 3 } } << Values { 80, 95 };
+        QTest::newRow("before the first: the first") << -1 << Rows { 0, 1 } << Points { { 7.5, 2.5 }, { 10, 3.74f } }
+                                                      << Values { 120.5f, 80 };
+        QTest::newRow("past the last: the last") << 9 << Rows { 1, 3 } << Points { { 10, 3.74f }, { 12.48f, 3 } }
+                                                 << Values { 80, 95 };
+    }
+    void pseudoSectionOfTheCurrentSet()
+    {
+        QFETCH(int, set);
+        zarSessionDataModel model;
+        load(model, zarSessionFixture::sample());
+        Series series(model);
+        QVERIFY(QMetaObject::invokeMethod(&model, "onCurrentSetChange", Q_ARG(int, set)));
+        QCOMPARE(series.section.count(), 1);
+        QTEST(series.section.last().at(2).value<Rows>(), "rows");
+        QTEST(series.section.last().at(0).value<Points>(), "points");
+        QTEST(series.section.last().at(1).value<Values>(), "values");
+        QTEST(model.rowIndexes(), "rows");
+        QCOMPARE(series.markers.count() + series.curve.count(), 0);
+    }
+
+    // Mode 1 plots the chargeability instead of the resistivity, without its sign.
+    void modePicksThePlottedValue_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<Values>("values");
+        QTest::newRow("resistivity") << 0 << Values { 120.5f, 80 };
+        QTest::newRow("chargeability") << 1 << Values { 4.5f, 4.5f };
+    }
+    void modePicksThePlottedValue()
+    {
+        QFETCH(int, mode);
+        zarSessionDataModel model;
+        load(model, zarSessionFixture::sample());
+        model.setMode(quint8(1 - mode));
+        Series series(model);
+        model.setMode(quint8(mode));
+        QCOMPARE(model.mode(), quint8(mode));
+        QCOMPARE(series.section.count(), 1);
+        QTEST(series.section.last().at(1).value<Values>(), "values");
+    }
+
+    // Choosing the mode or the plot shown already draws nothing again.
+    void theSameChoiceAgainRedrawsNothing()
+    {
+        zarSessionDataModel model;
+        load(model, zarSessionFixture::sample());
+        model.setMode(1);
+        model.setPlot(1);
+        Series series(model);
+        model.setMode(1);
+        model.setPlot(1);
+        QCOMPARE(series.section.count() + series.markers.count() + series.curve.count(), 0);
+    }
+
+    // The sounding: every measured row of the set as a marker; the curve of the rows
+    // within half a spacing of the chosen centre, by depth.
+    void soundingAroundTheCentre()
+    {
+        zarSessionDataModel model;
+        load(model, curveSession());
+        Series series(model);
+        QSlider slider;
+        QLabel caption, value;
+        model.setHeaderLabel(&caption);
+        model.setDepthLabel(&value);
+        model.setDepthSlider(&slider);
+        model.setPlot(1);
+        QCOMPARE(caption.text(), QStringLiteral("Measurement center:"));
+        QCOMPARE(slider.maximum(), 3150);
+        QCOMPARE(series.markers.count(), 1);
+        // The infinite value and the row of the other set left out.
+        QCOMPARE(series.lastRows(), Rows({ 0, 1, 2, 3, 4 }));
+        QCOMPARE(series.markers.last().first().value<Points>(),
+                 Points({ { 4, 10 }, { 3, 20 }, { 1, 30 }, { 2, 40 }, { 2, 50 } }));
+        slider.setValue(100);
+        QCOMPARE(value.text(), QStringLiteral("<font color=blue>10.0</font>"));
+        // 7.49 m < x < 12.49 m, sorted by depth.
+        QCOMPARE(series.lastCurve(), Points({ { 1, 30 }, { 2, 50 }, { 3, 20 } }));
+        slider.setValue(125);
+        QCOMPARE(value.text(), QStringLiteral("<font color=blue>12.5</font>"));
+        QCOMPARE(series.lastCurve(), Points({ { 1, 30 }, { 2, 40 }, { 2, 50 } }));
+    }
+
+    // The profile: the curve of the rows within a quarter spacing of the chosen depth,
+    // along the line.
+    void profileAtTheDepth()
+    {
+        zarSessionDataModel model;
+        load(model, curveSession());
+        Series series(model);
+        QSlider slider;
+        QLabel caption, value;
+        model.setHeaderLabel(&caption);
+        model.setDepthLabel(&value);
+        model.setDepthSlider(&slider);
+        model.setPlot(2);
+        QCOMPARE(caption.text(), QStringLiteral("Pseudo depth:"));
+        QCOMPARE(slider.maximum(), 25);
+        QCOMPARE(series.markers.last().first().value<Points>(),
+                 Points({ { 7.49f, 10 }, { 7.5, 20 }, { 12.48f, 30 }, { 12.5, 40 }, { 10, 50 } }));
+        slider.setValue(25);
+        QCOMPARE(value.text(), QStringLiteral("<font color=blue>2.5</font>"));
+        // 1.26 m < z < 3.76 m, sorted along the line.
+        QCOMPARE(series.lastCurve(), Points({ { 7.5, 20 }, { 10, 50 }, { 12.5, 40 } }));
+    }
+
+    // The depth label of the pseudo-section reads 0.0; the unit is metres.
+    void depthLabelOfThePseudoSection()
+    {
+        zarSessionDataModel model;
+        QLabel value, unit;
+        model.setDepthLabel(&value);
+        model.setUnitLabel(&unit);
+        QCOMPARE(value.text(), QStringLiteral("<font color=blue>0.0</font>"));
+        QCOMPARE(unit.text(), QStringLiteral("m"));
+    }
+
+    // A negative chargeability keeps its sign on the window's curve; the markers
+    // of the log axis take its size.
+    void negativeChargeability()
+    {
+        zarSessionFile s = curveSession();
+        for (auto& u : s.units)
+            u.measureSet.chargeability = -3;
+        zarSessionDataModel model;
+        load(model, s);
+        Series series(model);
+        QSlider slider;
+        model.setDepthSlider(&slider);
+        model.setMode(1);
+        model.setPlot(1);
+        QCOMPARE(series.markers.last().first().value<Points>().first(), QPointF(4, 3));
+        slider.setValue(100);
+        QCOMPARE(series.lastCurve().first(), QPointF(1, -3));
+    }
+
+    // A session of resistances draws no plots.
+    void resistanceOnlyDrawsNothing()
+    {
+        zarSessionDataModel model;
+        load(model, zarSessionFixture::sample());
+        model.setResistanceOnly();
+        Series series(model);
+        model.setPlot(1);
+        model.refresh();
+        model.setPlot(0);
+        QCOMPARE(series.markers.count() + series.section.count() + series.curve.count(), 0);
+    }
+
+    // Without a measured row each plot is told to show nothing.
+    void emptySeries_data()
+    {
+        QTest::addColumn<int>("plot");
+        QTest::newRow("pseudo-section") << 0;
+        QTest::newRow("sounding") << 1;
+        QTest::newRow("profile") << 2;
+    }
+    void emptySeries()
+    {
+        QFETCH(int, plot);
+        zarSessionFile s = zarSessionFixture::sample();
+        for (auto& u : s.units)
+            u.measureSet.measured = false;
+        zarSessionDataModel model;
+        load(model, s);
+        model.setPlot(quint8(plot));
+        Series series(model);
+        model.refresh();
+        if (plot == 0) {
+            QCOMPARE(series.section.count(), 1);
+            QVERIFY(series.section.last().at(0).value<Points>().isEmpty());
+            QVERIFY(series.section.last().at(2).value<Rows>().isEmpty());
+        } else {
+            QCOMPARE(series.markers.count(), 1);
+            QVERIFY(series.lastRows().isEmpty());
+            QVERIFY(series.lastCurve().isEmpty());
+        }
+    }
+
+    // Plots off screen are not drawn; shown again they catch up once.
+    void hiddenPlotsCatchUp()
+    {
+        zarSessionDataModel model;
+        load(model, zarSessionFixture::sample());
+        Series series(model);
+        model.setPlotsShown(false);
+        model.setMode(1);
+        model.refresh();
+        QCOMPARE(series.section.count(), 0);
+        model.setPlotsShown(true);
+        QCOMPARE(series.section.count(), 1);
+        QCOMPARE(series.section.last().at(1).value<Values>(), Values({ 4.5f, 4.5f }));
+        model.setPlotsShown(true);
+        QCOMPARE(series.section.count(), 1);
     }
 
     // A marker is picked within 10 pixels only.
