@@ -414,6 +414,66 @@ private slots:
         QTEST(slider.maximum(), "maximum");
     }
 
+    void electrodeCount_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<bool>("read");
+        QTest::newRow("64") << 64 << true;
+        QTest::newRow("65") << 65 << false;
+    }
+    // A session holds the places of at most 64 electrodes.
+    void electrodeCount()
+    {
+        QFETCH(int, count);
+        QFETCH(bool, read);
+        zarSessionFile session = zarSessionFixture::sample();
+        session.electrodes.clear();
+        for (int i = 1; i <= count; ++i)
+            session.electrodes.insert(qint16(i), zarPoint3D(float(i), 0, 0));
+        zarSessionFile back;
+        QCOMPARE(back.parse(zarSessionFixture::bytes(session)) == zarSessionFile::Read, read);
+        QCOMPARE(back.electrodes.size(), read ? count : 0);
+    }
+
+    void loadFailuresAreTold_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("missing") << "none.zarSession" << "Can not open file for reading";
+        QTest::newRow("empty") << "empty.zarSession" << "Session is corrupted";
+    }
+    // A session that cannot be read is told, and nothing is loaded.
+    void loadFailuresAreTold()
+    {
+        QFETCH(QString, name);
+        zarSessionFixture::write(zarSessionFile(), QStringLiteral("empty.zarSession"));
+        QFile::remove(zarDriveRoot::path() + QStringLiteral("none.zarSession"));
+        zarSessionDataModel model;
+        zarDiagnosticCapture capture;
+        answer.expect();
+        QVERIFY(!model.loadFromFile(zarDriveRoot::path() + name));
+        QTEST(answer.text, "message");
+        QCOMPARE(model.rows(), 0);
+    }
+
+    // The position fix at a session's end: its flags, numbers and the date as a
+    // day number; any non-zero flag byte reads as set.
+    void positionFixLayout()
+    {
+        zarGPSFix fix;
+        fix.rmc = true;
+        fix.latitude = 1.5f;
+        fix.longitude = -2;
+        QCOMPARE(written(fix).toHex(), QByteArray("0100" "3ff8000000000000" "c000000000000000" "00256859" "00000000"));
+        QByteArray bytes = written(fix);
+        bytes[1] = 2;
+        const zarGPSFix back = readBack<zarGPSFix>(bytes);
+        QVERIFY(back.valid);
+        QCOMPARE(back.latitude, 1.5f);
+        QCOMPARE(back.longitude, -2.0f);
+        QCOMPARE(back.date, QDate(2000, 1, 1));
+    }
+
     // The fast row writer leaves the bytes of the stream operators.
     void rowWriterEqualsStreamOperators()
     {

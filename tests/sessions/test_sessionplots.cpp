@@ -16,6 +16,7 @@
 
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QSignalSpy>
@@ -41,6 +42,43 @@ QwtScaleMap identity(double pixels)
     map.setPaintInterval(0, pixels);
     map.setScaleInterval(0, pixels);
     return map;
+}
+
+const QRgb blank = qRgb(255, 255, 255);
+
+// Counts the changes the item announces.
+class CountingItem : public QwtPlotSpectroRect
+{
+public:
+    void itemChanged() override { ++changes; }
+    int changes = 0;
+};
+
+class WatchedMap : public QwtLinearColorMap
+{
+public:
+    explicit WatchedMap(bool* deleted) : m_deleted(deleted) {}
+    ~WatchedMap() override { *m_deleted = true; }
+    bool* m_deleted;
+};
+
+// Draws 10 x 6 cells (width given) coloured over 10 .. 1000 on a white 100 x 100
+// image whose pixels are the plot coordinates.
+QImage drawSmall(const QVector<QwtPoint3D>& points, const QwtInterval& range, int from = 0, int to = -1,
+                 bool clip = true, float width = 10)
+{
+    QwtPlotSpectroRect item;
+    item.setColorMap(new zarLogColorMap(10, 1000));
+    item.setColorRange(range);
+    item.setPaintAttribute(QwtPlotSpectroRect::ClipRects, clip);
+    item.setRectWidth(width);
+    item.setRectHeight(6);
+    item.setSamples(points);
+    QImage image(100, 100, QImage::Format_RGB32);
+    image.fill(blank);
+    QPainter painter(&image);
+    item.drawSeries(&painter, identity(100), identity(100), QRectF(0, 0, 100, 100), from, to);
+    return image;
 }
 
 // Cells of 13 x 7 pixels on a white image whose pixels are the plot coordinates;
@@ -456,6 +494,307 @@ private slots:
         QCOMPARE(series.section.last().at(1).value<Values>(), Values({ 4.5f, 4.5f }));
         model.setPlotsShown(true);
         QCOMPARE(series.section.count(), 1);
+    }
+
+    // Clearing the plot leaves the pick marker; clearing the pick leaves the markers.
+    void soundingClearsApart()
+    {
+        zarSoundingCurvePlot plot;
+        plot.onPlotUpdate(Points { { 1, 10 }, { 6, 100 } }, Rows { 7, 13 });
+        plot.onPlotUpdate(Points { { 1, 10 }, { 6, 100 } });
+        QCOMPARE(plot.pointCurve.sample(1), QPointF(6, 100));
+        plot.pickCurve.setSamples(Points { { 1, 10 } });
+        plot.onPlotClear();
+        QCOMPARE(plot.pointCurve.dataSize(), size_t(0));
+        QCOMPARE(plot.lineCurve.dataSize(), size_t(0));
+        QCOMPARE(plot.pickCurve.dataSize(), size_t(1));
+        QVERIFY(plot.rowIndexes.isEmpty());
+        plot.onPlotUpdate(Points { { 1, 10 } }, Rows { 3 });
+        plot.onPickPlotClear();
+        QCOMPARE(plot.pointCurve.dataSize(), size_t(1));
+        QCOMPARE(plot.pickCurve.dataSize(), size_t(0));
+        QCOMPARE(plot.rowIndexes, Rows({ 3 }));
+    }
+
+    void pseudoSectionScales_data()
+    {
+        QTest::addColumn<Points>("xy");
+        QTest::addColumn<Values>("f");
+        QTest::addColumn<QSizeF>("cell");
+        QTest::addColumn<QPointF>("top");
+        QTest::addColumn<QPointF>("left");
+        QTest::addColumn<QPointF>("bottom");
+        QTest::addColumn<QPointF>("bar");
+        QTest::newRow("ten spacings by two half spacings")
+            << Points { { 10, 2 }, { 60, 7 }, { 35, 4 } } << Values { 30, 300, 120 } << QSizeF(96, 170)
+            << QPointF(7.5, 62.5) << QPointF(8.25, 0.75) << QPointF(30, 300) << QPointF(30, 300);
+        QTest::newRow("one point") << Points { { 20, 3 } } << Values { 55 } << QSizeF(960, 340) << QPointF(17.5, 22.5)
+                                   << QPointF(4.25, 1.75) << QPointF(5.5, 550) << QPointF(55, 55);
+        QTest::newRow("only unplottable values keep the previous cell")
+            << Points { { 1, 1 }, { 2, 1 }, { 3, 1 }, { notANumber, 1 } } << Values { 0, -3, float(inf), 10 }
+            << QSizeF(960, 340) << QPointF(0, 1) << QPointF(1, 0) << QPointF(0.001, 1) << QPointF(0.001, 1);
+    }
+    // A cell a spacing wide and half a spacing high on a 960 x 340 section; the axes
+    // reach half a cell past the outer centres; the colour bar spans the values.
+    void pseudoSectionScales()
+    {
+        QFETCH(Points, xy);
+        QFETCH(Values, f);
+        zarPseudoSectionPlot plot;
+        plot.onPlotUpdate(Points { { 0, 0 } }, Values { 1 }, Rows { 0 });
+        plot.onPlotUpdate(xy, f, Rows(xy.size(), 1));
+        QTEST(QSizeF(plot.spectroRect.rectWidth(), plot.spectroRect.rectHeight()), "cell");
+        QTEST(bounds(plot, QwtPlot::xTop), "top");
+        QTEST(bounds(plot, QwtPlot::yLeft), "left");
+        QTEST(bounds(plot, QwtPlot::xBottom), "bottom");
+        const QwtInterval colours = plot.axisWidget(QwtPlot::xBottom)->colorBarInterval();
+        QTEST(QPointF(colours.minValue(), colours.maxValue()), "bar");
+        QCOMPARE(plot.spectroRect.colorRange(), colours);
+        QCOMPARE(plot.rowIndexes.size(), int(plot.spectroRect.dataSize()));
+    }
+
+    // Each cell shows in the colour of its value where it is drawn; an unplottable
+    // value leaves neither a cell nor a pickable point.
+    void pseudoSectionCells()
+    {
+        zarPseudoSectionPlot plot;
+        plot.resize(800, 480);
+        plot.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&plot));
+        const Points xy { { 10, 2 }, { 35, 4.5 }, { 60, 7 } };
+        plot.onPlotUpdate(xy, Values { 10, 0, 1000 }, Rows { 0, 1, 2 });
+        QCOMPARE(plot.rowIndexes, Rows({ 0, 2 }));
+        plot.updateLayout();
+        const QImage canvas = plot.canvas()->grab().toImage();
+        const QColor colours[] = { QColor(0, 0, 128), QColor(Qt::white), QColor(96, 0, 96) };
+        for (int i = 0; i < 3; ++i) {
+            const QPoint at(qRound(plot.canvasMap(QwtPlot::xTop).transform(xy[i].x())),
+                            qRound(plot.canvasMap(QwtPlot::yLeft).transform(xy[i].y())));
+            QCOMPARE(QColor(canvas.pixel(at)), colours[i]);
+        }
+    }
+
+    void pickShowsAMarker_data()
+    {
+        QTest::addColumn<bool>("sounding");
+        QTest::newRow("sounding") << true;
+        QTest::newRow("pseudo-section") << false;
+    }
+    // While the pick menu is open a marker shows the picked point; "Go to" carries
+    // its session row, and the marker goes with the menu.
+    void pickShowsAMarker()
+    {
+        QFETCH(bool, sounding);
+        zarSoundingCurvePlot curves;
+        zarPseudoSectionPlot section;
+        zarPickPlot& plot = sounding ? static_cast<zarPickPlot&>(curves) : section;
+        if (sounding) {
+            curves.onPlotUpdate(Points { { 2, 50 }, { 6, 100 }, { 10, 400 } }, Rows { 40, 41, 42 });
+            curves.onPlotUpdate(Points { { 2, 50 }, { 10, 400 } });
+            plot.resize(800, 480);
+            plot.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&plot));
+        } else {
+            showSection(section);
+        }
+        QSignalSpy selections(&plot, &zarPickPlot::sendRowSelection);
+        size_t marker = 0;
+        QVERIFY(tap(plot, sounding ? QPointF(6, 100) : QPointF(30, 4), 0, [&](QMenu* m) {
+            marker = plot.pickCurve.dataSize();
+            choose(m, 0);
+        }));
+        QCOMPARE(marker, size_t(1));
+        QCOMPARE(selections.count(), 1);
+        QCOMPARE(selections.first().first().toInt(), 41);
+        QCOMPARE(plot.pickCurve.dataSize(), size_t(0));
+    }
+
+    // The line of a sounding is never picked, only its markers.
+    void lineIsNotPickable()
+    {
+        zarSoundingCurvePlot plot;
+        plot.resize(800, 480);
+        plot.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&plot));
+        plot.onPlotUpdate(Points { { 2, 50 }, { 10, 400 } });
+        QVERIFY(!tap(plot, QPointF(2, 50), 0, [](QMenu* m) { m->close(); }));
+        QCOMPARE(plot.pickedPoint, -1);
+    }
+
+    void menuChoice_data()
+    {
+        QTest::addColumn<int>("action");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<int>("deleted");
+        QTest::newRow("go to") << 0 << -1 << 42 << -1;
+        QTest::newRow("delete, yes") << 1 << int(QMessageBox::Yes) << -1 << 42;
+        QTest::newRow("delete, no") << 1 << int(QMessageBox::No) << -1 << -1;
+        QTest::newRow("cancel") << 2 << -1 << -1 << -1;
+        QTest::newRow("closed without a choice") << -1 << -1 << -1 << -1;
+    }
+    // The menu's choices; a delete asks first. The signals carry the picked marker's
+    // session row, not its index.
+    void menuChoice()
+    {
+        QFETCH(int, action);
+        QFETCH(int, answer);
+        QFETCH(int, selected);
+        QFETCH(int, deleted);
+        zarPseudoSectionPlot plot;
+        showSection(plot);
+        QSignalSpy selections(&plot, &zarPickPlot::sendRowSelection);
+        QSignalSpy deletions(&plot, &zarPickPlot::sendRowDelete);
+        zarDialogAnswer question;
+        if (answer >= 0)
+            question.expect(QMessageBox::StandardButton(answer));
+        QVERIFY(tap(plot, QPointF(50, 6), 0, [action](QMenu* m) {
+            QCOMPARE(m->actions().size(), 3);
+            action < 0 ? QTest::keyClick(m, Qt::Key_Escape) : choose(m, action);
+        }));
+        question.disarm();
+        QCOMPARE(question.text, answer >= 0 ? QStringLiteral("Are you sure you want to delete selected measurement?") : QString());
+        QCOMPARE(selections.isEmpty() ? -1 : selections.first().first().toInt(), selected);
+        QCOMPARE(deletions.isEmpty() ? -1 : deletions.first().first().toInt(), deleted);
+        QCOMPARE(selections.count() + deletions.count(), selected + deleted > -2 ? 1 : 0);
+        QCOMPARE(plot.pickCurve.dataSize(), size_t(0));
+    }
+
+    // Bounds a log scale cannot span give a map of its two end colours alone.
+    void boundsWithoutStops_data()
+    {
+        QTest::addColumn<float>("min");
+        QTest::addColumn<float>("max");
+        QTest::addColumn<int>("stops");
+        QTest::newRow("10 to 1000") << 10.0f << 1000.0f << 13;
+        QTest::newRow("negative lower bound taken from 0.001") << -5.0f << 1.0f << 13;
+        QTest::newRow("equal bounds") << 7.0f << 7.0f << 0;
+        QTest::newRow("reversed bounds") << 100.0f << 1.0f << 0;
+        QTest::newRow("upper bound at 0.001") << -1.0f << 0.001f << 0;
+    }
+    void boundsWithoutStops()
+    {
+        QFETCH(float, min);
+        QFETCH(float, max);
+        const zarLogColorMap map(min, max);
+        QTEST(map.colorStops().size() - 2, "stops");
+        QCOMPARE(map.color1(), QColor(0, 0, 128));
+        QCOMPARE(map.color2(), QColor(96, 0, 96));
+    }
+
+    // Maps made one after another, with other bounds in between, each have their own stops.
+    void stopsFollowTheBounds()
+    {
+        auto seventh = [](float min, float max) { return zarLogColorMap(min, max).colorStops().value(7); };
+        const QVector<double> first = zarLogColorMap(1, 100).colorStops();
+        QCOMPARE(zarLogColorMap(5, 5).colorStops().size(), 2);
+        QVERIFY(std::fabs(seventh(1, 50) - (std::sqrt(50.0) - 1) / 49) < 1e-5);
+        QVERIFY(std::fabs(seventh(2, 100) - (std::sqrt(200.0) - 2) / 98) < 1e-5);
+        QCOMPARE(zarLogColorMap(1, 100).colorStops(), first);
+    }
+
+    void cellColour_data()
+    {
+        QTest::addColumn<double>("z");
+        QTest::addColumn<QwtInterval>("range");
+        QTest::addColumn<float>("width");
+        QTest::addColumn<QRgb>("colour");
+        const QwtInterval range(10, 1000);
+        QTest::newRow("below the range") << 5.0 << range << 10.0f << qRgb(0, 0, 128);
+        QTest::newRow("above the range") << 2000.0 << range << 10.0f << qRgb(96, 0, 96);
+        QTest::newRow("not a number is opaque black") << notANumber << range << 10.0f << qRgb(0, 0, 0);
+        QTest::newRow("reversed range draws nothing") << 50.0 << QwtInterval(1000, 10) << 10.0f << blank;
+        QTest::newRow("size not a number draws nothing") << 50.0 << range << float(notANumber) << blank;
+    }
+    // A 10 x 6 cell centred on (50, 50): its colour inside, nothing beyond its edge.
+    void cellColour()
+    {
+        QFETCH(double, z);
+        QFETCH(QwtInterval, range);
+        QFETCH(float, width);
+        QFETCH(QRgb, colour);
+        const QImage image = drawSmall({ QwtPoint3D(50, 50, z) }, range, 0, -1, true, width);
+        QCOMPARE(image.pixel(50, 50), colour);
+        QCOMPARE(image.pixel(46, 48), colour);
+        QCOMPARE(image.pixel(57, 50), blank);
+        QCOMPARE(image.pixel(50, 55), blank);
+    }
+
+    void clipping_data()
+    {
+        QTest::addColumn<double>("x");
+        QTest::addColumn<bool>("clip");
+        QTest::addColumn<QRgb>("edge");
+        QTest::newRow("centre one pixel outside") << -1.0 << true << blank;
+        QTest::newRow("centre inside, cut at the edge") << 1.0 << true << qRgb(0, 0, 128);
+        QTest::newRow("outside without clipping") << -1.0 << false << qRgb(0, 0, 128);
+    }
+    // With clipping a cell whose centre lies outside the canvas is not drawn.
+    void clipping()
+    {
+        QFETCH(double, x);
+        QFETCH(bool, clip);
+        QTEST(drawSmall({ QwtPoint3D(x, 50, 10) }, QwtInterval(10, 1000), 0, -1, clip).pixel(0, 50), "edge");
+    }
+
+    void indexRange_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<QString>("drawn");
+        QTest::newRow("whole series") << 0 << -1 << "abc";
+        QTest::newRow("from above to") << 2 << 1 << "";
+        QTest::newRow("one point") << 1 << 1 << "b";
+        QTest::newRow("negative from") << -4 << 0 << "a";
+        QTest::newRow("to past the end") << 1 << 9 << "bc";
+    }
+    // Only the cells from .. to are painted.
+    void indexRange()
+    {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        const QImage image = drawSmall({ QwtPoint3D(20, 50, 1), QwtPoint3D(50, 50, 1), QwtPoint3D(80, 50, 1) },
+                                       QwtInterval(0, 1000), from, to);
+        QString found;
+        for (int i = 0; i < 3; ++i) {
+            if (image.pixel(20 + 30 * i, 50) != blank)
+                found += QLatin1Char('a' + i);
+        }
+        QTEST(found, "drawn");
+    }
+
+    // Unchanged settings request no repaint; a colour map is owned and freed once.
+    void spectroSettersAndOwnership()
+    {
+        bool firstDeleted = false, secondDeleted = false;
+        {
+            CountingItem item;
+            QCOMPARE(item.rectWidth(), 0.0f);
+            QCOMPARE(item.rectHeight(), 0.0f);
+            QCOMPARE(item.colorRange().maxValue(), 1000.0);
+            item.setRectWidth(-3);
+            item.setRectWidth(12);
+            item.setRectWidth(12);
+            item.setColorRange(QwtInterval(1, 2));
+            item.setColorRange(QwtInterval(1, 2));
+            item.setPaintAttribute(QwtPlotSpectroRect::ClipRects, false);
+            QCOMPARE(item.changes, 2);
+            item.setColorRange(QwtInterval(1, 2, QwtInterval::ExcludeMaximum));
+            QCOMPARE(item.changes, 3);
+            item.setRectHeight(-3);
+            QCOMPARE(item.rectHeight(), 0.0f);
+
+            auto* first = new WatchedMap(&firstDeleted);
+            item.setColorMap(first);
+            item.changes = 0;
+            item.setColorMap(first);
+            QVERIFY(!firstDeleted);
+            QCOMPARE(item.changes, 1);
+            item.setColorMap(new WatchedMap(&secondDeleted));
+            QVERIFY(firstDeleted);
+            QVERIFY(!secondDeleted);
+        }
+        QVERIFY(secondDeleted);
     }
 
     // A marker is picked within 10 pixels only.

@@ -413,23 +413,25 @@ private slots:
     void clearEmptiesTheCurrentSet_data()
     {
         QTest::addColumn<int>("button");
-        QTest::addColumn<int>("measurements");
-        QTest::newRow("yes") << int(QMessageBox::Yes) << 61;
-        QTest::newRow("no") << int(QMessageBox::No) << 61 + 61;
+        QTest::addColumn<QList<int>>("counts");
+        QTest::newRow("yes") << int(QMessageBox::Yes) << QList<int>({ 61, 0 });
+        QTest::newRow("no") << int(QMessageBox::No) << QList<int>({ 61, 61 + 58 });
     }
     // Clearing asks first and empties only the current set.
     void clearEmptiesTheCurrentSet()
     {
         QFETCH(int, button);
         zarTemplateDataModel model;
-        QVERIFY(zarTemplateFixture::load(model, 2, 5, { { 3, { { 0, 0 } } }, { 0, { { 0, 0 } } } }));
-        model.onCurrentSetChange(0);
+        QVERIFY(zarTemplateFixture::load(model, 2, 5, { { 3, { { 0, 0 } } }, { 0, { { 0, 0 }, { 0, 1 } } } }));
+        model.onCurrentSetChange(1);
         answer.expect(QMessageBox::StandardButton(button));
         QCOMPARE(model.onSetClear(), button == QMessageBox::Yes);
         QCOMPARE(answer.text, QStringLiteral("Are you sure you want to clear surrent set?"));
-        QCOMPARE(model.count(), 2);
-        QTEST(model.measurementCount(), "measurements");
-        QCOMPARE(model.arrayType(0), qint8(3));
+        QList<int> counts;
+        for (const zarTemplateSet& set : model.sets())
+            counts << set.measurementCount();
+        QTEST(counts, "counts");
+        QCOMPARE(model.arrayType(1), qint8(0));
     }
 
     // Sets of each array are counted for the file's header.
@@ -472,6 +474,160 @@ private slots:
         dialog.arrayComboBox->setCurrentIndex(4);
         QCOMPARE(dialog.array(), 4);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Add / modify array"));
+    }
+
+    void hostileArrangementsAreRefused_data()
+    {
+        const int cablesAt = 4 + 33, countAt = cablesAt + 9;
+        QTest::addColumn<int>("at");
+        QTest::addColumn<QByteArray>("hex");
+        QTest::newRow("no cable") << cablesAt << QByteArray("00");
+        QTest::newRow("negative spacing") << cablesAt + 1 << QByteArray("c014000000000000");
+        QTest::newRow("zero spacing") << cablesAt + 1 << QByteArray("0000000000000000");
+        QTest::newRow("set's column count") << countAt + 9 << QByteArray("00000062");
+        QTest::newRow("header count at byte 33") << 33 << QByteArray("7fffffff");
+    }
+    // Cables, spacings and grid sizes no template of the program has.
+    void hostileArrangementsAreRefused()
+    {
+        QFETCH(int, at);
+        QFETCH(QByteArray, hex);
+        const QByteArray bad = oneSetFile().replace(at, hex.size() / 2, QByteArray::fromHex(hex));
+        QCOMPARE(loadBytes(bad), QStringLiteral("Template is corrupted"));
+    }
+
+    // Three sets of one cable saved and read back: the sets in order, the arrangement,
+    // and the header's runs and measurements.
+    void roundTripKeepsSetsInOrder()
+    {
+        zarTemplateDataModel model;
+        const QByteArray three = zarTemplateFixture::bytes(
+            1, 2.5f, { { 0, { { 0, 1 } } }, { 16, { { 2, 2 }, { 3, 1 } } }, { 7, { { 0, 5 } } } });
+        QVERIFY(model.loadTemplate(zarTemplateFixture::write(three), false));
+        const QString base = zarDriveRoot::path() + QStringLiteral("three");
+        QVERIFY(model.saveTemplateTo(base));
+        zarTemplateDataModel back;
+        QVERIFY(back.loadTemplate(base + QStringLiteral(".zarTemplate"), true));
+        QCOMPARE(back.count(), 3);
+        QCOMPARE(back.cables(), zarCable(1));
+        QCOMPARE(back.cableSpacing(), 2.5f);
+        QCOMPARE(back.header().runs, model.sequenceLength());
+        QCOMPARE(back.header().measurements, model.measurementCount());
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(back.sets()[i].arrayType(), model.sets()[i].arrayType());
+            QCOMPARE(back.sets()[i].mainMatrix(), model.sets()[i].mainMatrix());
+        }
+    }
+
+    // Saving over a file asks first and No keeps it and the changes; a file that cannot
+    // be opened is told.
+    void savingAsksAndReports()
+    {
+        zarTemplateDataModel model;
+        QVERIFY(zarTemplateFixture::load(model, 2, 5, { { 0, { { 0, 0 } } } }));
+        model.onSpacingLevelAuxConfig(0, 0, true);
+        const QString base = zarDriveRoot::path() + QStringLiteral("exists");
+        zarTemplateFixture::write("old", QStringLiteral("exists.zarTemplate"));
+        answer.expect(QMessageBox::No);
+        QVERIFY(!model.saveTemplateTo(base));
+        QCOMPARE(answer.text, QStringLiteral("File exists, do you want to overwrite it?"));
+        QCOMPARE(zarTemplateFixture::read(base + QStringLiteral(".zarTemplate")), QByteArray("old"));
+        QVERIFY(model.isModified());
+        zarDiagnosticCapture capture;
+        answer.expect();
+        QVERIFY(!model.saveTemplateTo(zarDriveRoot::path() + QStringLiteral("missing/dir/x")));
+        QCOMPARE(answer.text, QStringLiteral("Can not open file for writing"));
+        QVERIFY(capture.text().startsWith(QStringLiteral("File error: ")));
+        QVERIFY(model.isModified());
+    }
+
+    void arrangementOfOneValue_data()
+    {
+        QTest::addColumn<int>("cables");
+        QTest::addColumn<float>("spacing");
+        QTest::addColumn<QString>("length");
+        QTest::addColumn<int>("measurements");
+        QTest::newRow("cables only") << 1 << 5.0f << "<font color=blue>155.0</font> m" << 29;
+        QTest::newRow("spacing only") << 2 << 2.5f << "<font color=blue>157.5</font> m" << 61;
+    }
+    // A change of the cables or of the spacing alone is a new arrangement too.
+    void arrangementOfOneValue()
+    {
+        QFETCH(int, cables);
+        QFETCH(float, spacing);
+        zarTemplateDataModel model;
+        QLabel cableCount, electrodes, spacingLabel, length;
+        model.setInfoLabels(&cableCount, &electrodes, &spacingLabel, &length);
+        QVERIFY(zarTemplateFixture::load(model, 2, 5, { { 3, { { 0, 0 } } } }));
+        model.setArrangement(zarCable(cables), spacing);
+        QVERIFY(model.isModified());
+        QTEST(length.text(), "length");
+        QTEST(model.measurementCount(), "measurements");
+        QCOMPARE(model.cableSpacing(), spacing);
+    }
+
+    void ertLabFaultsInOrder_data()
+    {
+        const QByteArray header = "# X Y Z\n1 0 0 0\n2 1 0 0\n3 2 0 0\n4 3 0 0\n# A B M N\n";
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("A not in the header") << header + "1 9 2 3 4\n" << "Header does not contains electrode 9 (row: 1)";
+        QTest::newRow("negative") << header + "1 1 2 3 -4\n" << "Quadripole row can not be read (row: 1)";
+        QTest::newRow("remote A before N") << header + "1 0 2 3 70\n" << "A electrode can not be remote (row: 1)";
+    }
+    // Electrodes are checked A first, and a sign is no number of an electrode.
+    void ertLabFaultsInOrder()
+    {
+        QFETCH(QByteArray, text);
+        zarTemplateDataModel model;
+        QTEST(importText(text, model), "message");
+    }
+
+    // A sequence of the electrodes alone imports, without quadripoles, and is no change
+    // of the template's sets.
+    void ertLabHeaderOnly()
+    {
+        zarTemplateDataModel model;
+        QCOMPARE(importText("# X Y Z\n1 0 0 0\n# A B M N\n", model), QString());
+        QCOMPARE(model.ertElectrodes.size(), 1);
+        QVERIFY(model.ertQuadripoles.isEmpty());
+        QVERIFY(!model.isModified());
+        QCOMPARE(model.count(), 0);
+    }
+
+    void currentSetStaysWithinTheSets_data()
+    {
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<int>("current");
+        QTest::newRow("the second") << 1 << 1;
+        QTest::newRow("past the last: the last") << 99 << 2;
+        QTest::newRow("before the first: the first") << -1 << 0;
+    }
+    // A set number outside the sets picks the nearest set, and its quadripoles are shown.
+    void currentSetStaysWithinTheSets()
+    {
+        QFETCH(int, chosen);
+        zarTemplateDataModel model;
+        QVERIFY(zarTemplateFixture::load(model, 2, 5, { { 3, { { 0, 0 } } }, { 4, { { 0, 0 } } }, { 5, { { 0, 0 } } } }));
+        QSignalSpy plot(&model, &zarTemplateDataModel::sendPlotUpdate);
+        model.onCurrentSetChange(chosen);
+        QTEST(model.currentSetIndex(), "current");
+        QCOMPARE(plot.count(), 1);
+        QVERIFY(model.data(model.index(0, 0), Qt::DecorationRole).isValid());
+    }
+
+    // No path is a new template, and announces its arrangement; a missing file is told.
+    void loadingWithoutAFile()
+    {
+        zarTemplateDataModel model;
+        QSignalSpy arrangement(&model, &zarTemplateDataModel::sendArrangementUpdate);
+        QVERIFY(model.loadTemplate(QString(), false));
+        QCOMPARE(arrangement.count(), 1);
+        QCOMPARE(arrangement.first().at(0).value<zarCable>(), zarCable(2));
+        zarDiagnosticCapture capture;
+        QCOMPARE(refusal([&] { return model.loadTemplate(zarDriveRoot::path() + QStringLiteral("none.zarTemplate"), false); }),
+                 QStringLiteral("Can not open file for reading"));
+        QVERIFY(capture.text().startsWith(QStringLiteral("File error: ")));
     }
 
     // A set may hold 3168 measurements per cable and not one more.
