@@ -425,7 +425,8 @@ private slots:
         QTest::addColumn<QList<int>>("recent");
         QTest::addColumn<zarQuadripole>("next");
         QTest::addColumn<bool>("conflict");
-        QTest::newRow("receiver on a current electrode") << QList<int>({ 0, 3 }) << zarQuadripole(5, 6, 3, 4) << true;
+        QTest::newRow("M on a current electrode") << QList<int>({ 0, 3 }) << zarQuadripole(5, 6, 3, 4) << true;
+        QTest::newRow("N on a current electrode") << QList<int>({ 0, 3 }) << zarQuadripole(5, 6, 1, 3) << true;
         QTest::newRow("same current pair") << QList<int>({ 0, 3 }) << zarQuadripole(0, 3, 1, 2) << false;
         QTest::newRow("nothing before") << QList<int>() << zarQuadripole(0, 3, 1, 2) << false;
     }
