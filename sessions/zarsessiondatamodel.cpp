@@ -370,11 +370,11 @@ bool zarSessionDataModel::saveToFile(QString name, bool autosave)
         name.clear();
     QString path;
     if (autosave) {
-        // Every 30 s while the screen is open: an unchanged session is not written
-        // to the card again.
-        if (!autosaveStale)
-            return true;
         path = systemDir + autosaveName;
+        // Every 30 s while the screen is open: an unchanged session is not written
+        // to the card again, unless its file is gone.
+        if (!autosaveStale && QFile::exists(path))
+            return true;
     } else {
         zarKeyboardDialog keyboard(name);
         if (keyboard.exec() != QDialog::Accepted)

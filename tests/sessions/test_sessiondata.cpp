@@ -527,6 +527,18 @@ private slots:
         QCOMPARE(zarSessionFixture::readFile(autosave), zarSessionFixture::bytes(model.session));
     }
 
+    // An autosave finds its file gone and writes it again, though nothing changed.
+    void removedAutosaveIsWrittenAgain()
+    {
+        zarSessionDataModel model;
+        load(model);
+        const QString autosave = zarSessionFixture::autosavePath();
+        QVERIFY(model.saveToFile(QString(), true));
+        QVERIFY(QFile::remove(autosave));
+        QVERIFY(model.saveToFile(QString(), true));
+        QCOMPARE(zarSessionFixture::readFile(autosave), zarSessionFixture::bytes(model.session));
+    }
+
     // A failed write is a failure, so the screen stays open with its data.
     void aFailedWriteIsTold()
     {
