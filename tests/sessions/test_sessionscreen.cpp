@@ -5,12 +5,15 @@
 #include "zardialoganswer.h"
 #include "zarmessagelog.h"
 #include "zarmodalof.h"
+#include "zarprogramfont.h"
 #include "zarsessionfixture.h"
 #include "zartestsupport.h"
 
 #include "core/zarcore.h"
+#include "frame/zarmainwidget.h"
 #include "frame/zaroptionswidget.h"
 #include "frame/zarsystemwidget.h"
+#include "frame/zartranslator.h"
 #include "service/zarcableconfigdialog.h"
 #include "sessions/zarsessionmenuwidget.h"
 #include "sessions/zarsessionmodedialog.h"
@@ -18,6 +21,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
+#include <QStyleFactory>
 #include <algorithm>
 #include <cmath>
 
@@ -96,6 +100,43 @@ class TestSessionScreen : public QObject
         s.units[1].measureSet.settings.ip = ip;
         s.units[1].measureSet.settings.pauseCode = pauseCode;
         return Fixture::write(s, QStringLiteral("ip.zarSession"));
+    }
+
+    // A session of the given number of rows: the rows of a small one over and over.
+    static QString writeRows(int rows)
+    {
+        zarSessionFile s = Fixture::session(8);
+        const QVector<zarSessionDataUnit> run = s.units;
+        s.units.clear();
+        s.units.reserve(rows);
+        for (int i = 0; i < rows; ++i)
+            s.units << run[i % run.size()];
+        return Fixture::write(s, QStringLiteral("rows.zarSession"));
+    }
+
+    // Runs check on the screen of the session at path as the operator sees it: opened
+    // on the DATA page of the program's window (its font and style, 1024 x 600) in the
+    // given language. English again at the end.
+    static void onScreen(const QString& path, const QString& language,
+                         const std::function<void(zarSessionWidget&)>& check)
+    {
+        const auto font = zarUseProgramFont();
+        const QString style = QApplication::style()->objectName();
+        const auto restore = qScopeGuard([style] {
+            zarTranslator::instance()->setLanguage(QStringLiteral("En"));
+            if (QStyle* before = QStyleFactory::create(style))
+                QApplication::setStyle(before);
+        });
+        QApplication::setStyle(new zarGuiStyle());
+        QVERIFY(zarTranslator::instance()->setLanguage(language));
+        zarMainWidget window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.tabWidget->setCurrentWidget(window.dataTab);
+        window.dataMenu.openSession(path);
+        QVERIFY(window.dataMenu.sessionScreen());
+        QApplication::processEvents();
+        check(*window.dataMenu.sessionScreen());
     }
 
 private slots:
@@ -362,6 +403,30 @@ private slots:
         zarSessionMenuWidget another;
         another.onAuxTimeout();
         QCOMPARE(image(another.openPushButton->icon()), image(another.normalIcon));
+    }
+
+    void rowNumberWhole_data()
+    {
+        QTest::addColumn<int>("rows");
+        QTest::newRow("four digits") << 9999;
+        QTest::newRow("the first of five digits") << 10000;
+        QTest::newRow("five digits: eight full sets on two cables") << 73343;
+    }
+    // The "#" cell of the last row shows its number whole within the text margins the
+    // view's style leaves (the cell's rect is the column's less its grid line).
+    void rowNumberWhole()
+    {
+        QFETCH(int, rows);
+        onScreen(writeRows(rows), QStringLiteral("En"), [rows](zarSessionWidget& screen) {
+            QTableView* table = screen.sessionTableView;
+            const QModelIndex last = table->model()->index(rows - 1, 0);
+            QCOMPARE(last.data().toString(), QString::number(rows));
+            table->scrollTo(last);
+            const int margin = table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1;
+            const int room = table->visualRect(last).width() - 2 * margin;
+            const int text = table->fontMetrics().horizontalAdvance(last.data().toString());
+            QVERIFY2(text <= room, qPrintable(QStringLiteral("%1 px in %2 px").arg(text).arg(room)));
+        });
     }
 
     // "Open previous session" on an autosave cut short: the screen opens with the
