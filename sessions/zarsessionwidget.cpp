@@ -46,8 +46,9 @@ zarSessionWidget::zarSessionWidget(QWidget* parent, bool viewOnly) : QWidget(par
     zarStyleSheet::apply(sessionTableView, QStringLiteral(":/system/system/vScrollBar.qss"));
     zarStyleSheet::apply(msrCenterDepthSlider, QStringLiteral(":/system/system/hSlider.qss"));
     // Styled once; their texts follow the language in onTranslate.
-    zarGuiStyle::axisCaptions({ yDepthLabel, yResistivitylabel, yChargeabilityLabel, xCenterLabel,
-                                xResistivitylabel, xChargeabilityLabel, xDepthLabel });
+    zarGuiStyle::axisCaptions({ xCenterLabel, xResistivitylabel, xChargeabilityLabel, xDepthLabel });
+    zarGuiStyle::axisCaptions({ yDepthLabel, yResistivitylabel, yChargeabilityLabel },
+                              zarGuiStyle::stackedCaptionPixelSize);
 
     sessionTableView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     sessionTableView->horizontalHeader()->setSectionsClickable(false);

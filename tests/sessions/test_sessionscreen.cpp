@@ -429,6 +429,56 @@ private slots:
         });
     }
 
+    void captionsWhole_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("display");
+        QTest::addColumn<int>("mode");
+        const char* displays[] = { "pseudo section", "sounding curves", "profile curves" };
+        const char* modes[] = { "resistivity", "chargeability" };
+        for (const char* language : { "En", "Ru" }) {
+            for (int display = 0; display < 3; ++display) {
+                for (int mode = 0; mode < 2; ++mode)
+                    QTest::addRow("%s, %s, %s", language, displays[display], modes[mode])
+                        << language << display << mode;
+            }
+        }
+    }
+    // Each caption shown fits its label and stays within the length of its plot's axis.
+    void captionsWhole()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, display);
+        QFETCH(int, mode);
+        onScreen(Fixture::write(Fixture::session(29), QStringLiteral("captions.zarSession")), language,
+                 [display, mode](zarSessionWidget& screen) {
+                     screen.mainTabWidget->setCurrentIndex(1);
+                     screen.displayComboBox->setCurrentIndex(display);
+                     screen.modeComboBox->setCurrentIndex(mode);
+                     QApplication::processEvents();
+                     const QWidget* canvas = display == 0 ? screen.pseudoSectionPlot.canvas()
+                                                          : screen.soundingCurvePlot.canvas();
+                     int shown = 0;
+                     for (const QLabel* caption : { screen.yDepthLabel, screen.yResistivitylabel,
+                                                    screen.yChargeabilityLabel, screen.xCenterLabel,
+                                                    screen.xResistivitylabel, screen.xChargeabilityLabel,
+                                                    screen.xDepthLabel }) {
+                         if (!caption->isVisible())
+                             continue;
+                         ++shown;
+                         const QSize text = caption->fontMetrics().size(0, caption->text());
+                         const bool vertical = caption->objectName().startsWith(QLatin1Char('y'));
+                         const int along = vertical ? text.height() : text.width();
+                         const int label = vertical ? caption->height() : caption->width();
+                         const int axis = vertical ? canvas->height() : canvas->width();
+                         const QString what = caption->objectName() + QStringLiteral(": %1 px, label %2 px, axis %3 px")
+                                                                          .arg(along).arg(label).arg(axis);
+                         QVERIFY2(along <= label && along <= axis, qPrintable(what));
+                     }
+                     QCOMPARE(shown, display == 0 ? 3 : 2);
+                 });
+    }
+
     // "Open previous session" on an autosave cut short: the screen opens with the
     // rows read, says how many once, and its set label counts them.
     void cutAutosaveOpens()
