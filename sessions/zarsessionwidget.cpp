@@ -50,6 +50,11 @@ zarSessionWidget::zarSessionWidget(QWidget* parent, bool viewOnly) : QWidget(par
     zarGuiStyle::axisCaptions({ yDepthLabel, yResistivitylabel, yChargeabilityLabel },
                               zarGuiStyle::stackedCaptionPixelSize);
 
+    // Sized for their items again whenever the language changes their texts, not only
+    // when first shown.
+    displayComboBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    modeComboBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+
     sessionTableView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     sessionTableView->horizontalHeader()->setSectionsClickable(false);
     sessionTableView->verticalHeader()->setSectionsClickable(false);

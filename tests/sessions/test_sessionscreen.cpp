@@ -139,6 +139,24 @@ class TestSessionScreen : public QObject
         check(*window.dataMenu.sessionScreen());
     }
 
+    // The item texts of a selector that its field cuts.
+    static QStringList cutItems(const QComboBox* box)
+    {
+        QStyleOptionComboBox option;
+        option.initFrom(box);
+        option.frame = box->hasFrame();
+        option.editable = box->isEditable();
+        const QRect field =
+            box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box);
+        QStringList cut;
+        for (int i = 0; i < box->count(); ++i) {
+            // The label leaves a pixel on either side of the field.
+            if (box->fontMetrics().horizontalAdvance(box->itemText(i)) > field.width() - 2)
+                cut << box->itemText(i);
+        }
+        return cut;
+    }
+
 private slots:
     void initTestCase()
     {
@@ -427,6 +445,29 @@ private slots:
             const int text = table->fontMetrics().horizontalAdvance(last.data().toString());
             QVERIFY2(text <= room, qPrintable(QStringLiteral("%1 px in %2 px").arg(text).arg(room)));
         });
+    }
+
+    void selectorsFitAfterSwitch_data()
+    {
+        QTest::addColumn<QString>("opened");
+        QTest::addColumn<QString>("switched");
+        QTest::newRow("English to Russian") << "En" << "Ru";
+        QTest::newRow("Russian to English") << "Ru" << "En";
+    }
+    // A language switch with a session open leaves every item of Display and Mode whole.
+    void selectorsFitAfterSwitch()
+    {
+        QFETCH(QString, opened);
+        QFETCH(QString, switched);
+        onScreen(Fixture::write(Fixture::session(29), QStringLiteral("switch.zarSession")), opened,
+                 [switched](zarSessionWidget& screen) {
+                     screen.mainTabWidget->setCurrentIndex(1);
+                     QApplication::processEvents();
+                     QVERIFY(zarTranslator::instance()->setLanguage(switched));
+                     QApplication::processEvents();
+                     QCOMPARE(cutItems(screen.displayComboBox), QStringList());
+                     QCOMPARE(cutItems(screen.modeComboBox), QStringList());
+                 });
     }
 
     void captionsWhole_data()
