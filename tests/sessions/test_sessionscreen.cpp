@@ -5,12 +5,15 @@
 #include "zardialoganswer.h"
 #include "zarmessagelog.h"
 #include "zarmodalof.h"
+#include "zarprogramfont.h"
 #include "zarsessionfixture.h"
 #include "zartestsupport.h"
 
 #include "core/zarcore.h"
+#include "frame/zarmainwidget.h"
 #include "frame/zaroptionswidget.h"
 #include "frame/zarsystemwidget.h"
+#include "frame/zartranslator.h"
 #include "service/zarcableconfigdialog.h"
 #include "sessions/zarsessionmenuwidget.h"
 #include "sessions/zarsessionmodedialog.h"
@@ -18,6 +21,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
+#include <QStyleFactory>
 #include <algorithm>
 #include <cmath>
 
@@ -96,6 +100,61 @@ class TestSessionScreen : public QObject
         s.units[1].measureSet.settings.ip = ip;
         s.units[1].measureSet.settings.pauseCode = pauseCode;
         return Fixture::write(s, QStringLiteral("ip.zarSession"));
+    }
+
+    // A session of the given number of rows: the rows of a small one over and over.
+    static QString writeRows(int rows)
+    {
+        zarSessionFile s = Fixture::session(8);
+        const QVector<zarSessionDataUnit> run = s.units;
+        s.units.clear();
+        s.units.reserve(rows);
+        for (int i = 0; i < rows; ++i)
+            s.units << run[i % run.size()];
+        return Fixture::write(s, QStringLiteral("rows.zarSession"));
+    }
+
+    // Runs check on the screen of the session at path as the operator sees it: opened
+    // on the DATA page of the program's window (its font and style, 1024 x 600) in the
+    // given language. English again at the end.
+    static void onScreen(const QString& path, const QString& language,
+                         const std::function<void(zarSessionWidget&)>& check)
+    {
+        const auto font = zarUseProgramFont();
+        const QString style = QApplication::style()->objectName();
+        const auto restore = qScopeGuard([style] {
+            zarTranslator::instance()->setLanguage(QStringLiteral("En"));
+            if (QStyle* before = QStyleFactory::create(style))
+                QApplication::setStyle(before);
+        });
+        QApplication::setStyle(new zarGuiStyle());
+        QVERIFY(zarTranslator::instance()->setLanguage(language));
+        zarMainWidget window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.tabWidget->setCurrentWidget(window.dataTab);
+        window.dataMenu.openSession(path);
+        QVERIFY(window.dataMenu.sessionScreen());
+        QApplication::processEvents();
+        check(*window.dataMenu.sessionScreen());
+    }
+
+    // The item texts of a selector that its field cuts.
+    static QStringList cutItems(const QComboBox* box)
+    {
+        QStyleOptionComboBox option;
+        option.initFrom(box);
+        option.frame = box->hasFrame();
+        option.editable = box->isEditable();
+        const QRect field =
+            box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box);
+        QStringList cut;
+        for (int i = 0; i < box->count(); ++i) {
+            // The label leaves a pixel on either side of the field.
+            if (box->fontMetrics().horizontalAdvance(box->itemText(i)) > field.width() - 2)
+                cut << box->itemText(i);
+        }
+        return cut;
     }
 
 private slots:
@@ -362,6 +421,103 @@ private slots:
         zarSessionMenuWidget another;
         another.onAuxTimeout();
         QCOMPARE(image(another.openPushButton->icon()), image(another.normalIcon));
+    }
+
+    void rowNumberWhole_data()
+    {
+        QTest::addColumn<int>("rows");
+        QTest::newRow("four digits") << 9999;
+        QTest::newRow("the first of five digits") << 10000;
+        QTest::newRow("five digits: eight full sets on two cables") << 73343;
+    }
+    // The "#" cell of the last row shows its number whole within the text margins the
+    // view's style leaves (the cell's rect is the column's less its grid line).
+    void rowNumberWhole()
+    {
+        QFETCH(int, rows);
+        onScreen(writeRows(rows), QStringLiteral("En"), [rows](zarSessionWidget& screen) {
+            QTableView* table = screen.sessionTableView;
+            const QModelIndex last = table->model()->index(rows - 1, 0);
+            QCOMPARE(last.data().toString(), QString::number(rows));
+            table->scrollTo(last);
+            const int margin = table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1;
+            const int room = table->visualRect(last).width() - 2 * margin;
+            const int text = table->fontMetrics().horizontalAdvance(last.data().toString());
+            QVERIFY2(text <= room, qPrintable(QStringLiteral("%1 px in %2 px").arg(text).arg(room)));
+        });
+    }
+
+    void selectorsFitAfterSwitch_data()
+    {
+        QTest::addColumn<QString>("opened");
+        QTest::addColumn<QString>("switched");
+        QTest::newRow("English to Russian") << "En" << "Ru";
+        QTest::newRow("Russian to English") << "Ru" << "En";
+    }
+    // A language switch with a session open leaves every item of Display and Mode whole.
+    void selectorsFitAfterSwitch()
+    {
+        QFETCH(QString, opened);
+        QFETCH(QString, switched);
+        onScreen(Fixture::write(Fixture::session(29), QStringLiteral("switch.zarSession")), opened,
+                 [switched](zarSessionWidget& screen) {
+                     screen.mainTabWidget->setCurrentIndex(1);
+                     QApplication::processEvents();
+                     QVERIFY(zarTranslator::instance()->setLanguage(switched));
+                     QApplication::processEvents();
+                     QCOMPARE(cutItems(screen.displayComboBox), QStringList());
+                     QCOMPARE(cutItems(screen.modeComboBox), QStringList());
+                 });
+    }
+
+    void captionsWhole_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("display");
+        QTest::addColumn<int>("mode");
+        const char* displays[] = { "pseudo section", "sounding curves", "profile curves" };
+        const char* modes[] = { "resistivity", "chargeability" };
+        for (const char* language : { "En", "Ru" }) {
+            for (int display = 0; display < 3; ++display) {
+                for (int mode = 0; mode < 2; ++mode)
+                    QTest::addRow("%s, %s, %s", language, displays[display], modes[mode])
+                        << language << display << mode;
+            }
+        }
+    }
+    // Each caption shown fits its label and stays within the length of its plot's axis.
+    void captionsWhole()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, display);
+        QFETCH(int, mode);
+        onScreen(Fixture::write(Fixture::session(29), QStringLiteral("captions.zarSession")), language,
+                 [display, mode](zarSessionWidget& screen) {
+                     screen.mainTabWidget->setCurrentIndex(1);
+                     screen.displayComboBox->setCurrentIndex(display);
+                     screen.modeComboBox->setCurrentIndex(mode);
+                     QApplication::processEvents();
+                     const QWidget* canvas = display == 0 ? screen.pseudoSectionPlot.canvas()
+                                                          : screen.soundingCurvePlot.canvas();
+                     int shown = 0;
+                     for (const QLabel* caption : { screen.yDepthLabel, screen.yResistivitylabel,
+                                                    screen.yChargeabilityLabel, screen.xCenterLabel,
+                                                    screen.xResistivitylabel, screen.xChargeabilityLabel,
+                                                    screen.xDepthLabel }) {
+                         if (!caption->isVisible())
+                             continue;
+                         ++shown;
+                         const QSize text = caption->fontMetrics().size(0, caption->text());
+                         const bool vertical = caption->objectName().startsWith(QLatin1Char('y'));
+                         const int along = vertical ? text.height() : text.width();
+                         const int label = vertical ? caption->height() : caption->width();
+                         const int axis = vertical ? canvas->height() : canvas->width();
+                         const QString what = caption->objectName() + QStringLiteral(": %1 px, label %2 px, axis %3 px")
+                                                                          .arg(along).arg(label).arg(axis);
+                         QVERIFY2(along <= label && along <= axis, qPrintable(what));
+                     }
+                     QCOMPARE(shown, display == 0 ? 3 : 2);
+                 });
     }
 
     // "Open previous session" on an autosave cut short: the screen opens with the
