@@ -1,9 +1,17 @@
+#include "zarmodalof.h"
 #include "zartestsupport.h"
 
 #include "core/zarconstants.h"
 #include "frame/zartranslator.h"
+#include "sessions/zardatamenuwidget.h"
+#include "sessions/zarsessionmenuwidget.h"
+#include "templates/zartemplatemenuwidget.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTranslator>
@@ -14,9 +22,50 @@ class TestTranslator : public QObject
     Q_OBJECT
 
     static QString tab() { return QCoreApplication::translate("zarMainWidget", "MAIN"); }
+    static QString lookIn() { return QCoreApplication::translate("QFileDialog", "Look in:"); }
+
+    // The file dialog a page opens from its button, cancelled once its texts are read.
+    struct FileDialogTexts
+    {
+        QString lookIn, fileName, fileType, open, cancel;
+    };
+    static FileDialogTexts openDialogOf(const QString& page)
+    {
+        FileDialogTexts texts;
+        zarAnswerFileDialog(QString(), [&texts](QFileDialog* d) {
+            // Labels only Qt's own widget dialog has; a native one would leave them empty.
+            auto label = [d](const char* name) {
+                auto* l = d->findChild<QLabel*>(QLatin1String(name));
+                return l ? l->text() : QString();
+            };
+            texts.lookIn = label("lookInLabel");
+            texts.fileName = label("fileNameLabel");
+            texts.fileType = label("fileTypeLabel");
+            if (auto* box = d->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))) {
+                texts.open = box->button(QDialogButtonBox::Open)->text();
+                texts.cancel = box->button(QDialogButtonBox::Cancel)->text();
+            }
+        });
+        if (page == QLatin1String("TEMPLATES")) {
+            zarTemplateMenuWidget menu;
+            menu.openPushButton->click();
+        } else if (page == QLatin1String("DATA")) {
+            zarDataMenuWidget menu;
+            menu.openPushButton->click();
+        } else {
+            zarSessionMenuWidget menu;
+            menu.ertPushButton->click();
+        }
+        return texts;
+    }
 
 private slots:
-    void init() { zarTranslator::destroy(); QSettings(settingsScope, QStringLiteral("zarTranslator")).clear(); }
+    void init()
+    {
+        zarTranslator::destroy();
+        zarTranslator::setQtCatalogueDir(QString());
+        QSettings(settingsScope, QStringLiteral("zarTranslator")).clear();
+    }
 
     void fixedRussianTexts_data()
     {
@@ -84,9 +133,11 @@ private slots:
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("tab");
-        QTest::newRow("nothing stored") << "" << "En" << "MAIN";
-        QTest::newRow("Russian") << "Ru" << "Ru" << "ГЛАВНАЯ";
-        QTest::newRow("no catalogue") << "De" << "De" << "MAIN";
+        QTest::addColumn<QString>("lookIn");
+        QTest::newRow("nothing stored") << "" << "En" << "MAIN" << "Look in:";
+        QTest::newRow("Russian") << "Ru" << "Ru" << "ГЛАВНАЯ" << "Перейти к:";
+        // Qt has a German catalogue, but the program has none: all stays English.
+        QTest::newRow("no catalogue") << "De" << "De" << "MAIN" << "Look in:";
     }
 
     void storedLanguageAtStart()
@@ -96,6 +147,7 @@ private slots:
             QSettings(settingsScope, QStringLiteral("zarTranslator")).setValue(QStringLiteral("language"), stored);
         QTEST(zarTranslator::instance()->language(), "language");
         QTEST(tab(), "tab");
+        QTEST(lookIn(), "lookIn");
         zarTranslator::destroy();
     }
 
@@ -120,6 +172,72 @@ private slots:
         zarTranslator::destroy();
         QVERIFY(!zarTranslator::exists());
         QCOMPARE(tab(), QStringLiteral("MAIN"));
+        QCOMPARE(lookIn(), QStringLiteral("Look in:"));
+    }
+
+    // The open dialogs of the pages are Qt's own, and speak the program's language.
+    void fileDialogsFollowTheLanguage_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QStringList>("switches");
+        QTest::addColumn<QStringList>("texts");
+        const QStringList russian = { "Перейти к:", "&Имя файла:", "Типы файлов:", "&Открыть", "Отмена" };
+        const QStringList english = { "Look in:", "File &name:", "Files of type:", "&Open", "Cancel" };
+        for (const char* page : { "TEMPLATES", "DATA", "ERTLab" }) {
+            QTest::addRow("%s in Russian", page) << page << QStringList({ "Ru" }) << russian;
+            QTest::addRow("%s back in English", page) << page << QStringList({ "Ru", "En" }) << english;
+        }
+    }
+
+    void fileDialogsFollowTheLanguage()
+    {
+        QFETCH(QString, page);
+        QFETCH(QStringList, switches);
+        QFETCH(QStringList, texts);
+        for (const QString& code : switches)
+            QVERIFY(zarTranslator::instance()->setLanguage(code));
+        const FileDialogTexts shown = openDialogOf(page);
+        QCOMPARE(shown.lookIn, texts[0]);
+        QCOMPARE(shown.fileName, texts[1]);
+        QCOMPARE(shown.fileType, texts[2]);
+        QCOMPARE(shown.open, texts[3]);
+        QCOMPARE(shown.cancel, texts[4]);
+    }
+
+    // The menu of a text field, as in the keyboard and password dialogs.
+    void contextMenusFollowTheLanguage_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("selectAll");
+        QTest::newRow("Russian") << "Ru" << "Выделить всё";
+        QTest::newRow("English") << "En" << "Select All";
+    }
+
+    void contextMenusFollowTheLanguage()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, selectAll);
+        QVERIFY(zarTranslator::instance()->setLanguage(code));
+        QLineEdit edit;
+        std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
+        QStringList shown;
+        for (QAction* action : menu->actions())
+            shown << action->text().section(QLatin1Char('\t'), 0, 0); // without the shortcut
+        QVERIFY2(shown.contains(selectAll), qPrintable(shown.join(QLatin1String(" | "))));
+    }
+
+    // Without Qt's catalogue the program's own texts are still Russian, and a
+    // diagnostic line tells what was missing.
+    void missingQtCatalogueKeepsTheProgramsTexts()
+    {
+        QTemporaryDir empty;
+        zarTranslator::setQtCatalogueDir(empty.path());
+        zarDiagnosticCapture diagnostics;
+        QVERIFY(zarTranslator::instance()->setLanguage(QStringLiteral("Ru")));
+        QCOMPARE(zarTranslator::instance()->language(), QStringLiteral("Ru"));
+        QCOMPARE(tab(), QStringLiteral("ГЛАВНАЯ"));
+        QCOMPARE(lookIn(), QStringLiteral("Look in:"));
+        QVERIFY2(diagnostics.text().contains(QStringLiteral("qtbase_ru.qm")), qPrintable(diagnostics.text()));
     }
 };
 
