@@ -24,27 +24,19 @@ class TestTranslator : public QObject
     static QString tab() { return QCoreApplication::translate("zarMainWidget", "MAIN"); }
     static QString lookIn() { return QCoreApplication::translate("QFileDialog", "Look in:"); }
 
-    // The file dialog a page opens from its button, cancelled once its texts are read.
-    struct FileDialogTexts
+    // The labels and buttons of the file dialog a page opens from its button, read
+    // before it is cancelled: look in, file name, file type, open, cancel.
+    static QStringList openDialogOf(const QString& page)
     {
-        QString lookIn, fileName, fileType, open, cancel;
-    };
-    static FileDialogTexts openDialogOf(const QString& page)
-    {
-        FileDialogTexts texts;
+        QStringList texts;
         zarAnswerFileDialog(QString(), [&texts](QFileDialog* d) {
-            // Labels only Qt's own widget dialog has; a native one would leave them empty.
-            auto label = [d](const char* name) {
-                auto* l = d->findChild<QLabel*>(QLatin1String(name));
-                return l ? l->text() : QString();
-            };
-            texts.lookIn = label("lookInLabel");
-            texts.fileName = label("fileNameLabel");
-            texts.fileType = label("fileTypeLabel");
-            if (auto* box = d->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))) {
-                texts.open = box->button(QDialogButtonBox::Open)->text();
-                texts.cancel = box->button(QDialogButtonBox::Cancel)->text();
+            // Only Qt's own widget dialog has them; a native one would leave them empty.
+            for (const char* name : { "lookInLabel", "fileNameLabel", "fileTypeLabel" }) {
+                auto* label = d->findChild<QLabel*>(QLatin1String(name));
+                texts << (label ? label->text() : QString());
             }
+            if (auto* box = d->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox")))
+                texts << box->button(QDialogButtonBox::Open)->text() << box->button(QDialogButtonBox::Cancel)->text();
         });
         if (page == QLatin1String("TEMPLATES")) {
             zarTemplateMenuWidget menu;
@@ -196,12 +188,7 @@ private slots:
         QFETCH(QStringList, texts);
         for (const QString& code : switches)
             QVERIFY(zarTranslator::instance()->setLanguage(code));
-        const FileDialogTexts shown = openDialogOf(page);
-        QCOMPARE(shown.lookIn, texts[0]);
-        QCOMPARE(shown.fileName, texts[1]);
-        QCOMPARE(shown.fileType, texts[2]);
-        QCOMPARE(shown.open, texts[3]);
-        QCOMPARE(shown.cancel, texts[4]);
+        QCOMPARE(openDialogOf(page), texts);
     }
 
     // The menu of a text field, as in the keyboard and password dialogs.
