@@ -17,6 +17,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableView>
@@ -108,6 +109,21 @@ void grabDialog(const QString& path, const QString& text)
     });
     zarWarningDialog::warning(text);
 }
+
+// The open dialog of a page, as the page's button shows it.
+void grabFileDialog(const QString& path, QPushButton* button)
+{
+    QTimer::singleShot(500, [path] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        std::printf("file dialog %s %dx%d\n", qPrintable(QFileInfo(path).baseName()), dialog->width(),
+                    dialog->height());
+        dialog->grab().save(path);
+        dialog->reject();
+    });
+    button->click();
+}
 }
 
 int main(int argc, char* argv[])
@@ -155,6 +171,8 @@ int main(int argc, char* argv[])
                        .repeated(6));
         grabDialog(QStringLiteral("%1/%2-dialog-word.png").arg(out, language),
                    QStringLiteral("C:/zar_0/sessions/") + QString(200, QLatin1Char('x')) + QStringLiteral(".zarSession"));
+        grabFileDialog(QStringLiteral("%1/%2-open-template.png").arg(out, language), window.templateMenu.openPushButton);
+        grabFileDialog(QStringLiteral("%1/%2-open-session.png").arg(out, language), window.dataMenu.openPushButton);
     }
     window.optionsPage.pulseDurationComboBox->showPopup();
     QTest::qWait(100);
