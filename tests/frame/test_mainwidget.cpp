@@ -20,7 +20,7 @@
 #include <QSignalSpy>
 #include <cmath>
 
-// The main window and what it holds for the whole program: its style and font (what a finger
+// The main window and what it holds for the whole program: the directory tree, its style and font (what a finger
 // hits and the eye reads), its languages, status messages, and the shut-down with or without a close.
 class TestMainWidget : public QObject
 {
@@ -308,6 +308,40 @@ private slots:
             QCOMPARE(window.tabWidget->tabText(tab), names[tab]);
             QVERIFY2(window.tabWidget->widget(tab)->isAncestorOf(menus[tab]), qPrintable(names[tab]));
         }
+    }
+    void createsTheDirectoryTree_data()
+    {
+        QTest::addColumn<QString>("dir");
+        QTest::newRow("ertlab") << QString(ertlabDir);
+        QTest::newRow("templates") << QString(templatesDir);
+        QTest::newRow("sessions") << QString(sessionsDir);
+        QTest::newRow("system") << QString(systemDir);
+        QTest::newRow("tmp") << QString(tmpDir);
+    }
+
+    // The working directories are made under the drive root at start-up.
+    void createsTheDirectoryTree()
+    {
+        QFETCH(QString, dir);
+        QVERIFY(dir.startsWith(zarDriveRoot::path()));
+        QVERIFY(QDir(zarDriveRoot::path() + instrumentName).removeRecursively());
+        QVERIFY(!QDir(dir).exists());
+        zarMainWidget window;
+        QVERIFY(QDir(dir).exists());
+    }
+
+    // A tree that is there already keeps its files.
+    void keepsTheFilesInTheTree()
+    {
+        const QString kept = templatesDir + QStringLiteral("kept.zarTemplate");
+        QVERIFY(QDir().mkpath(templatesDir));
+        QFile file(kept);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write("x"), qint64(1));
+        file.close();
+        zarMainWidget window;
+        QCOMPARE(QFileInfo(kept).size(), qint64(1));
+        QVERIFY(QFile::remove(kept));
     }
 };
 

@@ -5,6 +5,9 @@
 #include "service/zarclockwidget.h"
 #include "service/zardevicetablewidget.h"
 #include "service/zargpsfix.h"
+#include "frame/zarsystemwidget.h"
+
+#include <QPointer>
 
 // The small screens of the system menu: clock and device table, and the GPS record.
 class TestServiceScreens : public QObject
@@ -26,27 +29,44 @@ private slots:
     void clockSteps_data()
     {
         QTest::addColumn<QDateTime>("board");
-        QTest::addColumn<QString>("button");
+        QTest::addColumn<QStringList>("buttons");
         QTest::addColumn<QDateTime>("result");
-        auto row = [](const char* name, QDateTime from, const char* button, QDateTime to) {
-            QTest::newRow(name) << from << QString::fromLatin1(button) << to;
+        auto row = [](const char* name, QDateTime from, QStringList buttons, QDateTime to) {
+            QTest::newRow(name) << from << buttons << to;
         };
-        row("23:30 + hour keeps the date", { { 2023, 12, 31 }, { 23, 30 } }, "hourP", { { 2023, 12, 31 }, { 0, 30 } });
-        row("00:00 - minute keeps the date", { { 2024, 1, 1 }, { 0, 0 } }, "minM", { { 2024, 1, 1 }, { 23, 59 } });
+        const QTime t(10, 20, 30, 400);
+        row("23:30 + hour keeps the date", { { 2023, 12, 31 }, { 23, 30 } }, { "hourP" }, { { 2023, 12, 31 }, { 0, 30 } });
+        row("00:00 - minute keeps the date", { { 2024, 1, 1 }, { 0, 0 } }, { "minM" }, { { 2024, 1, 1 }, { 23, 59 } });
+        row("00:30 - hour", { { 2024, 3, 1 }, { 0, 30 } }, { "hourM" }, { { 2024, 3, 1 }, { 23, 30 } });
+        row("minute + and -", { { 2024, 3, 1 }, t }, { "minP", "minM" }, { { 2024, 3, 1 }, t });
+        row("31 Jan + month", { { 2023, 1, 31 }, t }, { "monthP" }, { { 2023, 2, 28 }, t });
+        row("31 Jan + month, leap year", { { 2024, 1, 31 }, t }, { "monthP" }, { { 2024, 2, 29 }, t });
+        row("31 Mar - month", { { 2023, 3, 31 }, t }, { "monthM" }, { { 2023, 2, 28 }, t });
+        row("31 Jan + month - month", { { 2023, 1, 31 }, t }, { "monthP", "monthM" }, { { 2023, 1, 28 }, t });
+        row("29 Feb - year", { { 2024, 2, 29 }, t }, { "yearM" }, { { 2023, 2, 28 }, t });
+        row("year + 1", { { 2024, 7, 1 }, t }, { "yearP" }, { { 2025, 7, 1 }, t });
+        row("31 Dec + day", { { 2023, 12, 31 }, t }, { "dayP" }, { { 2024, 1, 1 }, t });
+        row("1 Jan - day", { { 2024, 1, 1 }, t }, { "dayM" }, { { 2023, 12, 31 }, t });
+        row("1 Mar - day, leap year", { { 2024, 3, 1 }, t }, { "dayM" }, { { 2024, 2, 29 }, t });
     }
-    // A press steps the board's reading; the display follows, without leading zeros.
+    // Each press steps the board's reading; the display follows, without leading zeros.
     void clockSteps()
     {
         QFETCH(QDateTime, board);
-        QFETCH(QString, button);
+        QFETCH(QStringList, buttons);
         QFETCH(QDateTime, result);
         boardClock(board);
         zarClockWidget screen;
         QVERIFY(read(screen));
-        screen.findChild<QPushButton*>(button + QStringLiteral("PushButton"))->click();
+        for (const QString& button : buttons)
+            screen.findChild<QPushButton*>(button + QStringLiteral("PushButton"))->click();
         QCOMPARE(screen.dateTime(), result);
-        QCOMPARE(screen.monthLabel->text(), QString::number(result.date().month()));
-        QCOMPARE(screen.hourLabel->text(), QString::number(result.time().hour()));
+        const QStringList shown = { screen.yearLabel->text(), screen.monthLabel->text(), screen.dayLabel->text(),
+                                    screen.hourLabel->text(), screen.minLabel->text() };
+        const QStringList expected = { QString::number(result.date().year()), QString::number(result.date().month()),
+                                       QString::number(result.date().day()), QString::number(result.time().hour()),
+                                       QString::number(result.time().minute()) };
+        QCOMPARE(shown, expected);
     }
 
     void clockIgnoresBadReadings_data()
@@ -74,6 +94,44 @@ private slots:
         emit zarCore::instance()->sendReportClock(report);
         QCOMPARE(screen.dateTime(), QDateTime(QDate(2025, 6, 7), QTime(8, 9)));
         QCOMPARE(screen.dayLabel->text(), QStringLiteral("7"));
+    }
+
+    void clockWriteOnClose_data()
+    {
+        QTest::addColumn<QStringList>("buttons");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("untouched writes nothing") << QStringList() << false;
+        QTest::newRow("a step and its undo still write") << QStringList({ "minP", "minM" }) << true;
+    }
+
+    // Accept writes the shown date and time to the board only when a step was pressed,
+    // and the system menu takes the screen away.
+    void clockWriteOnClose()
+    {
+        QFETCH(QStringList, buttons);
+        QFETCH(bool, written);
+        const QDateTime board(QDate(2025, 6, 7), QTime(8, 9));
+        boardClock(board);
+        zarSystemWidget menu;
+        QVERIFY(QMetaObject::invokeMethod(&menu, "onClock"));
+        QPointer<zarClockWidget> screen = qobject_cast<zarClockWidget*>(menu.openScreen());
+        QVERIFY(screen && read(*screen));
+        for (const QString& name : buttons)
+            screen->findChild<QPushButton*>(name + QStringLiteral("PushButton"))->click();
+        QList<zarCoreParamClock> jobs;
+        zarCore::instance()->setJobObserver([&jobs](zarCoreJob, const std::any& record) {
+            if (const auto* clock = std::any_cast<zarCoreParamClock>(&record))
+                jobs << *clock;
+        });
+        const auto forget = qScopeGuard([] { zarCore::instance()->setJobObserver(nullptr); });
+        screen->acceptPushButton->click();
+        QCOMPARE(jobs.size(), int(written));
+        if (written) {
+            QCOMPARE(int(jobs.first().set), 1);
+            QCOMPARE(QDateTime(jobs.first().date, jobs.first().time), board);
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!screen && !menu.openScreen());
     }
 
     // Opening discovers (every simulated device answers) without a message; a report
