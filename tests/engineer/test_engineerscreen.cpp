@@ -179,6 +179,47 @@ private slots:
             QVERIFY2(log->isEnabled(), qPrintable(log->objectName()));
     }
 
+    void catalogue_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("instruction");
+        const QString inf = QChar(0x221E), pm = QChar(0x00B1), le = QChar(0x2264);
+        QTest::newRow("En 2 resistor lines") << "En" << 2 << "Check A and B sockets and Rx channels for Tx monitoring"
+            << "Please connect A and B sockets with resistor:\nresistance: 1.0 kOhm " + pm + " 10 %,\nmax. power: 1.4 W or more,\nmax voltage: 37.5 V or more.";
+        QTest::newRow("En 5 infinity") << "En" << 5 << "Check Tx" + inf + " and Rx" + inf + " sockets"
+            << "Please connect Tx" + inf + " and Rx" + inf + " sockets with resistor:\nresistance: 1.0 kOhm " + pm + " 10 %,\nmax. power: 1.4 W or more,\nmax voltage: 37.5 V or more.";
+        QTest::newRow("En 13 or more") << "En" << 13 << "Check Tx output voltage"
+            << "Please connect A and B sockets with resistor:\nresistance: 5.0 kOhm " + pm + " 10 % or more,\nmax. power: 50.0 W or more,\nmax voltage: 500.0 V or more.";
+        QTest::newRow("En 16 ohm, power without stop") << "En" << 16 << "Check Tx operability (1 hour)"
+            << "Please connect A and B sockets with resistor:\nresistance: 30.0 Ohm " + pm + " 10 % or more,\nmax power: 200.0 W or more.\nmax voltage: 500.0 V or more.";
+        QTest::newRow("En 10 supply") << "En" << 10 << "Check Tx low supply voltage protection" << "Please make supply voltage less than 10.5 V.";
+        QTest::newRow("En 21 reference") << "En" << 21 << "Check Rx channels reproducibility"
+            << "Please connect reference voltage source (" + le + " 12000 mV) to A and B sockets.";
+        QTest::newRow("Ru 3 trailing blank") << "Ru" << 3 << "Проверить соединения генераторных и измерительных коммутаторов "
+            << "Подключите к разъёмам A и B резистор:\nсопротивление: 1.0 кОм " + pm + " 10 %,\nмакс. мощность: 1.4 Вт или больше,\nмакс. напряжение: 37.5 В или больше.";
+        QTest::newRow("Ru 16") << "Ru" << 16 << "Проверить работоспособность генератора (1 час)"
+            << "Подключите к разъёмам A и B резистор:\nсопротивление: 30.0 Ом " + pm + " 10 % или больше,\nмакс. мощность: 200.0 Вт или больше.\nмакс. напряжение: 500.0 В или больше.";
+        QTest::newRow("Ru 9") << "Ru" << 9 << "Проверить LAN" << "Соедините LAN разъёмы прибора и локальной сети\nкабелем и подождите 20 секунд. ";
+        QTest::newRow("Ru 21") << "Ru" << 21 << "Проверить повторяемость измерительных каналов"
+            << "Подключите источник опорного напряжения (" + le + " 12000 мВ) к разъёмам A и B.";
+    }
+
+    // Each test's title and instruction in the language the screen is built in; its button shows the title.
+    void catalogue()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, code);
+        QFETCH(QString, title);
+        QVERIFY(zarTranslator::instance()->setLanguage(language));
+        const auto english = qScopeGuard([] { zarTranslator::instance()->setLanguage(QStringLiteral("En")); });
+        screen.reset(new zarEngineerWidget(0));
+        QCOMPARE(screen->titles().at(code), title);
+        QTEST(screen->instructions().at(code), "instruction");
+        QCOMPARE(proButton(code)->text(), title);
+    }
+
     // No to the instruction starts nothing and leaves the list open.
     void declinedChangesNothing()
     {

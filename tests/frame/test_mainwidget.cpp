@@ -16,6 +16,8 @@
 #include "sessions/zarsessionwidget.h"
 #include "templates/zartemplatewidget.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QSettings>
 #include <QSignalSpy>
 #include <cmath>
@@ -90,6 +92,27 @@ private slots:
         const QWidget* control = window.findChild<QWidget*>(name);
         QVERIFY(control);
         QVERIFY2(control->height() >= zarGuiStyle::touchSize, qPrintable(QString::number(control->height())));
+    }
+
+    // The rows of a selector's list are as high as the selector.
+    void selectorRowsAreFingerHigh_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("pulse") << "pulseDurationComboBox";
+        QTest::newRow("pause") << "pauseDurationComboBox";
+        QTest::newRow("deviation") << "deviationComboBox";
+    }
+
+    void selectorRowsAreFingerHigh()
+    {
+        QFETCH(QString, name);
+        zarMainWidget window;
+        window.tabWidget->setCurrentIndex(1);
+        window.show();
+        auto* box = window.findChild<QComboBox*>(name);
+        QVERIFY(box);
+        const int row = box->view()->sizeHintForRow(0);
+        QVERIFY2(row >= zarGuiStyle::touchSize, qPrintable(QString::number(row)));
     }
 
     // Disabled text against what it is drawn on, at least 3:1.
@@ -172,6 +195,13 @@ private slots:
         zarMainWidget window;
         zarUserMessage::instance()->userMessage(QStringLiteral("Saved"));
         QCOMPARE(window.statusBar.statusLabel->text(), QStringLiteral("Saved"));
+    }
+
+    void permanentMessagesReachTheStatusBar()
+    {
+        zarMainWidget window;
+        zarUserMessage::instance()->userMessageForever(QStringLiteral("Measuring"));
+        QCOMPARE(window.statusBar.statusLabel->text(), QStringLiteral("Measuring"));
     }
 
     // Every singleton in use is destroyed, in order; the options are saved first.

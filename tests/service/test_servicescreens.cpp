@@ -2,14 +2,22 @@
 #include "zartestsupport.h"
 
 #include "core/zarcore.h"
+#include "frame/zarsystemwidget.h"
+#include "frame/zartranslator.h"
 #include "service/zarclockwidget.h"
+#include "service/zardevicetabledatamodel.h"
 #include "service/zardevicetablewidget.h"
 #include "service/zargpsfix.h"
-#include "frame/zarsystemwidget.h"
+#include "service/zargpsmanager.h"
+#include "service/zargpswidget.h"
+#include "service/zarreleasewidget.h"
 
 #include <QPointer>
+#include <QTranslator>
 
-// The small screens of the system menu: clock and device table, and the GPS record.
+Q_DECLARE_METATYPE(zarGPSFix)
+
+// The small screens of the system menu: clock, device table, GPS and release notes, and the GPS record.
 class TestServiceScreens : public QObject
 {
     Q_OBJECT
@@ -101,7 +109,8 @@ private slots:
         QTest::addColumn<QStringList>("buttons");
         QTest::addColumn<bool>("written");
         QTest::newRow("untouched writes nothing") << QStringList() << false;
-        QTest::newRow("a step and its undo still write") << QStringList({ "minP", "minM" }) << true;
+        QTest::newRow("a time step and its undo still write") << QStringList({ "minP", "minM" }) << true;
+        QTest::newRow("a date step and its undo still write") << QStringList({ "dayP", "dayM" }) << true;
     }
 
     // Accept writes the shown date and time to the board only when a step was pressed,
@@ -155,6 +164,131 @@ private slots:
         QVERIFY(answer.shown);
         QCOMPARE(marked(screen.model()), QList<int>({ 3, 4 }));
         QVERIFY(screen.refreshPushButton->isEnabled() && screen.closePushButton->isEnabled());
+    }
+
+    void deviceMarks_data()
+    {
+        QTest::addColumn<QList<quint8>>("first");
+        QTest::addColumn<QList<quint8>>("second");
+        QTest::addColumn<QList<int>>("rows");
+        QTest::newRow("an empty list clears") << QList<quint8>({ 1, 2 }) << QList<quint8>() << QList<int>();
+        QTest::newRow("the second replaces the first") << QList<quint8>({ 0, 5, 7 }) << QList<quint8>({ 7, 5, 5 }) << QList<int>({ 5, 7 });
+        QTest::newRow("addresses without a row") << QList<quint8>() << QList<quint8>({ 43, 200, 255, 42 }) << QList<int>({ 42 });
+    }
+
+    // The marks are exactly the addresses of the last list.
+    void deviceMarks()
+    {
+        QFETCH(QList<quint8>, first);
+        QFETCH(QList<quint8>, second);
+        zarDeviceTableDataModel model;
+        model.setDevices(first);
+        model.setDevices(second);
+        QTEST(marked(model), "rows");
+    }
+
+    // A screen destroyed while its discovery runs takes no late report; the next one discovers.
+    void deviceScreenDestroyedWhileDiscovering()
+    {
+        auto* screen = new zarDeviceTableWidget;
+        QVERIFY(!screen->refreshPushButton->isEnabled());
+        delete screen;
+        zarDeviceTableWidget next;
+        QVERIFY(zarWaitFor([&] { return next.refreshPushButton->isEnabled(); }, 5000));
+        QCOMPARE(marked(next.model()).size(), 43);
+    }
+
+    void gpsScreenShowsTheFix_data()
+    {
+        QTest::addColumn<zarGPSFix>("fix");
+        QTest::addColumn<QStringList>("shown");
+        zarGPSFix none;
+        none.latitude = 12;
+        QTest::newRow("no position") << none << QStringList({ "N/A", "N/A", "N/A", "N/A", "N/A" });
+        zarGPSFix low;
+        low.rmc = true;
+        low.latitude = 55.75583f;
+        low.longitude = 0;
+        low.date = QDate(2026, 4, 3);
+        low.time = QTime(9, 5, 7);
+        const QString date = QDate(2026, 4, 3).toString(Qt::TextDate);
+        QTest::newRow("position, not valid") << low << QStringList({ "55.7558", "0", "low", "09:05:07", date });
+        zarGPSFix high = low;
+        high.valid = true;
+        high.latitude = 1234567;
+        high.longitude = -37.61729f;
+        QTest::newRow("valid position") << high << QStringList({ "1.23457e+06", "-37.6173", "high", "09:05:07", date });
+    }
+
+    // Latitude, longitude, quality, time and date from the opening on: six significant digits,
+    // the quality from the valid flag.
+    void gpsScreenShowsTheFix()
+    {
+        QFETCH(zarGPSFix, fix);
+        zarGPSManager::instance()->setFix(fix);
+        const auto fresh = qScopeGuard([] { zarGPSManager::destroy(); });
+        zarGPSWidget screen;
+        const QStringList shown = { screen.latitudeLabel->text(), screen.longitudeLabel->text(), screen.qualityLabel->text(),
+                                    screen.timeLabel->text(), screen.dateLabel->text() };
+        QTEST(shown, "shown");
+    }
+
+    // A manager made again after its end starts from the initial fix.
+    void gpsManagerStartsAfresh()
+    {
+        zarGPSFix fix;
+        fix.rmc = true;
+        zarGPSManager::instance()->setFix(fix);
+        zarGPSManager::destroy();
+        zarGPSManager::destroy();
+        QVERIFY(zarGPSManager::instance()->fix() == zarGPSFix());
+        zarGPSManager::destroy();
+    }
+
+    void releaseNotesFollowTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("notes");
+        QTest::addColumn<QString>("version");
+        QTest::newRow("English") << "En" << "eng.txt" << "Current version: 1 (zar_0)";
+        QTest::newRow("Russian") << "Ru" << "rus.txt" << "Текущая версия: 1 (zar_0)";
+    }
+
+    // The version line and the notes of the language, reloaded on every switch, never doubled.
+    void releaseNotesFollowTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, notes);
+        zarReleaseWidget screen;
+        const auto english = qScopeGuard([] { zarTranslator::instance()->setLanguage(QStringLiteral("En")); });
+        for (int i = 0; i < 2; ++i)
+            QVERIFY(zarTranslator::instance()->setLanguage(language));
+        QFile file(QStringLiteral(":/release/release/") + notes);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        QVERIFY(!text.isEmpty());
+        QCOMPARE(screen.textBrowser->toPlainText(), text);
+        QTEST(screen.currentVersionLabel->text(), "version");
+    }
+
+    // Notes named by the language that do not exist leave the browser empty.
+    void releaseNotesMissingLeaveTheBrowserEmpty()
+    {
+        struct Elsewhere : QTranslator
+        {
+            bool isEmpty() const override { return false; }
+            QString translate(const char* context, const char* source, const char*, int) const override
+            {
+                return QLatin1String(context) == QLatin1String("zarReleaseWidget") && QLatin1String(source) == QLatin1String("eng")
+                           ? QStringLiteral("none") : QString();
+            }
+        } elsewhere;
+        zarReleaseWidget screen;
+        QVERIFY(!screen.textBrowser->toPlainText().isEmpty());
+        QCoreApplication::installTranslator(&elsewhere);
+        emit zarTranslator::instance()->sendTranslate();
+        QCoreApplication::removeTranslator(&elsewhere);
+        QVERIFY(screen.textBrowser->toPlainText().isEmpty());
     }
 
     // A fix is 26 bytes on a version 12 stream; any non-zero flag byte reads as set.
