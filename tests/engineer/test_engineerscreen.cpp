@@ -78,14 +78,21 @@ class TestEngineerScreen : public QObject
         };
     }
 
-    // What a finger hits on a page, unless the signal view lays it out or it scrolls.
-    static bool isOwnTouchControl(const QWidget* w, const QWidget* page)
+    // A widget the page lays out itself: not the signal view's, nor inside what scrolls.
+    static bool isOwnControl(const QWidget* w, const QWidget* page)
     {
         for (const QWidget* p = w->parentWidget(); p != page; p = p->parentWidget())
             if (p->inherits("zarSignalWidget") || qobject_cast<const QAbstractScrollArea*>(p))
                 return false;
-        return qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QAbstractSpinBox*>(w)
-            || qobject_cast<const QComboBox*>(w) || qobject_cast<const QSlider*>(w);
+        return !w->inherits("zarSignalWidget");
+    }
+
+    // What a finger hits on a page, unless the signal view lays it out or it scrolls.
+    static bool isOwnTouchControl(const QWidget* w, const QWidget* page)
+    {
+        return isOwnControl(w, page)
+            && (qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QAbstractSpinBox*>(w)
+                || qobject_cast<const QComboBox*>(w) || qobject_cast<const QSlider*>(w));
     }
 
     QToolButton* proButton(int code) const
@@ -997,6 +1004,59 @@ private slots:
                 QVERIFY2(page->rect().contains(QRect(w->mapTo(page, QPoint()), w->size())), qPrintable(what + " outside"));
                 QVERIFY2(w->height() >= 48, qPrintable(what + " lower than a finger"));
             }
+        }
+    }
+
+    void everyControlShowsItsWholeText_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << "En";
+        QTest::newRow("Russian") << "Ru";
+    }
+
+    // In the main window with the program's font and style, on every tab: no control is cut
+    // short or lies over another, and the production list shows each whole title inside its view.
+    void everyControlShowsItsWholeText()
+    {
+        QFETCH(QString, language);
+        const auto font = zarUseProgramFont();
+        const auto english = qScopeGuard([] { zarTranslator::instance()->setLanguage(QStringLiteral("En")); });
+        QApplication::setStyle(new zarGuiStyle());
+        QVERIFY(zarTranslator::instance()->setLanguage(language));
+        zarMainWidget window;
+        window.show();
+        window.tabWidget->setCurrentIndex(4);
+        zarEngineerWidget* opened = openEngineerScreen(window, engineerCodeA);
+        QVERIFY(opened);
+        QTRY_VERIFY(opened->isVisible());
+        for (int i = 0; i < opened->tabWidget->count(); ++i) {
+            opened->tabWidget->setCurrentIndex(i);
+            QApplication::processEvents();
+            QWidget* page = opened->tabWidget->currentWidget();
+            QList<QWidget*> shown;
+            for (QWidget* w : page->findChildren<QWidget*>())
+                if (w->isVisible() && (isOwnTouchControl(w, page) || (qobject_cast<QLabel*>(w) && isOwnControl(w, page))))
+                    shown << w;
+            for (QWidget* w : shown) {
+                const QRect r(w->mapTo(page, QPoint()), w->size());
+                const QString what = opened->tabWidget->tabText(i) + QLatin1Char(' ') + w->objectName();
+                const auto* label = qobject_cast<QLabel*>(w);
+                if (!(label && label->wordWrap()))
+                    QVERIFY2(w->width() >= w->minimumSizeHint().width() && w->height() >= w->minimumSizeHint().height(),
+                             qPrintable(what + " cut short"));
+                for (QWidget* other : shown)
+                    if (other != w && !other->isAncestorOf(w) && !w->isAncestorOf(other))
+                        QVERIFY2(!r.intersects(QRect(other->mapTo(page, QPoint()), other->size())),
+                                 qPrintable(what + " over " + other->objectName()));
+            }
+        }
+        opened->tabWidget->setCurrentIndex(0);
+        QApplication::processEvents();
+        for (QToolButton* test : opened->proFrame->findChildren<QToolButton*>()) {
+            QVERIFY2(test->width() >= test->sizeHint().width(), qPrintable(test->text()));
+            QVERIFY2(test->mapTo(opened->proScrollArea->viewport(), QPoint(test->width(), 0)).x()
+                         <= opened->proScrollArea->viewport()->width(),
+                     qPrintable(test->text()));
         }
     }
 

@@ -233,20 +233,21 @@ private slots:
     void stackingLimitsHoldEachOther_data()
     {
         QTest::addColumn<bool>("raiseMinimum");
+        QTest::addColumn<int>("value");
         QTest::addColumn<int>("minimum");
         QTest::addColumn<int>("maximum");
-        QTest::newRow("minimum raised past the maximum") << true << 5 << 5;
-        QTest::newRow("maximum lowered under the minimum") << false << 3 << 3;
+        QTest::newRow("minimum raised past the maximum") << true << 9 << 5 << 5;
+        QTest::newRow("minimum raised one past the maximum") << true << 6 << 5 << 5;
+        QTest::newRow("maximum lowered under the minimum") << false << 1 << 3 << 3;
+        QTest::newRow("maximum lowered one under the minimum") << false << 2 << 3 << 3;
     }
 
     void stackingLimitsHoldEachOther()
     {
         QFETCH(bool, raiseMinimum);
+        QFETCH(int, value);
         zarOptionsWidget page;
-        if (raiseMinimum)
-            page.minStackingSlider->setValue(9);
-        else
-            page.maxStackingSlider->setValue(1);
+        (raiseMinimum ? page.minStackingSlider : page.maxStackingSlider)->setValue(value);
         QTEST(page.minStackingSlider->value(), "minimum");
         QTEST(page.maxStackingSlider->value(), "maximum");
         QTEST(plain(page.minStackingLabel).toInt(), "minimum");

@@ -430,6 +430,7 @@ private slots:
         QCOMPARE(configuration.remoteRxResistance, remoteRx ? simulated() : 0.0f);
         QCOMPARE(dialog.remoteRxLabel->text(), remoteRx ? QStringLiteral("0.17\nkOhm") : QStringLiteral("N / A"));
         QVERIFY(dialog.actionsGroupBox->isEnabled() && dialog.checkCablePushButton->isEnabled());
+        QVERIFY(dialog.checkRemotePushButton->isEnabled());
     }
 
     void resetAsksFirst_data()
