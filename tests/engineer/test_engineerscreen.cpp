@@ -387,6 +387,7 @@ private slots:
         QTest::addColumn<Reply>("answer");
         QTest::addColumn<QString>("text");
         QTest::newRow("drive appeared") << Outcome::Succeeded << Outcome::Succeeded << Reply::Yes << logPassed;
+        QTest::newRow("no drive") << Outcome::Succeeded << Outcome::Succeeded << Reply::No << logFailed;
         QTest::newRow("start times out") << Outcome::TimedOut << Outcome::Succeeded << Reply::Yes
                                          << logFailed + "<font color=red>Can not enter USB storage mode</font> <br> ";
         QTest::newRow("stop fails after a yes") << Outcome::Succeeded << Outcome::Failed << Reply::Yes
@@ -420,6 +421,9 @@ private slots:
         QTest::newRow("loopback only") << QStringList({ "127.0.0.1", "::1" }) << true << "::1" << logFailed;
         QTest::newRow("link-local only") << QStringList({ "169.254.10.2", "fe80::1" }) << true << "fe80::1" << logFailed;
         QTest::newRow("interface down") << QStringList({ "192.168.1.20" }) << false << "192.168.1.20" << logFailed;
+        QTest::newRow("other loopback form") << QStringList({ "127.0.1.1" }) << true << "127.0.1.1" << logFailed;
+        QTest::newRow("no address") << QStringList() << true << "" << logFailed;
+        QTest::newRow("IPv6 global") << QStringList({ "2001:db8::5" }) << true << "2001:db8::5" << logPassed;
         QTest::newRow("first that counts") << QStringList({ "127.0.0.1", "10.0.0.7", "2001:db8::5" }) << true << "10.0.0.7"
                                            << logPassed;
     }

@@ -52,6 +52,13 @@ private slots:
         QTest::newRow("stop hangs") << int(R::Succeeded) << int(R::TimedOut)
                                     << QStringList({ start, "Press OK to leave USB storage mode", stop,
                                                      "Can not leave USB storage mode" });
+        QTest::newRow("start fails") << int(R::Failed) << int(R::Succeeded)
+                                     << QStringList({ start, "Can not enter USB storage mode", stop });
+        QTest::newRow("start missing") << int(R::NotStarted) << int(R::Succeeded)
+                                       << QStringList({ start, "Can not enter USB storage mode", stop });
+        QTest::newRow("stop fails") << int(R::Succeeded) << int(R::Failed)
+                                    << QStringList({ start, "Press OK to leave USB storage mode", stop,
+                                                     "Can not leave USB storage mode" });
         QTest::newRow("both work") << int(R::Succeeded) << int(R::Succeeded)
                                    << QStringList({ start, "Press OK to leave USB storage mode", stop });
     }

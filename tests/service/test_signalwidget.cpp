@@ -206,6 +206,17 @@ private slots:
         QVERIFY(view.acceptPushButton->isEnabled() && view.badPushButton->isEnabled());
     }
 
+    // The session view shows no Bad: after a report the other buttons can be pressed, Bad stays hidden.
+    void badCanBeHidden()
+    {
+        zarSignalWidget view;
+        view.hideBadButton();
+        view.show();
+        view.onReportSignal(report(0, false, 0));
+        QVERIFY(view.acceptPushButton->isVisible() && view.startPushButton->isEnabled());
+        QVERIFY(!view.badPushButton->isVisible());
+    }
+
     // Every open view shows a signal report, whichever started it.
     void everyViewShowsTheReport()
     {
