@@ -69,51 +69,6 @@ private slots:
                      "duration: <font color = blue>02:04:57</font> ... <font color = blue>31:48:27</font>") }));
     }
 
-    // Runs of 96305 ms each (pulse 2000 ms, pause 1000 ms, stacking 16): the hours
-    // never wrap at midnight, and a total under a day reads as a time of day.
-    void estimateHoursPastADay_data()
-    {
-        QTest::addColumn<QList<int>>("types");
-        QTest::addColumn<int>("spacings");
-        QTest::addColumn<int>("levels");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("under a day") << QList<int>({ 4 }) << 1 << 10
-                                     << "Measurements: <font color = blue>565</font>, runs: <font color = blue>61</font>, "
-                                        "duration: <font color = blue>01:37:55</font> ... <font color = blue>01:37:55</font>";
-        QTest::newRow("past a day") << QList<int>({ 4, 8 }) << 2 << 10
-                                    << "Measurements: <font color = blue>6900</font>, runs: <font color = blue>1150</font>, "
-                                       "duration: <font color = blue>30:45:51</font> ... <font color = blue>30:45:51</font>";
-        // About the longest a two-cable template of eight sets can run.
-        QTest::newRow("past three days") << QList<int>({ 4, 3, 0, 1, 2, 16, 15, 12 }) << 4 << 40
-                                         << "Measurements: <font color = blue>22246</font>, runs: <font color = blue>3070</font>, "
-                                            "duration: <font color = blue>82:07:36</font> ... <font color = blue>82:07:36</font>";
-    }
-
-    void estimateHoursPastADay()
-    {
-        QFETCH(QList<int>, types);
-        QFETCH(int, spacings);
-        QFETCH(int, levels);
-        zarOptionsWidget options;
-        options.pulseDurationComboBox->setCurrentText("2000");
-        options.pauseDurationComboBox->setCurrentText("1000");
-        options.maxStackingSlider->setValue(16);
-        options.minStackingSlider->setValue(16);
-        QList<zarTemplateFixture::Set> sets;
-        for (int type : types) {
-            sets.append({ qint8(type), {} });
-            for (int spacing = 0; spacing < spacings; ++spacing)
-                for (int level = 0; level < levels; ++level)
-                    sets.last().cells << qMakePair(spacing, level);
-        }
-        zarTemplateWidget screen;
-        QVERIFY(screen.open(zarTemplateFixture::write(zarTemplateFixture::bytes(2, 5, sets))));
-        zarOperator op({ QMessageBox::Ok });
-        screen.estimatePushButton->click();
-        QCOMPARE(op.shown.size(), 1);
-        QTEST(op.shown.first(), "shown");
-    }
-
     void closeQuestion_data()
     {
         QTest::addColumn<QString>("name");
