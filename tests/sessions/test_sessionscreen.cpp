@@ -405,6 +405,34 @@ private slots:
         QCOMPARE(Fixture::readFile(autosave), before);
     }
 
+    // An ERTLab file refused for a repeated electrode or a coordinate that is not a
+    // finite number builds nothing: the previous autosave stays as it was.
+    void ertLabRefusalKeepsAutosave_data()
+    {
+        const QByteArray electrodes = "# X Y Z\n1 0 0 0\n2 1 0 0\n3 2 0 0\n4 3 0 0\n";
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("one electrode for all four")
+            << electrodes + "# A B M N\n1 1 2 3 4\n2 1 1 1 1\n"
+            << "Electrode 1 appears more than once in quadripole (row: 2)";
+        QTest::newRow("coordinates not finite") << electrodes + "5 nan inf -inf\n# A B M N\n1 1 2 3 4\n"
+                                                << "Coordinate of electrode 5 is not a finite number";
+    }
+    void ertLabRefusalKeepsAutosave()
+    {
+        QFETCH(QByteArray, text);
+        const QString autosave = Fixture::autosavePath();
+        Fixture::session(5).write(autosave);
+        const QByteArray before = Fixture::readFile(autosave);
+        zarSessionWidget w(nullptr, false);
+        zarDialogAnswer message;
+        message.expect();
+        QVERIFY(!w.openFile(zarTemplateFixture::write(text, QStringLiteral("ertlab.txt"))));
+        QTEST(message.text, "message");
+        QVERIFY(!w.sessionTableView->model());
+        QCOMPARE(Fixture::readFile(autosave), before);
+    }
+
     // The phase is one for the whole program; a hidden menu stops on the normal image.
     void blinkPhase()
     {
