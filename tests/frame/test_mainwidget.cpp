@@ -152,6 +152,18 @@ private slots:
         QCOMPARE(QCoreApplication::translate("zarMainWidget", "MAIN"), QStringLiteral("ГЛАВНАЯ"));
     }
 
+    // The captions beside the readouts follow a switch made with the window open.
+    void statusBarFollowsTheLanguage()
+    {
+        zarMainWidget window;
+        QVERIFY(zarTranslator::instance()->setLanguage(QStringLiteral("Ru")));
+        QCOMPARE(window.statusBar._mLabel->text(), QStringLiteral("Влажность:"));
+        QCOMPARE(window.statusBar._eLabel->text(), QStringLiteral("Внеш. батарея:"));
+        QCOMPARE(window.statusBar._iLabel->text(), QStringLiteral("Внутр. батарея:"));
+        QVERIFY(zarTranslator::instance()->setLanguage(QStringLiteral("En")));
+        QCOMPARE(window.statusBar._mLabel->text(), QStringLiteral("Moisture:"));
+    }
+
     // Every text a screen hands to tr() has a Russian text in the context of its class
     // (QObject::tr in the general context) with the same %1.. places; only "GPS" reads
     // the same.
