@@ -98,6 +98,57 @@ private slots:
         QVERIFY(!thread.abortRequested());
     }
 
+    // A job setter forgets a cancel asked for before it: the job's waits run whole.
+    void setterForgetsAStaleAbort_data()
+    {
+        QTest::addColumn<int>("setter");
+        QTest::newRow("sensors") << 0;
+        QTest::newRow("group") << 1;
+        QTest::newRow("emergency stop") << 2;
+    }
+
+    void setterForgetsAStaleAbort()
+    {
+        QFETCH(int, setter);
+        zarCoreThread thread;
+        thread.abort();
+        if (setter == 0)
+            thread.setSensors();
+        else if (setter == 1)
+            thread.setEt2d(zarCoreParamET2D());
+        else
+            thread.setPanic();
+        QVERIFY(!thread.abortRequested());
+        QVERIFY(thread.delay(2));
+        QCOMPARE(int(thread.error().code), 0);
+    }
+
+    // A job runs once per setter: run() again, or with no job set, reports nothing.
+    void aJobRunsOncePerSetter()
+    {
+        SimulatedBoard board;
+        QSignalSpy discover(&board, &zarCoreThread::sendReportDiscover);
+        board.run(); // no job yet
+        board.setDiscover();
+        board.run();
+        board.run(); // again without a setter
+        QCOMPARE(discover.count(), 1);
+        QCOMPARE(int(board.job()), int(zarJobNone));
+    }
+
+    // The emergency stop sends its five frames and reports nothing.
+    void theEmergencyStopReportsNothing()
+    {
+        SimulatedBoard board;
+        zarFakeBoard* line = zarFakeBoard::attach(board);
+        QSignalSpy sound(&board, &zarCoreThread::sendReportSound);
+        QSignalSpy sensor(&board, &zarCoreThread::sendReportSensor);
+        board.setPanic();
+        board.run();
+        QCOMPARE(line->frames, QStringList({ "071e000100", "061e0000", "ff0f0000", "fe3c0000", "0432000100" }));
+        QCOMPARE(sound.count() + sensor.count(), 0);
+    }
+
     void isNear_data()
     {
         QTest::addColumn<float>("value");
