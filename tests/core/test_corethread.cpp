@@ -230,6 +230,69 @@ private slots:
         QCOMPARE(report.settings, param.settings);
     }
 
+    // Without IP there are no pause series.
+    void signalWithoutIpHasNoPauseSeries()
+    {
+        SimulatedBoard board;
+        zarCoreParamSignal param;
+        param.settings.pulseCode = 2;
+        board.setSignal(param);
+        const auto report = board.run(&zarCoreThread::sendReportSignal);
+        QCOMPARE(report.txVoltagePositivePulse.size(), 3);
+        QVERIFY(report.txVoltagePositivePause.isEmpty());
+        QVERIFY(report.rxVoltageNegativePause.isEmpty());
+    }
+
+    // Setting the clock reads nothing back.
+    void settingTheClockReadsNothingBack()
+    {
+        SimulatedBoard board;
+        zarCoreParamClock set;
+        set.set = 1;
+        set.date = QDate(2020, 1, 1);
+        set.time = QTime(1, 2, 3);
+        board.setClock(set);
+        const auto clock = board.run(&zarCoreThread::sendReportClock);
+        QCOMPARE(int(clock.set), 1);
+        QVERIFY(clock.date.isNull());
+        QVERIFY(clock.time.isNull());
+    }
+
+    void productionReportsItsTest()
+    {
+        SimulatedBoard board;
+        zarCoreParamProduction test;
+        test.test = 16;
+        board.setProduction(test);
+        QCOMPARE(int(board.run(&zarCoreThread::sendReportProduction).test), 16);
+    }
+
+    void receiverSamplesAreHandedBack()
+    {
+        SimulatedBoard board;
+        zarCoreParamRxAux get;
+        get.get = 1;
+        get.samples = 4;
+        board.setRx(get);
+        QCOMPARE(board.run(&zarCoreThread::sendReportRxAux).samples, QVector<float>(4, 5.57f));
+    }
+
+    // 3277 samples take 65540 ms: refused, not wrapped to 4 ms.
+    void aReceiverStartTooLongIsRefused()
+    {
+        SimulatedBoard board;
+        zarCoreParamRxAux start;
+        start.start = 1;
+        start.get = 1;
+        start.samples = 3277;
+        board.setRx(start);
+        zarDiagnosticCapture capture;
+        const auto report = board.run(&zarCoreThread::sendReportRxAux);
+        QCOMPARE(int(report.error.code), 15);
+        QVERIFY(report.samples.isEmpty());
+        QCOMPARE(capture.text(), QStringLiteral("zarCoreThread error: delay msec is invalid: 65540\n\r"));
+    }
+
     // The resistance follows the seconds of the clock.
     void resistanceFollowsTheClock()
     {
