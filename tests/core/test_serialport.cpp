@@ -49,6 +49,12 @@ public:
         QMutexLocker lock(&m_mutex);
         return m_board.frames;
     }
+    // Runs with the board locked, so a test may change it while the line runs.
+    void script(const std::function<void(zarFakeBoard&)>& change)
+    {
+        QMutexLocker lock(&m_mutex);
+        change(m_board);
+    }
 
 private:
     void loop()
@@ -178,6 +184,25 @@ private slots:
         QVERIFY(thread.wait(10000));
         QCOMPARE(capture.text().count(QStringLiteral("\rzarCoreThread error: no data sent, port was closed\n")), 5);
         QCOMPARE(thread.error().text(), QStringLiteral("Can not send command 4"));
+    }
+
+    // A board that stays silent is a receive failure after the time-out, and the
+    // line stays usable.
+    void aSilentBoardLeavesTheLineUsable()
+    {
+        PtyBoard peer;
+        QVERIFY(peer.isOpen());
+        zarCoreThread thread;
+        thread.setSerialDevice(std::unique_ptr<zarSerialDevice>(new zarSerialPort(peer.core(), corePortSettings)));
+        bool alive = false;
+        peer.script([](zarFakeBoard& board) { board.mute = true; });
+        zarDiagnosticCapture capture;
+        QCOMPARE(zarFailure(thread, thread.ping(1, alive)), 4);
+        QVERIFY2(capture.text().contains(QLatin1String("Last sent device:command: 0:0\n\rInput buffer: \n\r")),
+                 qPrintable(capture.text()));
+        peer.script([](zarFakeBoard& board) { board.mute = false; });
+        QVERIFY(thread.ping(2, alive));
+        QVERIFY(alive);
     }
 
     void throughAPseudoTerminal()

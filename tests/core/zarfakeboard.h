@@ -29,6 +29,7 @@ public:
     QHash<quint8, QList<float>> queued; // raw readings per address, before the model
     QByteArray clockReply = QByteArray::fromHex("07ea0c06150507"); // 2026-12-06 21:05:07
     QByteArray extra;                  // appended to every answer
+    bool mute = false;                 // never answers
     float txReading = 3.25f;
     int polarity = 1, lastPercent = -1;
     int inFlushes = 0, outFlushes = 0, closes = 0;
@@ -52,7 +53,7 @@ public:
         if (!acceptWrites || refusedWrites.contains(frames.size() - 1))
             return -1;
         const QByteArray reply = answer(data);
-        if (!reply.isEmpty())
+        if (!reply.isEmpty() && !mute)
             input += reply + extra;
         return data.size();
     }
