@@ -196,6 +196,27 @@ private slots:
         QVERIFY(listener.order.isEmpty());
     }
 
+    // Jobs started, stopped and cut off by destroy in every order: nothing hangs,
+    // crashes or reports twice.
+    void startStopDestroyStress()
+    {
+        int reports = 0;
+        for (int cycle = 0; cycle < 200; ++cycle) {
+            zarCore* core = zarCore::instance();
+            connect(core, &zarCore::sendReportET2D, qApp, [&] { ++reports; });
+            core->et2d(group(cycle % 5));
+            if (cycle % 3 == 0)
+                core->stop();
+            if (cycle % 7 == 0)
+                QCoreApplication::processEvents();
+            if (cycle % 2 == 0)
+                zarCore::destroy();
+        }
+        zarCore::destroy();
+        QCoreApplication::processEvents();
+        QVERIFY(reports <= 200);
+    }
+
     // The core may end from inside a report handler (the window closing).
     void destroyFromAReportHandlerStopsTheRelay()
     {
