@@ -935,12 +935,15 @@ private slots:
         QVERIFY(link->overloadList().isEmpty());
     }
 
-    // Neither registrator read on the first pulse: it counts as 0.001.
+    // Neither registrator read on the first pulse: each counts as 0.001. Here the
+    // second pulse reads -0.0095 and 0: 10.5 ohm, where a first voltage of 0
+    // would make it a short.
     void measureWithoutTheRegistrators()
     {
+        board->queued = { { 24, { -0.0095f } }, { 25, { 0.0f } } };
         float current = 0.0f;
         QVERIFY(link->measureWithTxAdjust({ 9 }, 50, &current));
-        QCOMPARE(current, std::fabs(0.001f + 10.0f) * 0.5f);
+        QCOMPARE(current, 0.0005f);
     }
 
     void transmitterOutputFrames()

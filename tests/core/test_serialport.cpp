@@ -164,14 +164,39 @@ private slots:
         QCOMPARE(port.write(QByteArray::fromHex("061e0000")), qint64(-1));
     }
 
-    // A missing port fails at once and holds nothing.
+    // A missing port fails at once and holds nothing, without a word from the
+    // serial library.
     void missingPortFailsAtOnce()
     {
+        warnings = 0;
+        const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString&) {
+            warnings += type != QtDebugMsg && type != QtInfoMsg;
+        });
         zarSerialPort port(corePortName, corePortSettings);
-        QCOMPARE(port.write(QByteArray::fromHex("061e0000")), qint64(-1));
-        QVERIFY(!port.isOpen());
+        const qint64 written = port.write(QByteArray::fromHex("061e0000"));
+        const bool open = port.isOpen();
+        const qint64 available = port.bytesAvailable();
+        const QByteArray read = port.read(4);
+        port.flushInBuffer();
+        port.flushOutBuffer();
+        qInstallMessageHandler(previous);
+        QCOMPARE(written, qint64(-1));
+        QVERIFY(!open);
+        QCOMPARE(available, qint64(0));
+        QVERIFY(read.isEmpty());
+        QCOMPARE(warnings, 0);
+    }
+
+    // A port never written to is never opened, and holds nothing.
+    void anUnusedPortHoldsNothing()
+    {
+        zarSerialPort port(corePortName, corePortSettings);
         QCOMPARE(port.bytesAvailable(), qint64(0));
         QVERIFY(port.read(4).isEmpty());
+        port.flushInBuffer();
+        port.flushOutBuffer();
+        port.close();
+        QVERIFY(!port.isOpen());
     }
 
     // The emergency stop on a missing port reports each of its five failures and ends.
