@@ -14,10 +14,10 @@ void zarGuiStyle::install()
     QApplication::setStyle(new zarGuiStyle());
 }
 
-void zarGuiStyle::axisCaptions(std::initializer_list<QLabel*> captions)
+void zarGuiStyle::axisCaptions(std::initializer_list<QLabel*> captions, int pixelSize)
 {
     QFont font(QStringLiteral("Consolas"));
-    font.setPixelSize(12);
+    font.setPixelSize(pixelSize);
     font.setWeight(QFont::Bold);
     for (QLabel* caption : captions) {
         caption->setFont(font);

@@ -19,7 +19,11 @@ public:
     // The program's look on the application: this style and its font.
     static void install();
     // The captions along a plot's axes: small bold blue plain text, alike in every language.
-    static void axisCaptions(std::initializer_list<QLabel*> captions);
+    static void axisCaptions(std::initializer_list<QLabel*> captions, int pixelSize = axisCaptionPixelSize);
+    static constexpr int axisCaptionPixelSize = 12;
+    // A caption stacked one letter a line beside a plot's height: the longest, 24 lines,
+    // stays within the height a plot gets on the screen.
+    static constexpr int stackedCaptionPixelSize = 10;
 
     zarGuiStyle();
     int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,

@@ -31,6 +31,8 @@ zarMainWidget::zarMainWidget(QWidget* parent) : QWidget(parent)
 
     connect(&systemMenu, &zarSystemWidget::sendPowerOff, this, &zarMainWidget::close);
     connect(zarTranslator::instance(), &zarTranslator::sendTranslate, this, &zarMainWidget::onTranslate);
+    // The captions beside the readouts follow a switch too, not only the start-up language.
+    connect(zarTranslator::instance(), &zarTranslator::sendTranslate, &statusBar, &zarStatusBar::onTranslate);
     userMessage = zarUserMessage::instance();
     connect(userMessage, &zarUserMessage::sendUserMessage, &statusBar, &zarStatusBar::onUserMessage);
     connect(userMessage, &zarUserMessage::sendUserMessageForever, &statusBar, &zarStatusBar::onUserMessageForever);

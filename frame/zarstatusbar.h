@@ -31,9 +31,9 @@ public slots:
     void onUserMessageForever(const QString& usrMsg);
     void onReportSensor(const zarCoreReportSensor& coreReportSensor);
     void onReportClock(const zarCoreReportClock& coreReportClock);
+    void onTranslate();
 
 private slots:
-    void onTranslate();
     void onUserMessageTimeout();
     void onSensorTimeout();
 

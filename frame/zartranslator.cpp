@@ -1,12 +1,15 @@
 #include "frame/zartranslator.h"
 
 #include "core/zarconstants.h"
+#include "core/zardiagnostics.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QSettings>
 #include <QTranslator>
 
 zarTranslator* zarTranslator::s_instance = nullptr;
+QString zarTranslator::s_qtCatalogueDir;
 
 namespace {
 const QString catalogueDir = QStringLiteral(":/system/system/");
@@ -31,15 +34,44 @@ zarTranslator::zarTranslator() : QObject(nullptr), m_language(QStringLiteral("En
     m_language = settings.value(QStringLiteral("language"), QStringLiteral("En")).toString();
     // A stored code without a catalogue leaves the texts in English but keeps the
     // code, so the language screen writes back what it found.
-    m_translator = new QTranslator();
-    m_translator->load(m_language, catalogueDir);
-    QCoreApplication::installTranslator(m_translator);
+    auto* program = new QTranslator();
+    install(program, program->load(m_language, catalogueDir));
 }
 
 zarTranslator::~zarTranslator()
 {
     QCoreApplication::removeTranslator(m_translator);
+    QCoreApplication::removeTranslator(m_qtTranslator);
     delete m_translator;
+    delete m_qtTranslator;
+}
+
+// Replaces both catalogues. Qt's own goes in first, so the program's texts win
+// where both translate the same text; English needs none, being Qt's own language.
+// Without Qt's catalogue the program's texts are still translated.
+void zarTranslator::install(QTranslator* program, bool loaded)
+{
+    QCoreApplication::removeTranslator(m_translator);
+    QCoreApplication::removeTranslator(m_qtTranslator);
+    delete m_translator;
+    delete m_qtTranslator;
+    m_translator = program;
+    m_qtTranslator = nullptr;
+    if (loaded && m_language != QLatin1String("En")) {
+        const QString dir = s_qtCatalogueDir.isEmpty() ? QLibraryInfo::location(QLibraryInfo::TranslationsPath)
+                                                       : s_qtCatalogueDir;
+        const QString name = QStringLiteral("qtbase_") + m_language.toLower();
+        auto* qt = new QTranslator();
+        if (qt->load(name, dir)) {
+            m_qtTranslator = qt;
+            QCoreApplication::installTranslator(m_qtTranslator);
+        } else {
+            delete qt;
+            zarDiagnostics::line(("zarTranslator error: Qt's catalogue not found: " + dir + QLatin1Char('/') + name +
+                                  QStringLiteral(".qm")).toLocal8Bit().toStdString());
+        }
+    }
+    QCoreApplication::installTranslator(m_translator);
 }
 
 bool zarTranslator::setLanguage(const QString& code)
@@ -50,11 +82,8 @@ bool zarTranslator::setLanguage(const QString& code)
         delete loaded;
         return false;
     }
-    QCoreApplication::removeTranslator(m_translator);
-    delete m_translator;
-    m_translator = loaded;
-    QCoreApplication::installTranslator(m_translator);
     m_language = code;
+    install(loaded, true);
     emit sendTranslate();
     return true;
 }

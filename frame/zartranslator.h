@@ -6,8 +6,9 @@
 
 class QTranslator;
 
-// Process-wide translator: installs the catalogue of the chosen language and
-// tells every screen to set its texts again.
+// Process-wide translator: installs the catalogue of the chosen language, and Qt's
+// own catalogue for the texts of Qt's dialogs and menus, and tells every screen to
+// set its texts again.
 class zarTranslator : public QObject
 {
     Q_OBJECT
@@ -22,16 +23,22 @@ public:
     bool setLanguage(const QString& code);
     QString language() const { return m_language; }
 
+    // Where Qt's own catalogues are looked for; empty means Qt's translations directory.
+    static void setQtCatalogueDir(const QString& dir) { s_qtCatalogueDir = dir; }
+
 signals:
     void sendTranslate();
 
 private:
     zarTranslator();
     ~zarTranslator() override;
+    void install(QTranslator* program, bool loaded);
 
     QTranslator* m_translator = nullptr;
+    QTranslator* m_qtTranslator = nullptr;
     QString m_language;
     static zarTranslator* s_instance;
+    static QString s_qtCatalogueDir;
 };
 
 #endif

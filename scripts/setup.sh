@@ -4,7 +4,7 @@
 
 ZAR_PACKAGES="cmake g++ make pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools \
 libqt5serialport5-dev libqt5svg5-dev libqt5opengl5-dev libqwt-qt5-dev libcurl4-openssl-dev python3 python3-pyftpdlib socat \
-xvfb xauth libxcb1-dev libxcb-xtest0-dev fonts-dejavu-core"
+xvfb xauth libxcb1-dev libxcb-xtest0-dev fonts-dejavu-core qttranslations5-l10n"
 
 JOBS="${JOBS:-$(nproc)}"
 

@@ -370,11 +370,11 @@ bool zarSessionDataModel::saveToFile(QString name, bool autosave)
         name.clear();
     QString path;
     if (autosave) {
-        // Every 30 s while the screen is open: an unchanged session is not written
-        // to the card again.
-        if (!autosaveStale)
-            return true;
         path = systemDir + autosaveName;
+        // Every 30 s while the screen is open: an unchanged session is not written
+        // to the card again, unless its file is gone.
+        if (!autosaveStale && QFile::exists(path))
+            return true;
     } else {
         zarKeyboardDialog keyboard(name);
         if (keyboard.exec() != QDialog::Accepted)
@@ -425,7 +425,8 @@ bool zarSessionDataModel::loadFromFile(const QString& path)
     endResetModel();
     emit dataChanged(index(0, 0), index(m_rows - 1, columns - 1));
     emit sendSetInfoUpdate(arraySetDescriptions(session.arraySets));
-    // Said once the rows are in place: a copy cut short or a damaged card.
+    // Said once the rows are in place: a copy cut short, a damaged card or a
+    // row count short of the rows.
     if (result == zarSessionFile::Incomplete)
         zarWarningDialog::warning(tr("Session file is incomplete. Rows read: %1").arg(m_rows));
     return true;

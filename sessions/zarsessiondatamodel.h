@@ -53,7 +53,8 @@ public:
 
     // False when the operator cancelled or the file could not be written (the
     // failure was shown), so the caller keeps the session open. The autosave file
-    // is written only when a row or the position changed since it last was.
+    // is written only when a row or the position changed since it last was, or
+    // when the file is gone.
     bool saveToFile(QString name, bool autosave);
     bool loadFromFile(const QString& path);
     bool checkIpOptions();

@@ -156,9 +156,12 @@ zarSessionFile::ReadResult zarSessionFile::parse(const QByteArray& bytes)
         stream.device()->seek(p - begin);
         stream >> fix;
     }
-    const bool whole = !cut && stream.status() == QDataStream::Ok;
+    // Bytes after the fix: the count stops short of the rows the file holds, so
+    // the fix was read from the next row.
+    const bool overrun = !cut && stream.status() == QDataStream::Ok && !stream.atEnd();
+    const bool whole = !cut && !overrun && stream.status() == QDataStream::Ok;
     gpsFix = whole ? fix : zarGPSFix();
-    if (cut)
+    if (cut || overrun)
         countRows();
     return whole ? Read : Incomplete;
 }

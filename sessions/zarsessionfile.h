@@ -17,7 +17,8 @@ class zarSessionFile
 {
 public:
     enum : qint32 { magic = 0x33114422 };
-    // Incomplete: the file ends early; the rows before the end were read.
+    // Incomplete: the file ends early, or holds more rows than it counts; the rows
+    // before the end or up to the count were read.
     enum ReadResult { Read, Incomplete, Unreadable, Corrupted, ReadError };
     enum WriteResult { Written, NotOpened, NotWritten };
 
@@ -34,7 +35,8 @@ public:
     WriteResult write(const QString& path) const;
     void write(QDataStream& stream) const;
     // Keeps only complete rows; refuses damaged counts and a file without rows.
-    // The header of a file that ends inside its rows is made to count the rows read.
+    // The header of a file that ends inside its rows, or that counts fewer rows than
+    // it holds, is made to count the rows read.
     ReadResult read(const QString& path);
     // Reads what is left on the stream's device.
     ReadResult read(QDataStream& stream);

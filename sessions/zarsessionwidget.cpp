@@ -21,6 +21,7 @@
 #include <QHeaderView>
 #include <QSettings>
 #include <QTime>
+#include <QtMath>
 
 namespace {
 const int autoSaveIntervalMs = 30000;
@@ -45,8 +46,14 @@ zarSessionWidget::zarSessionWidget(QWidget* parent, bool viewOnly) : QWidget(par
     zarStyleSheet::apply(sessionTableView, QStringLiteral(":/system/system/vScrollBar.qss"));
     zarStyleSheet::apply(msrCenterDepthSlider, QStringLiteral(":/system/system/hSlider.qss"));
     // Styled once; their texts follow the language in onTranslate.
-    zarGuiStyle::axisCaptions({ yDepthLabel, yResistivitylabel, yChargeabilityLabel, xCenterLabel,
-                                xResistivitylabel, xChargeabilityLabel, xDepthLabel });
+    zarGuiStyle::axisCaptions({ xCenterLabel, xResistivitylabel, xChargeabilityLabel, xDepthLabel });
+    zarGuiStyle::axisCaptions({ yDepthLabel, yResistivitylabel, yChargeabilityLabel },
+                              zarGuiStyle::stackedCaptionPixelSize);
+
+    // Sized for their items again whenever the language changes their texts, not only
+    // when first shown.
+    displayComboBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    modeComboBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 
     sessionTableView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     sessionTableView->horizontalHeader()->setSectionsClickable(false);
@@ -111,16 +118,17 @@ bool zarSessionWidget::setup(const QString& path)
     pseudoSectionPlot.setCableSpacing(sessionDataModel.arrangement()->cableSpacing);
     sessionTableView->setModel(&sessionDataModel);
     QHeaderView* header = sessionTableView->horizontalHeader();
-    // The row number and the five electrode columns get no more than their caption
-    // or their widest entry (a remote electrode) needs: the rest goes to the measured values' captions.
+    // The five electrode columns get no more than their caption or their widest entry
+    // (a remote electrode) needs: the rest goes to the measured values' captions. The
+    // row number reads whole up to the session's last row, tens of thousands of them.
     const QFontMetrics metrics = header->fontMetrics();
     const int most = sessionTableView->width() / 10;
-    for (int column = 0; column < sessionDataModel.columnCount(); ++column) {
+    header->resizeSection(0, qMax(metrics.horizontalAdvance(QStringLiteral("#")) + 12, rowNumberWidth()));
+    header->setSectionResizeMode(0, QHeaderView::Fixed);
+    for (int column = 1; column < sessionDataModel.columnCount(); ++column) {
         if (column < 6) {
             const QString caption = sessionDataModel.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
-            const QString widest = column == 0   ? QStringLiteral("0000")
-                                 : column == 5 ? QStringLiteral("00")
-                                               : QStringLiteral("Tx%1").arg(QChar(0x221E));
+            const QString widest = column == 5 ? QStringLiteral("00") : QStringLiteral("Tx%1").arg(QChar(0x221E));
             const int fit = qMax(metrics.horizontalAdvance(caption), metrics.horizontalAdvance(widest)) + 12;
             header->resizeSection(column, qMin(most, fit));
             header->setSectionResizeMode(column, QHeaderView::Fixed);
@@ -144,6 +152,23 @@ bool zarSessionWidget::setup(const QString& path)
         sessionDataModel.setResistanceOnly();
     }
     return true;
+}
+
+// What the "#" cell needs for the session's largest row number in any digits: the
+// text in the table's font, the margins its style leaves on either side and the grid line.
+int zarSessionWidget::rowNumberWidth() const
+{
+    const QFontMetricsF metrics(sessionTableView->font());
+    QChar widest = QLatin1Char('0');
+    for (char c = '1'; c <= '9'; ++c) {
+        if (metrics.horizontalAdvance(QLatin1Char(c)) > metrics.horizontalAdvance(widest))
+            widest = QLatin1Char(c);
+    }
+    const int digits = QString::number(qMax(1, sessionDataModel.rowCount())).size();
+    const int text = qCeil(metrics.horizontalAdvance(QString(digits, widest)));
+    const int margin =
+        sessionTableView->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, sessionTableView) + 1;
+    return text + 2 * margin + 1;
 }
 
 void zarSessionWidget::onTranslate()

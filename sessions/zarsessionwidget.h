@@ -70,6 +70,7 @@ private slots:
 private:
     friend class TestSessionScreen;
 
+    int rowNumberWidth() const;
     void setControlsEnabled(bool on);
     void setSessionCloseSuccess();
     void failCycle(const QString& message);

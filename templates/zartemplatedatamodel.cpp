@@ -17,6 +17,7 @@
 #include <QPainter>
 #include <QSaveFile>
 #include <QScopedPointer>
+#include <QtNumeric>
 
 namespace {
 
@@ -519,7 +520,12 @@ bool zarTemplateDataModel::importErtLab(const QString& path)
             return fail(tr("Electrode number %1 is not supported").arg(number));
         if (ertElectrodes.contains(quint16(number)))
             return fail(tr("Electrode %1 appears more than once").arg(number));
-        ertElectrodes.insert(quint16(number), zarPoint3D(fields[1].toFloat(), fields[2].toFloat(), fields[3].toFloat()));
+        // nan, inf and numbers beyond the float range (read as inf) would make every
+        // distance, and so every geometric factor, of the session meaningless.
+        const zarPoint3D point(fields[1].toFloat(), fields[2].toFloat(), fields[3].toFloat());
+        if (!qIsFinite(point.x) || !qIsFinite(point.y) || !qIsFinite(point.z))
+            return fail(tr("Coordinate of electrode %1 is not a finite number").arg(number));
+        ertElectrodes.insert(quint16(number), point);
     }
 
     for (int row = 1;; ++row) {
@@ -553,6 +559,12 @@ bool zarTemplateDataModel::importErtLab(const QString& path)
             return fail(header.arg(m) + suffix);
         if (n != 0 && missing(n))
             return fail(header.arg(n) + suffix);
+        // One electrode may not serve two poles; only the remote code 0 may repeat.
+        const uint used[4] = { a, b, m, n };
+        for (int i = 1; i < 4; ++i)
+            for (int j = 0; j < i; ++j)
+                if (used[i] != 0 && used[i] == used[j])
+                    return fail(tr("Electrode %1 appears more than once in quadripole").arg(used[i]) + suffix);
         ertQuadripoles.append(zarQuadripole(b == 0 ? -1 : qint16(b - 1), qint16(a - 1),
                                             n == 0 ? -2 : qint16(n - 1), qint16(m - 1)));
     }

@@ -12,6 +12,10 @@ zarTemplateTableView::zarTemplateTableView(QWidget* parent) : QTableView(parent)
     setAlternatingRowColors(true);
     setCornerButtonEnabled(false);
     setShowGrid(true);
+    // A finger drawn along a partly shown edge row or column must stay on it: no
+    // scrolling to the touched cell, nor near the edges while the finger is down.
+    // The scroll bars alone move the grid.
+    setAutoScroll(false);
     for (QHeaderView* header : { horizontalHeader(), verticalHeader() }) {
         // The font's own minimum would widen the columns past the square cell.
         header->setMinimumSectionSize(24);

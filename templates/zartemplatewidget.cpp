@@ -9,15 +9,17 @@
 #include "service/zarsignalwidget.h"
 #include "templates/zararrangementdialog.h"
 
-#include <QTime>
-
 namespace {
-const qint64 dayMs = 24 * 3600 * 1000;
-
-// A time of day counted from 00:00:00.500, so the seconds shown are rounded.
+// hh:mm:ss with the hours counting on past a day, for a field campaign's estimate;
+// the 500 ms added round the seconds shown.
 QString clockText(qint64 ms)
 {
-    return QTime(0, 0, 0, 500).addMSecs(int(ms % dayMs)).toString(Qt::TextDate);
+    const qint64 seconds = (ms + 500) / 1000;
+    const QChar zero(QLatin1Char('0'));
+    return QStringLiteral("%1:%2:%3")
+        .arg(seconds / 3600, 2, 10, zero)
+        .arg(seconds / 60 % 60, 2, 10, zero)
+        .arg(seconds % 60, 2, 10, zero);
 }
 }
 

@@ -76,6 +76,10 @@
         <translation>Electrode %1 appears more than once</translation>
     </message>
     <message>
+        <source>Coordinate of electrode %1 is not a finite number</source>
+        <translation>Coordinate of electrode %1 is not a finite number</translation>
+    </message>
+    <message>
         <source>(row: %1)</source>
         <translation>(row: %1)</translation>
     </message>
@@ -94,6 +98,10 @@
     <message>
         <source>M electrode can not be remote</source>
         <translation>M electrode can not be remote</translation>
+    </message>
+    <message>
+        <source>Electrode %1 appears more than once in quadripole</source>
+        <translation>Electrode %1 appears more than once in quadripole</translation>
     </message>
 </context>
 <context>

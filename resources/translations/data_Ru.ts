@@ -76,6 +76,10 @@
         <translation>Электрод %1 встречается более одного раза</translation>
     </message>
     <message>
+        <source>Coordinate of electrode %1 is not a finite number</source>
+        <translation>Координата электрода %1 не является конечным числом</translation>
+    </message>
+    <message>
         <source>(row: %1)</source>
         <translation>(строка: %1)</translation>
     </message>
@@ -94,6 +98,10 @@
     <message>
         <source>M electrode can not be remote</source>
         <translation>Электрод M не может быть удалённым</translation>
+    </message>
+    <message>
+        <source>Electrode %1 appears more than once in quadripole</source>
+        <translation>Электрод %1 встречается в установке более одного раза</translation>
     </message>
 </context>
 <context>

@@ -1,4 +1,5 @@
-// A developer's tool, not a test: grabs every tab of the main window and the message
+// A developer's tool, not a test: grabs every tab of the main window, a session of
+// 73,343 rows on the DATA page (its table and every display and mode) and the message
 // dialog as the program shows them, in English and Russian, and lists the height of
 // what a finger hits. Built only on request:
 //   cmake -S . -B build -DZAR_TOOLS=ON && cmake --build build --target zargrabscreens
@@ -9,12 +10,17 @@
 #include "frame/zarmainwidget.h"
 #include "frame/zartranslator.h"
 #include "frame/zarwarningdialog.h"
+#include "sessions/zarsessionfile.h"
+#include "sessions/zarsessionwidget.h"
 #include "templates/zaraddmodifyarraydialog.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
+#include <QHeaderView>
 #include <QPushButton>
+#include <QTableView>
 #include <QTimer>
 #include <QToolButton>
 #include <cstdio>
@@ -32,6 +38,64 @@ void listControls(QWidget* page, const QString& where)
                         button->height());
 }
 
+// A measured session of the size eight full sets on two cables give: 73,343 rows
+// along 64 electrodes, resistivity and chargeability alike in every set.
+QString writeLargeSession(const QString& path)
+{
+    zarSessionFile s;
+    s.arrangement.arrayTypeSets.insert(0, 1);
+    s.arrangement.maxDepths = { 40.0f };
+    s.arrangement.profileLength = 315;
+    s.arraySets = { zarArraySet(0, 1) };
+    for (int i = 0; i < 64; ++i)
+        s.cableConfiguration.wires.append({ 5.0f * i, true });
+    const int rows = 73343;
+    s.units.reserve(rows);
+    for (int i = 0; i < rows; ++i) {
+        zarSessionDataUnit u;
+        const int level = 1 + (i / 57) % 16;
+        const qint16 a = qint16(i % 57);
+        u.coreQuadripole = { a, qint16(a + 1), qint16(qMin(a + 1 + level, 62)), qint16(qMin(a + 2 + level, 63)),
+                             quint8(i & 15) };
+        u.x = 5.0f * (a + 1 + level / 2.0f);
+        u.z = 2.5f * level;
+        u.k = 31.4159f * level;
+        u.rho = 80.0f + 40.0f * level + a;
+        u.setMask = 1;
+        u.groupParity = (i / 4) & 1;
+        u.measureSet = { 120000, 50.25f, -10.04f, 3.0f + level * 0.4f, 0.5f, {}, 1.25f, true, {} };
+        s.units << u;
+    }
+    s.write(path);
+    return path;
+}
+
+void grabSession(zarSessionWidget* screen, QWidget* window, const QString& out, const QString& language)
+{
+    screen->mainTabWidget->setCurrentIndex(0);
+    screen->sessionTableView->scrollToBottom();
+    QTest::qWait(50);
+    window->grab().save(QStringLiteral("%1/%2-session-table.png").arg(out, language));
+    std::printf("%s session # column %d\n", qPrintable(language),
+                screen->sessionTableView->horizontalHeader()->sectionSize(0));
+    screen->mainTabWidget->setCurrentIndex(1);
+    for (int display = 0; display < 3; ++display) {
+        for (int mode = 0; mode < 2; ++mode) {
+            screen->displayComboBox->setCurrentIndex(display);
+            screen->modeComboBox->setCurrentIndex(mode);
+            QTest::qWait(50);
+            window->grab().save(
+                QStringLiteral("%1/%2-session-display%3-mode%4.png").arg(out, language).arg(display).arg(mode));
+        }
+    }
+    screen->displayComboBox->setCurrentIndex(1);
+    screen->modeComboBox->setCurrentIndex(1);
+    listControls(screen, language + QStringLiteral("-session"));
+    std::printf("%s session caption %s %d px high for %d px of text\n", qPrintable(language),
+                qPrintable(screen->yChargeabilityLabel->objectName()), screen->yChargeabilityLabel->height(),
+                screen->yChargeabilityLabel->sizeHint().height());
+}
+
 void grabDialog(const QString& path, const QString& text)
 {
     QTimer::singleShot(200, [path] {
@@ -44,6 +108,21 @@ void grabDialog(const QString& path, const QString& text)
         dialog->okYesPushButton->click();
     });
     zarWarningDialog::warning(text);
+}
+
+// The open dialog of a page, as the page's button shows it.
+void grabFileDialog(const QString& path, QPushButton* button)
+{
+    QTimer::singleShot(500, [path] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        std::printf("file dialog %s %dx%d\n", qPrintable(QFileInfo(path).baseName()), dialog->width(),
+                    dialog->height());
+        dialog->grab().save(path);
+        dialog->reject();
+    });
+    button->click();
 }
 }
 
@@ -58,8 +137,17 @@ int main(int argc, char* argv[])
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
+    // Opened in English: the switch to Russian below acts on a screen already shown.
+    zarTranslator::instance()->setLanguage(QStringLiteral("En"));
+    window.tabWidget->setCurrentIndex(window.tabWidget->indexOf(window.dataTab));
+    window.dataMenu.openSession(writeLargeSession(out + QStringLiteral("/large.zarSession")));
+    QFile::remove(out + QStringLiteral("/large.zarSession"));
     for (const QString& language : { QStringLiteral("En"), QStringLiteral("Ru") }) {
         zarTranslator::instance()->setLanguage(language);
+        if (zarSessionWidget* screen = window.dataMenu.sessionScreen()) {
+            window.tabWidget->setCurrentIndex(window.tabWidget->indexOf(window.dataTab));
+            grabSession(screen, &window, out, language);
+        }
         for (int tab = 0; tab < window.tabWidget->count(); ++tab) {
             window.tabWidget->setCurrentIndex(tab);
             QTest::qWait(50);
@@ -83,6 +171,8 @@ int main(int argc, char* argv[])
                        .repeated(6));
         grabDialog(QStringLiteral("%1/%2-dialog-word.png").arg(out, language),
                    QStringLiteral("C:/zar_0/sessions/") + QString(200, QLatin1Char('x')) + QStringLiteral(".zarSession"));
+        grabFileDialog(QStringLiteral("%1/%2-open-template.png").arg(out, language), window.templateMenu.openPushButton);
+        grabFileDialog(QStringLiteral("%1/%2-open-session.png").arg(out, language), window.dataMenu.openPushButton);
     }
     window.optionsPage.pulseDurationComboBox->showPopup();
     QTest::qWait(100);

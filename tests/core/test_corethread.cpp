@@ -98,6 +98,57 @@ private slots:
         QVERIFY(!thread.abortRequested());
     }
 
+    // A job setter forgets a cancel asked for before it: the job's waits run whole.
+    void setterForgetsAStaleAbort_data()
+    {
+        QTest::addColumn<int>("setter");
+        QTest::newRow("sensors") << 0;
+        QTest::newRow("group") << 1;
+        QTest::newRow("emergency stop") << 2;
+    }
+
+    void setterForgetsAStaleAbort()
+    {
+        QFETCH(int, setter);
+        zarCoreThread thread;
+        thread.abort();
+        if (setter == 0)
+            thread.setSensors();
+        else if (setter == 1)
+            thread.setEt2d(zarCoreParamET2D());
+        else
+            thread.setPanic();
+        QVERIFY(!thread.abortRequested());
+        QVERIFY(thread.delay(2));
+        QCOMPARE(int(thread.error().code), 0);
+    }
+
+    // A job runs once per setter: run() again, or with no job set, reports nothing.
+    void aJobRunsOncePerSetter()
+    {
+        SimulatedBoard board;
+        QSignalSpy discover(&board, &zarCoreThread::sendReportDiscover);
+        board.run(); // no job yet
+        board.setDiscover();
+        board.run();
+        board.run(); // again without a setter
+        QCOMPARE(discover.count(), 1);
+        QCOMPARE(int(board.job()), int(zarJobNone));
+    }
+
+    // The emergency stop sends its five frames and reports nothing.
+    void theEmergencyStopReportsNothing()
+    {
+        SimulatedBoard board;
+        zarFakeBoard* line = zarFakeBoard::attach(board);
+        QSignalSpy sound(&board, &zarCoreThread::sendReportSound);
+        QSignalSpy sensor(&board, &zarCoreThread::sendReportSensor);
+        board.setPanic();
+        board.run();
+        QCOMPARE(line->frames, QStringList({ "071e000100", "061e0000", "ff0f0000", "fe3c0000", "0432000100" }));
+        QCOMPARE(sound.count() + sensor.count(), 0);
+    }
+
     void isNear_data()
     {
         QTest::addColumn<float>("value");
@@ -177,6 +228,69 @@ private slots:
         QCOMPARE(report.txCurrentNegativePause, QVector<float>({ -3.0f, -1.5f, -1.0f }));
         QCOMPARE(report.rxVoltageNegativePause, QVector<float>({ -27.0f, -13.5f, -9.0f }));
         QCOMPARE(report.settings, param.settings);
+    }
+
+    // Without IP there are no pause series.
+    void signalWithoutIpHasNoPauseSeries()
+    {
+        SimulatedBoard board;
+        zarCoreParamSignal param;
+        param.settings.pulseCode = 2;
+        board.setSignal(param);
+        const auto report = board.run(&zarCoreThread::sendReportSignal);
+        QCOMPARE(report.txVoltagePositivePulse.size(), 3);
+        QVERIFY(report.txVoltagePositivePause.isEmpty());
+        QVERIFY(report.rxVoltageNegativePause.isEmpty());
+    }
+
+    // Setting the clock reads nothing back.
+    void settingTheClockReadsNothingBack()
+    {
+        SimulatedBoard board;
+        zarCoreParamClock set;
+        set.set = 1;
+        set.date = QDate(2020, 1, 1);
+        set.time = QTime(1, 2, 3);
+        board.setClock(set);
+        const auto clock = board.run(&zarCoreThread::sendReportClock);
+        QCOMPARE(int(clock.set), 1);
+        QVERIFY(clock.date.isNull());
+        QVERIFY(clock.time.isNull());
+    }
+
+    void productionReportsItsTest()
+    {
+        SimulatedBoard board;
+        zarCoreParamProduction test;
+        test.test = 16;
+        board.setProduction(test);
+        QCOMPARE(int(board.run(&zarCoreThread::sendReportProduction).test), 16);
+    }
+
+    void receiverSamplesAreHandedBack()
+    {
+        SimulatedBoard board;
+        zarCoreParamRxAux get;
+        get.get = 1;
+        get.samples = 4;
+        board.setRx(get);
+        QCOMPARE(board.run(&zarCoreThread::sendReportRxAux).samples, QVector<float>(4, 5.57f));
+    }
+
+    // 3277 samples take 65540 ms: refused, not wrapped to 4 ms.
+    void aReceiverStartTooLongIsRefused()
+    {
+        SimulatedBoard board;
+        zarCoreParamRxAux start;
+        start.start = 1;
+        start.get = 1;
+        start.samples = 3277;
+        board.setRx(start);
+        zarDiagnosticCapture capture;
+        const auto report = board.run(&zarCoreThread::sendReportRxAux);
+        QCOMPARE(int(report.error.code), 15);
+        QVERIFY(report.samples.isEmpty());
+        QCOMPARE(capture.text(), QStringLiteral("zarCoreThread error: delay msec is invalid: 65540\n\r"));
     }
 
     // The resistance follows the seconds of the clock.

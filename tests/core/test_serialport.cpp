@@ -49,6 +49,12 @@ public:
         QMutexLocker lock(&m_mutex);
         return m_board.frames;
     }
+    // Runs with the board locked, so a test may change it while the line runs.
+    void script(const std::function<void(zarFakeBoard&)>& change)
+    {
+        QMutexLocker lock(&m_mutex);
+        change(m_board);
+    }
 
 private:
     void loop()
@@ -92,6 +98,138 @@ class TestSerialPort : public QObject
     Q_OBJECT
 
 private slots:
+    void settingsString_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("baud");
+        QTest::addColumn<int>("bits");
+        QTest::addColumn<int>("parity");
+        QTest::addColumn<int>("stop");
+        QTest::addColumn<int>("flow");
+        QTest::newRow("the core's port") << corePortSettings << 115200 << int(QSerialPort::Data8)
+                                         << int(QSerialPort::NoParity) << int(QSerialPort::OneStop)
+                                         << int(QSerialPort::NoFlowControl);
+        QTest::newRow("spaces, even parity, two stop bits, hardware flow")
+            << "9600  , 7, E, 2, hw" << 9600 << int(QSerialPort::Data7) << int(QSerialPort::EvenParity)
+            << int(QSerialPort::TwoStop) << int(QSerialPort::HardwareControl);
+        QTest::newRow("five bits, odd parity, one and a half stop bits, xon")
+            << "300,5,o,1.5,XON" << 300 << int(QSerialPort::Data5) << int(QSerialPort::OddParity)
+            << int(QSerialPort::OneAndHalfStop) << int(QSerialPort::SoftwareControl);
+        QTest::newRow("six bits, space parity") << "1200, 6, S, 1, off" << 1200 << int(QSerialPort::Data6)
+                                                << int(QSerialPort::SpaceParity) << int(QSerialPort::OneStop)
+                                                << int(QSerialPort::NoFlowControl);
+        QTest::newRow("mark parity") << "19200, 8, M, 1, off" << 19200 << int(QSerialPort::Data8)
+                                     << int(QSerialPort::MarkParity) << int(QSerialPort::OneStop)
+                                     << int(QSerialPort::NoFlowControl);
+    }
+
+    void settingsString()
+    {
+        QFETCH(QString, text);
+        const zarSerialPort::Settings s = zarSerialPort::parseSettings(text);
+        QVERIFY(s.valid);
+        QTEST(int(s.baudRate), "baud");
+        QTEST(int(s.dataBits), "bits");
+        QTEST(int(s.parity), "parity");
+        QTEST(int(s.stopBits), "stop");
+        QTEST(int(s.flowControl), "flow");
+    }
+
+    void badSettings_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("no flow control") << "115200, 8, N, 1";
+        QTest::newRow("a sixth field") << "115200, 8, N, 1, off, x";
+        QTest::newRow("baud not a number") << "fast, 8, N, 1, off";
+        QTest::newRow("baud zero") << "0, 8, N, 1, off";
+        QTest::newRow("nine data bits") << "115200, 9, N, 1, off";
+        QTest::newRow("unknown parity") << "115200, 8, X, 1, off";
+        QTest::newRow("three stop bits") << "115200, 8, N, 3, off";
+        QTest::newRow("unknown flow control") << "115200, 8, N, 1, rts";
+    }
+
+    void badSettings()
+    {
+        QFETCH(QString, text);
+        QVERIFY(!zarSerialPort::parseSettings(text).valid);
+    }
+
+    // Bad settings never open a port, even one that is there.
+    void badSettingsNeverOpen()
+    {
+        PtyBoard line(false);
+        QVERIFY(line.isOpen());
+        zarSerialPort port(line.core(), QStringLiteral("115200, 8, N, 1"));
+        QVERIFY(!port.open());
+        QCOMPARE(port.write(QByteArray::fromHex("061e0000")), qint64(-1));
+    }
+
+    // A missing port fails at once and holds nothing, without a word from the
+    // serial library.
+    void missingPortFailsAtOnce()
+    {
+        warnings = 0;
+        const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString&) {
+            warnings += type != QtDebugMsg && type != QtInfoMsg;
+        });
+        zarSerialPort port(corePortName, corePortSettings);
+        const qint64 written = port.write(QByteArray::fromHex("061e0000"));
+        const bool open = port.isOpen();
+        const qint64 available = port.bytesAvailable();
+        const QByteArray read = port.read(4);
+        port.flushInBuffer();
+        port.flushOutBuffer();
+        qInstallMessageHandler(previous);
+        QCOMPARE(written, qint64(-1));
+        QVERIFY(!open);
+        QCOMPARE(available, qint64(0));
+        QVERIFY(read.isEmpty());
+        QCOMPARE(warnings, 0);
+    }
+
+    // A port never written to is never opened, and holds nothing.
+    void anUnusedPortHoldsNothing()
+    {
+        zarSerialPort port(corePortName, corePortSettings);
+        QCOMPARE(port.bytesAvailable(), qint64(0));
+        QVERIFY(port.read(4).isEmpty());
+        port.flushInBuffer();
+        port.flushOutBuffer();
+        port.close();
+        QVERIFY(!port.isOpen());
+    }
+
+    // The emergency stop on a missing port reports each of its five failures and ends.
+    void theEmergencyStopOnAMissingPort()
+    {
+        zarDiagnosticCapture capture;
+        zarCoreThread thread;
+        thread.setPanic();
+        thread.start();
+        QVERIFY(thread.wait(10000));
+        QCOMPARE(capture.text().count(QStringLiteral("\rzarCoreThread error: no data sent, port was closed\n")), 5);
+        QCOMPARE(thread.error().text(), QStringLiteral("Can not send command 4"));
+    }
+
+    // A board that stays silent is a receive failure after the time-out, and the
+    // line stays usable.
+    void aSilentBoardLeavesTheLineUsable()
+    {
+        PtyBoard peer;
+        QVERIFY(peer.isOpen());
+        zarCoreThread thread;
+        thread.setSerialDevice(std::unique_ptr<zarSerialDevice>(new zarSerialPort(peer.core(), corePortSettings)));
+        bool alive = false;
+        peer.script([](zarFakeBoard& board) { board.mute = true; });
+        zarDiagnosticCapture capture;
+        QCOMPARE(zarFailure(thread, thread.ping(1, alive)), 4);
+        QVERIFY2(capture.text().contains(QLatin1String("Last sent device:command: 0:0\n\rInput buffer: \n\r")),
+                 qPrintable(capture.text()));
+        peer.script([](zarFakeBoard& board) { board.mute = false; });
+        QVERIFY(thread.ping(2, alive));
+        QVERIFY(alive);
+    }
+
     void throughAPseudoTerminal()
     {
         // The scripts install socat: its absence is a broken set-up, never a pass.

@@ -22,10 +22,17 @@ class zarFakeBoard : public zarSerialDevice
 public:
     QStringList frames;                // in hex
     QByteArray input;
+    bool acceptWrites = true;
     QSet<int> refusedWrites;           // indexes of frames whose write fails
+    QSet<quint8> silent;               // devices whose ping answers 0
     QList<quint8> txStates;            // answered in turn, then 0
     QHash<quint8, QList<float>> queued; // raw readings per address, before the model
+    QByteArray clockReply = QByteArray::fromHex("07ea0c06150507"); // 2026-12-06 21:05:07
+    QByteArray extra;                  // appended to every answer
+    bool mute = false;                 // never answers
+    float txReading = 3.25f;
     int polarity = 1, lastPercent = -1;
+    int inFlushes = 0, outFlushes = 0, closes = 0;
 
     // 1000 on the output voltage registrator, 10 on the current one, 50 elsewhere.
     std::function<float(quint8)> level = [](quint8 address) {
@@ -43,9 +50,11 @@ public:
     qint64 write(const QByteArray& data) override
     {
         frames.append(QString::fromLatin1(data.toHex()));
-        if (refusedWrites.contains(frames.size() - 1))
+        if (!acceptWrites || refusedWrites.contains(frames.size() - 1))
             return -1;
-        input += answer(data);
+        const QByteArray reply = answer(data);
+        if (!reply.isEmpty() && !mute)
+            input += reply + extra;
         return data.size();
     }
     qint64 bytesAvailable() override { return input.size(); }
@@ -55,9 +64,9 @@ public:
         input.remove(0, taken.size());
         return taken;
     }
-    void flushInBuffer() override { input.clear(); }
-    void flushOutBuffer() override {}
-    void close() override {}
+    void flushInBuffer() override { ++inFlushes; input.clear(); }
+    void flushOutBuffer() override { ++outFlushes; }
+    void close() override { ++closes; }
 
 private:
     float reading(quint8 address)
@@ -79,7 +88,7 @@ private:
         QDataStream out(&reply, QIODevice::WriteOnly);
         out.setFloatingPointPrecision(QDataStream::SinglePrecision);
         if (address == 0 && command == 0x00) {
-            out << qint8(1);
+            out << qint8(silent.contains(quint8(payload.at(0))) ? 0 : 1);
         } else if (command == 0x0A) {
             const int samples = (quint8(payload.at(0)) << 8) | quint8(payload.at(1));
             for (int i = 0; i < samples; ++i)
@@ -94,6 +103,10 @@ private:
             }
             if (command == 0x21 || command == 0x22)
                 polarity = command == 0x21 ? 1 : -1;
+            if (command == 0x23)
+                out << txReading;
+        } else if (address == 5 && command == 0x28) {
+            return clockReply;
         } else if (command == 0x3D || command == 0x3E || command == 0x3F || command == 0x42) {
             return QByteArray(address == 254 ? 17 : 1, 1);
         }

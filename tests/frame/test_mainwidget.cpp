@@ -16,11 +16,13 @@
 #include "sessions/zarsessionwidget.h"
 #include "templates/zartemplatewidget.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QSettings>
 #include <QSignalSpy>
 #include <cmath>
 
-// The main window and what it holds for the whole program: its style and font (what a finger
+// The main window and what it holds for the whole program: the directory tree, its style and font (what a finger
 // hits and the eye reads), its languages, status messages, and the shut-down with or without a close.
 class TestMainWidget : public QObject
 {
@@ -92,6 +94,27 @@ private slots:
         QVERIFY2(control->height() >= zarGuiStyle::touchSize, qPrintable(QString::number(control->height())));
     }
 
+    // The rows of a selector's list are as high as the selector.
+    void selectorRowsAreFingerHigh_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("pulse") << "pulseDurationComboBox";
+        QTest::newRow("pause") << "pauseDurationComboBox";
+        QTest::newRow("deviation") << "deviationComboBox";
+    }
+
+    void selectorRowsAreFingerHigh()
+    {
+        QFETCH(QString, name);
+        zarMainWidget window;
+        window.tabWidget->setCurrentIndex(1);
+        window.show();
+        auto* box = window.findChild<QComboBox*>(name);
+        QVERIFY(box);
+        const int row = box->view()->sizeHintForRow(0);
+        QVERIFY2(row >= zarGuiStyle::touchSize, qPrintable(QString::number(row)));
+    }
+
     // Disabled text against what it is drawn on, at least 3:1.
     void disabledTextContrast_data()
     {
@@ -127,6 +150,18 @@ private slots:
         QCOMPARE(spy.count(), 0);
         QCOMPARE(t->language(), QStringLiteral("Ru"));
         QCOMPARE(QCoreApplication::translate("zarMainWidget", "MAIN"), QStringLiteral("ГЛАВНАЯ"));
+    }
+
+    // The captions beside the readouts follow a switch made with the window open.
+    void statusBarFollowsTheLanguage()
+    {
+        zarMainWidget window;
+        QVERIFY(zarTranslator::instance()->setLanguage(QStringLiteral("Ru")));
+        QCOMPARE(window.statusBar._mLabel->text(), QStringLiteral("Влажность:"));
+        QCOMPARE(window.statusBar._eLabel->text(), QStringLiteral("Внеш. батарея:"));
+        QCOMPARE(window.statusBar._iLabel->text(), QStringLiteral("Внутр. батарея:"));
+        QVERIFY(zarTranslator::instance()->setLanguage(QStringLiteral("En")));
+        QCOMPARE(window.statusBar._mLabel->text(), QStringLiteral("Moisture:"));
     }
 
     // Every text a screen hands to tr() has a Russian text in the context of its class
@@ -172,6 +207,13 @@ private slots:
         zarMainWidget window;
         zarUserMessage::instance()->userMessage(QStringLiteral("Saved"));
         QCOMPARE(window.statusBar.statusLabel->text(), QStringLiteral("Saved"));
+    }
+
+    void permanentMessagesReachTheStatusBar()
+    {
+        zarMainWidget window;
+        zarUserMessage::instance()->userMessageForever(QStringLiteral("Measuring"));
+        QCOMPARE(window.statusBar.statusLabel->text(), QStringLiteral("Measuring"));
     }
 
     // Every singleton in use is destroyed, in order; the options are saved first.
@@ -308,6 +350,40 @@ private slots:
             QCOMPARE(window.tabWidget->tabText(tab), names[tab]);
             QVERIFY2(window.tabWidget->widget(tab)->isAncestorOf(menus[tab]), qPrintable(names[tab]));
         }
+    }
+    void createsTheDirectoryTree_data()
+    {
+        QTest::addColumn<QString>("dir");
+        QTest::newRow("ertlab") << QString(ertlabDir);
+        QTest::newRow("templates") << QString(templatesDir);
+        QTest::newRow("sessions") << QString(sessionsDir);
+        QTest::newRow("system") << QString(systemDir);
+        QTest::newRow("tmp") << QString(tmpDir);
+    }
+
+    // The working directories are made under the drive root at start-up.
+    void createsTheDirectoryTree()
+    {
+        QFETCH(QString, dir);
+        QVERIFY(dir.startsWith(zarDriveRoot::path()));
+        QVERIFY(QDir(zarDriveRoot::path() + instrumentName).removeRecursively());
+        QVERIFY(!QDir(dir).exists());
+        zarMainWidget window;
+        QVERIFY(QDir(dir).exists());
+    }
+
+    // A tree that is there already keeps its files.
+    void keepsTheFilesInTheTree()
+    {
+        const QString kept = templatesDir + QStringLiteral("kept.zarTemplate");
+        QVERIFY(QDir().mkpath(templatesDir));
+        QFile file(kept);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write("x"), qint64(1));
+        file.close();
+        zarMainWidget window;
+        QCOMPARE(QFileInfo(kept).size(), qint64(1));
+        QVERIFY(QFile::remove(kept));
     }
 };
 

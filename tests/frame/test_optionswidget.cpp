@@ -5,10 +5,13 @@
 
 #include <QSettings>
 
-// Options page: the measure settings it gives, the voltage, damaged stored settings.
+// Options page: the measure settings it gives and their estimated duration, the texts and
+// pictures it derives, the stacking limits, the voltage, stored and damaged settings.
 class TestOptionsWidget : public QObject
 {
     Q_OBJECT
+
+    static QString plain(const QLabel* label) { return label->text().remove(QRegularExpression(QStringLiteral("<[^>]*>"))); }
 
 private slots:
     void init() { QSettings(settingsScope, QStringLiteral("zarOptionsWidget")).clear(); }
@@ -43,7 +46,10 @@ private slots:
     {
         QTest::addColumn<int>("dial");
         QTest::addColumn<QString>("volts");
+        QTest::newRow("none") << 0 << "38 V";
+        QTest::newRow("default 25 %") << 25 << "153 V";
         QTest::newRow("8 % lies a hair above 74.5 V") << 8 << "75 V";
+        QTest::newRow("half") << 50 << "269 V";
         QTest::newRow("full") << 100 << "500 V";
     }
 
@@ -65,6 +71,8 @@ private slots:
         QTest::newRow("pause not a number") << "pauseDurationComboBox" << QVariant("abc") << "20";
         QTest::newRow("deviation below the list") << "deviationComboBox" << QVariant(-4) << "1.00";
         QTest::newRow("minimum above the maximum") << "minStackingSlider" << QVariant(12) << "5";
+        QTest::newRow("dial above full") << "transmitterDial" << QVariant(150) << "100";
+        QTest::newRow("zero maximum stacking") << "maxStackingSlider" << QVariant(0) << "1";
     }
 
     void damagedSettingsFallBack()
@@ -97,6 +105,206 @@ private slots:
         wanted.pauseCode = quint16(code);
         zarOptionsWidget::selectPauseByCode(wanted);
         QTEST(page.pauseDurationComboBox->currentText(), "pause");
+    }
+
+    // Without a page the static calls answer defaults.
+    void withoutAPageTheDefaults()
+    {
+        QCOMPARE(zarOptionsWidget::options(), zarMeasureSettings());
+        int shortest = -1, longest = -1;
+        zarOptionsWidget::estimateDuration(shortest, longest);
+        QCOMPARE(shortest, 0);
+        QCOMPARE(longest, 0);
+    }
+
+    // The quality and stacking a measurement receives, with the pulse in ms and the power of the dial.
+    void measureSettingsQualityAndStacking_data()
+    {
+        QTest::addColumn<QString>("pulse");
+        QTest::addColumn<QString>("deviation");
+        QTest::addColumn<int>("stacking");
+        QTest::addColumn<float>("deviationLimit");
+        QTest::addColumn<int>("minStacking");
+        QTest::addColumn<int>("maxStacking");
+        QTest::newRow("defaults") << "80" << "1.00" << 0 << 1.0f << 3 << 5;
+        QTest::newRow("longest, full stacking") << "2000" << "0.25" << 16 << 0.25f << 16 << 16;
+    }
+
+    void measureSettingsQualityAndStacking()
+    {
+        QFETCH(QString, pulse);
+        QFETCH(QString, deviation);
+        QFETCH(int, stacking);
+        zarOptionsWidget page;
+        page.pulseDurationComboBox->setCurrentText(pulse);
+        page.deviationComboBox->setCurrentText(deviation);
+        if (stacking) {
+            page.maxStackingSlider->setValue(stacking);
+            page.minStackingSlider->setValue(stacking);
+        }
+        const zarMeasureSettings o = zarOptionsWidget::options();
+        QTEST(o.deviation, "deviationLimit");
+        QTEST(int(o.minStacking), "minStacking");
+        QTEST(int(o.maxStacking), "maxStacking");
+        QCOMPARE(int(o.transmitterPower), 25);
+        QCOMPARE(int(o.pulseDuration), pulse.toInt());
+    }
+
+    // Each stack is two pulses and two pauses; 305 ms of set-up come on top.
+    void durationEstimate_data()
+    {
+        QTest::addColumn<QString>("pulse");
+        QTest::addColumn<QString>("pause");
+        QTest::addColumn<int>("minStacking");
+        QTest::addColumn<int>("maxStacking");
+        QTest::addColumn<int>("shortest");
+        QTest::addColumn<int>("longest");
+        QTest::newRow("defaults") << "80" << "20" << 3 << 5 << 905 << 1305;
+        QTest::newRow("longest") << "2000" << "1000" << 16 << 16 << 96305 << 96305;
+        QTest::newRow("one stack") << "100" << "60" << 1 << 2 << 625 << 945;
+    }
+
+    void durationEstimate()
+    {
+        QFETCH(QString, pulse);
+        QFETCH(QString, pause);
+        QFETCH(int, minStacking);
+        QFETCH(int, maxStacking);
+        zarOptionsWidget page;
+        page.pulseDurationComboBox->setCurrentText(pulse);
+        page.pauseDurationComboBox->setCurrentText(pause);
+        page.minStackingSlider->setValue(1);
+        page.maxStackingSlider->setValue(maxStacking);
+        page.minStackingSlider->setValue(minStacking);
+        int shortest = -1, longest = -1;
+        zarOptionsWidget::estimateDuration(shortest, longest);
+        QTEST(shortest, "shortest");
+        QTEST(longest, "longest");
+    }
+
+    // Frequency of the full period and the mode a pause above 20 ms turns on.
+    void pulseTexts_data()
+    {
+        QTest::addColumn<QString>("pulse");
+        QTest::addColumn<QString>("pause");
+        QTest::addColumn<QString>("frequency");
+        QTest::addColumn<QString>("mode");
+        QTest::newRow("resistivity") << "80" << "20" << "5.00" << "RESISTIVITY";
+        QTest::newRow("with IP") << "2000" << "1000" << "0.17" << "RESISTIVITY + IP";
+        QTest::newRow("shortest IP pause") << "100" << "60" << "3.13" << "RESISTIVITY + IP";
+    }
+
+    void pulseTexts()
+    {
+        QFETCH(QString, pulse);
+        QFETCH(QString, pause);
+        zarOptionsWidget page;
+        page.pulseDurationComboBox->setCurrentText(pulse);
+        page.pauseDurationComboBox->setCurrentText(pause);
+        QTEST(page.frequencyLabel->text(), "frequency");
+        QTEST(plain(page.modeLabel), "mode");
+        QCOMPARE(plain(page.pulsePosLabel), pulse + QStringLiteral(" msec"));
+        QCOMPARE(plain(page.pauseNegLabel), pause + QStringLiteral(" msec"));
+    }
+
+    // The pulse pictures show the pauses only when IP is measured.
+    void pulsePictures_data()
+    {
+        QTest::addColumn<QString>("pause");
+        QTest::addColumn<QString>("positive");
+        QTest::addColumn<QString>("negative");
+        QTest::newRow("resistivity") << "20" << ":/pulses/pulses/resPos.png" << ":/pulses/pulses/resNeg.png";
+        QTest::newRow("with IP") << "60" << ":/pulses/pulses/resIpPos.png" << ":/pulses/pulses/resIpNeg.png";
+    }
+
+    void pulsePictures()
+    {
+        QFETCH(QString, pause);
+        QFETCH(QString, positive);
+        QFETCH(QString, negative);
+        zarOptionsWidget page;
+        page.pauseDurationComboBox->setCurrentText(QStringLiteral("100"));
+        page.pauseDurationComboBox->setCurrentText(pause);
+        QCOMPARE(page.posPixLabel->pixmap(Qt::ReturnByValue).toImage(), QPixmap(positive).toImage());
+        QCOMPARE(page.negPixLabel->pixmap(Qt::ReturnByValue).toImage(), QPixmap(negative).toImage());
+    }
+
+    // The minimum never passes the maximum, from either slider; the labels follow.
+    void stackingLimitsHoldEachOther_data()
+    {
+        QTest::addColumn<bool>("raiseMinimum");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<int>("minimum");
+        QTest::addColumn<int>("maximum");
+        QTest::newRow("minimum raised past the maximum") << true << 9 << 5 << 5;
+        QTest::newRow("minimum raised one past the maximum") << true << 6 << 5 << 5;
+        QTest::newRow("maximum lowered under the minimum") << false << 1 << 3 << 3;
+        QTest::newRow("maximum lowered one under the minimum") << false << 2 << 3 << 3;
+    }
+
+    void stackingLimitsHoldEachOther()
+    {
+        QFETCH(bool, raiseMinimum);
+        QFETCH(int, value);
+        zarOptionsWidget page;
+        (raiseMinimum ? page.minStackingSlider : page.maxStackingSlider)->setValue(value);
+        QTEST(page.minStackingSlider->value(), "minimum");
+        QTEST(page.maxStackingSlider->value(), "maximum");
+        QTEST(plain(page.minStackingLabel).toInt(), "minimum");
+        QTEST(plain(page.maxStackingLabel).toInt(), "maximum");
+    }
+
+    void arrowsStepTheStacking_data()
+    {
+        QTest::addColumn<QString>("arrow");
+        QTest::addColumn<int>("minimum");
+        QTest::addColumn<int>("maximum");
+        QTest::newRow("minimum up") << "incMinStackingToolButton" << 4 << 5;
+        QTest::newRow("minimum down") << "decMinStackingToolButton" << 2 << 5;
+        QTest::newRow("maximum up") << "incMaxStackingToolButton" << 3 << 6;
+        QTest::newRow("maximum down") << "decMaxStackingToolButton" << 3 << 4;
+    }
+
+    // One step from the defaults 3 and 5.
+    void arrowsStepTheStacking()
+    {
+        QFETCH(QString, arrow);
+        zarOptionsWidget page;
+        page.findChild<QAbstractButton*>(arrow)->click();
+        QTEST(page.minStackingSlider->value(), "minimum");
+        QTEST(page.maxStackingSlider->value(), "maximum");
+    }
+
+    void pauseSelectorCanBeDisabled()
+    {
+        zarOptionsWidget page;
+        zarOptionsWidget::setPauseDurationDisabled(true);
+        QVERIFY(!page.pauseDurationComboBox->isEnabled());
+        zarOptionsWidget::setPauseDurationDisabled(false);
+        QVERIFY(page.pauseDurationComboBox->isEnabled());
+    }
+
+    // What was saved is what the next page shows; the pulse is stored by its index.
+    void settingsSurviveARestart()
+    {
+        {
+            zarOptionsWidget page;
+            page.transmitterDial->setValue(70);
+            page.pulseDurationComboBox->setCurrentText(QStringLiteral("500"));
+            page.pauseDurationComboBox->setCurrentText(QStringLiteral("120"));
+            page.deviationComboBox->setCurrentText(QStringLiteral("5.00"));
+            page.maxStackingSlider->setValue(12);
+            page.minStackingSlider->setValue(9);
+            page.saveSettings();
+        }
+        QCOMPARE(QSettings(settingsScope, QStringLiteral("zarOptionsWidget")).value(QStringLiteral("pulseDurationComboBox")).toInt(), 5);
+        zarOptionsWidget page;
+        QCOMPARE(page.transmitterDial->value(), 70);
+        QCOMPARE(page.pulseDurationComboBox->currentText(), QStringLiteral("500"));
+        QCOMPARE(page.pauseDurationComboBox->currentText(), QStringLiteral("120"));
+        QCOMPARE(page.deviationComboBox->currentText(), QStringLiteral("5.00"));
+        QCOMPARE(page.minStackingSlider->value(), 9);
+        QCOMPARE(page.maxStackingSlider->value(), 12);
     }
 };
 

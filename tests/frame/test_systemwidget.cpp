@@ -1,12 +1,20 @@
+#include "zardialoganswer.h"
 #include "zartestsupport.h"
 
+#include "core/zarconstants.h"
+#include "core/zarcore.h"
+#include "engineer/zarengineerwidget.h"
 #include "frame/zarcommandrunner.h"
+#include "frame/zarlanguagewidget.h"
+#include "frame/zarpassworddialog.h"
 #include "frame/zarsystemwidget.h"
 #include "frame/zarwarningdialog.h"
 
+#include <QPointer>
 #include <QSignalSpy>
 
-// System menu: busy refusals, USB storage mode and the outcomes of the commands it runs.
+// System menu: the buttons, Exit, the screens it opens in its page, busy refusals, USB
+// storage mode and the outcomes of the commands it runs.
 class TestSystemWidget : public QObject
 {
     Q_OBJECT
@@ -42,6 +50,13 @@ private slots:
         QTest::newRow("start hangs") << int(R::TimedOut) << int(R::Failed)
                                      << QStringList({ start, "Can not enter USB storage mode", stop });
         QTest::newRow("stop hangs") << int(R::Succeeded) << int(R::TimedOut)
+                                    << QStringList({ start, "Press OK to leave USB storage mode", stop,
+                                                     "Can not leave USB storage mode" });
+        QTest::newRow("start fails") << int(R::Failed) << int(R::Succeeded)
+                                     << QStringList({ start, "Can not enter USB storage mode", stop });
+        QTest::newRow("start missing") << int(R::NotStarted) << int(R::Succeeded)
+                                       << QStringList({ start, "Can not enter USB storage mode", stop });
+        QTest::newRow("stop fails") << int(R::Succeeded) << int(R::Failed)
                                     << QStringList({ start, "Press OK to leave USB storage mode", stop,
                                                      "Can not leave USB storage mode" });
         QTest::newRow("both work") << int(R::Succeeded) << int(R::Succeeded)
@@ -124,6 +139,135 @@ private slots:
         QVERIFY(!ran);
         QVERIFY(!menu.openScreen());
         QCOMPARE(off.count(), 0);
+    }
+
+    // Of the menu's buttons only Language, Release and Exit can be pressed.
+    void buttonsEnabledAtStart_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("Language") << "languageToolButton" << true;
+        QTest::newRow("Release") << "releaseToolButton" << true;
+        QTest::newRow("Exit") << "exitToolButton" << true;
+        QTest::newRow("USB") << "usbToolButton" << false;
+        QTest::newRow("Devices") << "devicesToolButton" << false;
+        QTest::newRow("Update") << "updateToolButton" << false;
+        QTest::newRow("Clock") << "clockToolButton" << false;
+        QTest::newRow("GPS") << "gpsToolButton" << false;
+        QTest::newRow("Engineer") << "engineerToolButton" << false;
+    }
+
+    void buttonsEnabledAtStart()
+    {
+        QFETCH(QString, button);
+        zarSystemWidget menu;
+        QToolButton* b = menu.findChild<QToolButton*>(button);
+        QVERIFY(b);
+        QTEST(b->isEnabled(), "enabled");
+    }
+
+    void exitAsksFirst_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("yes powers off") << true;
+        QTest::newRow("no stays") << false;
+    }
+
+    void exitAsksFirst()
+    {
+        QFETCH(bool, yes);
+        zarSystemWidget menu;
+        QSignalSpy off(&menu, &zarSystemWidget::sendPowerOff);
+        QStringList texts;
+        answer(&texts, yes);
+        menu.exitToolButton->click();
+        QCOMPARE(texts, QStringList({ "Are you sure you want to exit?" }));
+        QCOMPARE(off.count(), int(yes));
+    }
+
+    // The screens that do not stop a measurement open while one runs.
+    void otherScreensOpenWhileBusy_data()
+    {
+        QTest::addColumn<QString>("slot");
+        QTest::newRow("language") << "onLanguage";
+        QTest::newRow("release") << "onRelease";
+        QTest::newRow("clock") << "onClock";
+        QTest::newRow("GPS") << "onGPS";
+        QTest::newRow("devices") << "onDevices";
+    }
+
+    void otherScreensOpenWhileBusy()
+    {
+        QFETCH(QString, slot);
+        zarDialogAnswer none;
+        none.expect();
+        zarSystemWidget menu;
+        zarSystemWidget::setBusy(true);
+        QVERIFY(QMetaObject::invokeMethod(&menu, qPrintable(slot)));
+        QWidget* screen = menu.openScreen();
+        QVERIFY(screen);
+        QVERIFY(!none.shown);
+        zarCore::instance()->jobThread().wait(); // the device table's discovery
+        QCoreApplication::processEvents();
+        screen->close();
+        QVERIFY(!menu.openScreen());
+    }
+
+    // An opened screen takes the place of the buttons in the page; closed, it goes and they come back.
+    void aScreenTakesThePlaceOfTheButtons()
+    {
+        zarSystemWidget menu;
+        menu.show();
+        menu.languageToolButton->click();
+        QPointer<QWidget> screen = menu.openScreen();
+        QVERIFY(qobject_cast<zarLanguageWidget*>(screen));
+        QCOMPARE(screen->parentWidget(), &menu);
+        QTRY_VERIFY(screen->isVisible());
+        QCOMPARE(menu.verticalLayout->contentsMargins(), QMargins(0, 0, 0, 0));
+        QVERIFY(!menu.exitToolButton->isVisible());
+        static_cast<zarLanguageWidget*>(screen.data())->pushButton->click();
+        QVERIFY(!menu.openScreen());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!screen);
+        QVERIFY(menu.exitToolButton->isVisible());
+        QCOMPARE(menu.verticalLayout->contentsMargins(), QMargins(6, 6, 6, 6));
+    }
+
+    void engineerOpensInTheModeOfTheEntry_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<int>("tabs");
+        QTest::newRow("first code") << engineerCodeA << 10;
+        QTest::newRow("second code") << engineerCodeB << 1;
+        QTest::newRow("wrong") << QStringLiteral("1") << 1;
+    }
+
+    void engineerOpensInTheModeOfTheEntry()
+    {
+        QFETCH(QString, entry);
+        zarSystemWidget menu;
+        zarWhenModal([entry](QWidget* w) {
+            auto* d = qobject_cast<zarPasswordDialog*>(w);
+            QVERIFY(d);
+            for (QChar c : entry)
+                d->findChild<QPushButton*>(QStringLiteral("pushButton") + c)->click();
+            d->enterPushButton->click();
+        });
+        QVERIFY(QMetaObject::invokeMethod(&menu, "onEngineer"));
+        auto* engineer = qobject_cast<zarEngineerWidget*>(menu.openScreen());
+        QVERIFY(engineer);
+        QTEST(engineer->tabWidget->count(), "tabs");
+        engineer->proExitPushButton->click();
+        QVERIFY(!menu.openScreen());
+    }
+
+    void cancelledPasswordOpensNothing()
+    {
+        zarSystemWidget menu;
+        zarWhenModal([](QWidget* w) { qobject_cast<zarPasswordDialog*>(w)->cancelPushButton->click(); });
+        QVERIFY(QMetaObject::invokeMethod(&menu, "onEngineer"));
+        QVERIFY(!menu.openScreen());
+        QVERIFY(menu.exitToolButton->isVisibleTo(&menu));
     }
 };
 

@@ -1,9 +1,17 @@
+#include "zarmodalof.h"
 #include "zartestsupport.h"
 
 #include "core/zarconstants.h"
 #include "frame/zartranslator.h"
+#include "sessions/zardatamenuwidget.h"
+#include "sessions/zarsessionmenuwidget.h"
+#include "templates/zartemplatemenuwidget.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTranslator>
@@ -14,9 +22,42 @@ class TestTranslator : public QObject
     Q_OBJECT
 
     static QString tab() { return QCoreApplication::translate("zarMainWidget", "MAIN"); }
+    static QString lookIn() { return QCoreApplication::translate("QFileDialog", "Look in:"); }
+
+    // The labels and buttons of the file dialog a page opens from its button, read
+    // before it is cancelled: look in, file name, file type, open, cancel.
+    static QStringList openDialogOf(const QString& page)
+    {
+        QStringList texts;
+        zarAnswerFileDialog(QString(), [&texts](QFileDialog* d) {
+            // Only Qt's own widget dialog has them; a native one would leave them empty.
+            for (const char* name : { "lookInLabel", "fileNameLabel", "fileTypeLabel" }) {
+                auto* label = d->findChild<QLabel*>(QLatin1String(name));
+                texts << (label ? label->text() : QString());
+            }
+            if (auto* box = d->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox")))
+                texts << box->button(QDialogButtonBox::Open)->text() << box->button(QDialogButtonBox::Cancel)->text();
+        });
+        if (page == QLatin1String("TEMPLATES")) {
+            zarTemplateMenuWidget menu;
+            menu.openPushButton->click();
+        } else if (page == QLatin1String("DATA")) {
+            zarDataMenuWidget menu;
+            menu.openPushButton->click();
+        } else {
+            zarSessionMenuWidget menu;
+            menu.ertPushButton->click();
+        }
+        return texts;
+    }
 
 private slots:
-    void init() { zarTranslator::destroy(); QSettings(settingsScope, QStringLiteral("zarTranslator")).clear(); }
+    void init()
+    {
+        zarTranslator::destroy();
+        zarTranslator::setQtCatalogueDir(QString());
+        QSettings(settingsScope, QStringLiteral("zarTranslator")).clear();
+    }
 
     void fixedRussianTexts_data()
     {
@@ -84,9 +125,11 @@ private slots:
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("tab");
-        QTest::newRow("nothing stored") << "" << "En" << "MAIN";
-        QTest::newRow("Russian") << "Ru" << "Ru" << "ГЛАВНАЯ";
-        QTest::newRow("no catalogue") << "De" << "De" << "MAIN";
+        QTest::addColumn<QString>("lookIn");
+        QTest::newRow("nothing stored") << "" << "En" << "MAIN" << "Look in:";
+        QTest::newRow("Russian") << "Ru" << "Ru" << "ГЛАВНАЯ" << "Перейти к:";
+        // Qt has a German catalogue, but the program has none: all stays English.
+        QTest::newRow("no catalogue") << "De" << "De" << "MAIN" << "Look in:";
     }
 
     void storedLanguageAtStart()
@@ -96,6 +139,7 @@ private slots:
             QSettings(settingsScope, QStringLiteral("zarTranslator")).setValue(QStringLiteral("language"), stored);
         QTEST(zarTranslator::instance()->language(), "language");
         QTEST(tab(), "tab");
+        QTEST(lookIn(), "lookIn");
         zarTranslator::destroy();
     }
 
@@ -120,6 +164,82 @@ private slots:
         zarTranslator::destroy();
         QVERIFY(!zarTranslator::exists());
         QCOMPARE(tab(), QStringLiteral("MAIN"));
+        QCOMPARE(lookIn(), QStringLiteral("Look in:"));
+    }
+
+    // The open dialogs of the pages are Qt's own, and speak the program's language.
+    void fileDialogsFollowTheLanguage_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QStringList>("switches");
+        QTest::addColumn<QStringList>("texts");
+        const QStringList russian = { "Перейти к:", "&Имя файла:", "Типы файлов:", "&Открыть", "Отмена" };
+        const QStringList english = { "Look in:", "File &name:", "Files of type:", "&Open", "Cancel" };
+        for (const char* page : { "TEMPLATES", "DATA", "ERTLab" }) {
+            QTest::addRow("%s in Russian", page) << page << QStringList({ "Ru" }) << russian;
+            QTest::addRow("%s back in English", page) << page << QStringList({ "Ru", "En" }) << english;
+        }
+    }
+
+    void fileDialogsFollowTheLanguage()
+    {
+        QFETCH(QString, page);
+        QFETCH(QStringList, switches);
+        QFETCH(QStringList, texts);
+        for (const QString& code : switches)
+            QVERIFY(zarTranslator::instance()->setLanguage(code));
+        QCOMPARE(openDialogOf(page), texts);
+    }
+
+    // The menu of a text field, as in the keyboard and password dialogs.
+    void contextMenusFollowTheLanguage_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("selectAll");
+        QTest::newRow("Russian") << "Ru" << "Выделить всё";
+        QTest::newRow("English") << "En" << "Select All";
+    }
+
+    void contextMenusFollowTheLanguage()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, selectAll);
+        QVERIFY(zarTranslator::instance()->setLanguage(code));
+        QLineEdit edit;
+        std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
+        QStringList shown;
+        for (QAction* action : menu->actions())
+            shown << action->text().section(QLatin1Char('\t'), 0, 0); // without the shortcut
+        QVERIFY2(shown.contains(selectAll), qPrintable(shown.join(QLatin1String(" | "))));
+    }
+
+    // Without Qt's catalogue the program's own texts are still translated, and a
+    // diagnostic line tells what was missing; English needs no catalogue of Qt's.
+    void missingQtCatalogueKeepsTheProgramsTexts_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("tab");
+        QTest::addColumn<QString>("diagnostic");
+        QTest::newRow("Russian") << "Ru" << "ГЛАВНАЯ" << "zarTranslator error: Qt's catalogue not found: ";
+        QTest::newRow("English") << "En" << "MAIN" << "";
+    }
+
+    void missingQtCatalogueKeepsTheProgramsTexts()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, diagnostic);
+        QTemporaryDir empty;
+        zarTranslator::setQtCatalogueDir(empty.path());
+        zarDiagnosticCapture diagnostics;
+        QVERIFY(zarTranslator::instance()->setLanguage(code));
+        QCOMPARE(zarTranslator::instance()->language(), code);
+        QTEST(tab(), "tab");
+        QCOMPARE(lookIn(), QStringLiteral("Look in:"));
+        if (diagnostic.isEmpty())
+            QCOMPARE(diagnostics.text(), QString());
+        else
+            QVERIFY2(diagnostics.text().startsWith(diagnostic + empty.path() + "/qtbase_ru.qm"),
+                     qPrintable(diagnostics.text()));
     }
 };
 

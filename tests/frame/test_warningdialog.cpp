@@ -5,8 +5,8 @@
 
 #include <QScreen>
 
-// The one message dialog: the answers of questions, a message over a message, the busy text,
-// and long texts on the 1024 x 600 screen.
+// The one message dialog: the answers of questions, the buttons of each kind, a message over
+// a message, the busy text, and texts long and short on the 1024 x 600 screen.
 class TestWarningDialog : public QObject
 {
     Q_OBJECT
@@ -47,6 +47,76 @@ private slots:
         QTEST(ofThree ? zarWarningDialog::question3(text) : zarWarningDialog::question(text), "result");
         const zarWarningDialog* d = zarWarningDialog::current();
         QTEST(d->cancelPushButton->isVisibleTo(d), "cancel");
+    }
+
+    void buttonsOfEachKind_data()
+    {
+        QTest::addColumn<int>("kind"); // 0 warning, 1 question, 2 question of three
+        QTest::addColumn<QString>("okYes");
+        QTest::addColumn<bool>("no");
+        QTest::addColumn<bool>("cancel");
+        QTest::newRow("warning: OK") << 0 << "OK" << false << false;
+        QTest::newRow("question: Yes, No") << 1 << "Yes" << true << false;
+        QTest::newRow("question of three: Yes, No, Cancel") << 2 << "Yes" << true << true;
+    }
+
+    // Each kind of message shows its own buttons, also in the one dialog after a message of
+    // another kind showed others.
+    void buttonsOfEachKind()
+    {
+        QFETCH(int, kind);
+        for (int before : { 2, 0 }) {
+            press(0);
+            if (before == 2)
+                zarWarningDialog::question3(QStringLiteral("three"));
+            else
+                zarWarningDialog::warning(QStringLiteral("one"));
+            QString okYes;
+            bool no = false, cancel = false;
+            zarWhenModal([&](QWidget* w) {
+                auto* d = static_cast<zarWarningDialog*>(w);
+                okYes = d->okYesPushButton->text();
+                no = d->noPushButton->isVisible();
+                cancel = d->cancelPushButton->isVisible();
+                d->okYesPushButton->click();
+            });
+            const QString text = QStringLiteral("message");
+            if (kind == 0)
+                zarWarningDialog::warning(text);
+            else if (kind == 1)
+                zarWarningDialog::question(text);
+            else
+                zarWarningDialog::question3(text);
+            QTEST(okYes, "okYes");
+            QTEST(no, "no");
+            QTEST(cancel, "cancel");
+        }
+    }
+
+    // Escape on a question answers No.
+    void escapeAnswersNo()
+    {
+        zarWhenModal([](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
+        QCOMPARE(zarWarningDialog::question(QStringLiteral("message")), 0);
+    }
+
+    // The reused dialog takes the size of each message anew, and the operator cannot resize it.
+    void theDialogFitsEachMessage()
+    {
+        QSize large, small, smallMaximum;
+        zarWhenModal([&](QWidget* w) {
+            large = w->size();
+            static_cast<zarWarningDialog*>(w)->okYesPushButton->click();
+        });
+        zarWarningDialog::question3(QStringLiteral("A long question that needs a wide dialog to be read "));
+        zarWhenModal([&](QWidget* w) {
+            small = w->size();
+            smallMaximum = w->maximumSize();
+            static_cast<zarWarningDialog*>(w)->okYesPushButton->click();
+        });
+        zarWarningDialog::warning(QStringLiteral("x"));
+        QVERIFY2(small.width() < large.width(), qPrintable(QStringLiteral("%1 after %2").arg(small.width()).arg(large.width())));
+        QCOMPARE(smallMaximum, small);
     }
 
     // The shut-down may remove the dialog while a message waits: the caller gets No.

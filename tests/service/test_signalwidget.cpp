@@ -1,7 +1,15 @@
+#include "zardialoganswer.h"
+#include "zarprogramfont.h"
 #include "zartestsupport.h"
 
 #include "core/zarcore.h"
+#include "frame/zartranslator.h"
+#include "frame/zarusermessage.h"
 #include "service/zarsignalwidget.h"
+
+#include <QSignalSpy>
+#include <QTabBar>
+#include <QToolButton>
 
 using Points = QVector<QPointF>;
 using Values = QVector<float>;
@@ -19,7 +27,8 @@ static Points samples(const zarSignalPlot& plot, int number)
     return points;
 }
 
-// The signal view and its plots: from a signal report to the points of the curves.
+// The signal view and its plots: from a signal report to the points of the curves, and the
+// view's buttons, status line, verdicts and plot tabs.
 class TestSignalWidget : public QObject
 {
     Q_OBJECT
@@ -38,6 +47,12 @@ class TestSignalWidget : public QObject
     }
 
 private slots:
+    void initTestCase()
+    {
+        qRegisterMetaType<zarSpacing>("zarSpacing");
+        qRegisterMetaType<zarLevel>("zarLevel");
+    }
+
     void connectorsJoinAlongTheZeroLine_data()
     {
         QTest::addColumn<Points>("first");
@@ -131,6 +146,170 @@ private slots:
     {
         QCOMPARE(int(zarSignalWidget::coreQuadripole(zarQuadripole(-1, 4, 17, 6)).channel), 1);
         QCOMPARE(int(zarSignalWidget::coreQuadripole(zarQuadripole(-1, 4, -2, 6)).channel), 14);
+    }
+
+    // The negative half of each quantity, in the same units as the positive one.
+    void negativeHalfGoesToItsPlot_data()
+    {
+        QTest::addColumn<QString>("frame");
+        QTest::addColumn<double>("negative");
+        QTest::newRow("output voltage in V") << "txVoltageFrame" << -1.5;
+        QTest::newRow("output current in mA") << "txCurrentFrame" << -31.0;
+        QTest::newRow("input voltage in mV") << "rxVoltageFrame" << -5.0;
+    }
+    void negativeHalfGoesToItsPlot()
+    {
+        QFETCH(QString, frame);
+        zarCoreReportSignal r = report(0, false, 0);
+        r.txVoltageNegativePulse = { -1500 };
+        r.txCurrentNegativePulse = { -31 };
+        r.rxVoltageNegativePulse = { -5 };
+        zarSignalWidget view;
+        view.onReportSignal(r);
+        QTEST(samples(plot(view, qPrintable(frame)), 6).value(0).y(), "negative");
+    }
+
+    // The scales always hold the origin, however far the signal lies from it.
+    void scalesHoldTheOrigin()
+    {
+        zarSignalPlot plot;
+        plot.setReport(Points({ { 25, -5 }, { 45, -7 } }), {}, {}, {}, {}, {}, {}, {});
+        QCOMPARE(samples(plot, 11), Points({ { 0, 0 } }));
+    }
+
+    // An error is told and empties every curve; the buttons can be pressed again.
+    void errorReportEmptiesThePlots()
+    {
+        zarSignalWidget view;
+        zarCoreReportSignal r = report(0, false, 0);
+        r.rxVoltagePositivePulse = { 4 };
+        view.onReportSignal(r);
+        QCOMPARE(samples(plot(view, "rxVoltageFrame"), 1).size(), 1);
+        r.error.code = 1;
+        zarDialogAnswer answer;
+        answer.expect();
+        view.onReportSignal(r);
+        QCOMPARE(answer.text, QStringLiteral("Simulated error"));
+        for (int curve = 1; curve <= 10; ++curve)
+            QVERIFY2(samples(plot(view, "rxVoltageFrame"), curve).isEmpty(), qPrintable(QString::number(curve)));
+        QVERIFY(view.startPushButton->isEnabled() && view.badPushButton->isEnabled());
+    }
+
+    // Start locks the buttons until the report; Bad can be pressed only after one.
+    void startLocksTheButtonsUntilTheReport()
+    {
+        zarSignalWidget view;
+        QVERIFY(!view.badPushButton->isEnabled() && view.acceptPushButton->isEnabled());
+        view.startPushButton->click();
+        QVERIFY(!view.startPushButton->isEnabled() && !view.acceptPushButton->isEnabled());
+        QVERIFY(zarWaitFor([&view] { return view.startPushButton->isEnabled(); }, 5000));
+        QVERIFY(view.acceptPushButton->isEnabled() && view.badPushButton->isEnabled());
+    }
+
+    // The session view shows no Bad: after a report the other buttons can be pressed, Bad stays hidden.
+    void badCanBeHidden()
+    {
+        zarSignalWidget view;
+        view.hideBadButton();
+        view.show();
+        view.onReportSignal(report(0, false, 0));
+        QVERIFY(view.acceptPushButton->isVisible() && view.startPushButton->isEnabled());
+        QVERIFY(!view.badPushButton->isVisible());
+    }
+
+    // Every open view shows a signal report, whichever started it.
+    void everyViewShowsTheReport()
+    {
+        zarSignalWidget view;
+        zarSignalWidget other;
+        view.startPushButton->click();
+        QVERIFY(zarWaitFor([&view] { return view.startPushButton->isEnabled(); }, 5000));
+        // The default options: pulse code 2, so three samples.
+        QCOMPARE(samples(plot(other, "txCurrentFrame"), 1).size(), 3);
+    }
+
+    void verdictsCarryTheCellAndClose_data()
+    {
+        QTest::addColumn<bool>("bad");
+        QTest::newRow("Accept") << false;
+        QTest::newRow("Bad") << true;
+    }
+    // A verdict names the cell, closes the view and clears the status line.
+    void verdictsCarryTheCellAndClose()
+    {
+        QFETCH(bool, bad);
+        zarSignalWidget view;
+        zarQuadripole quadripole(-1, 4, -2, 6);
+        quadripole.spacing = 3;
+        quadripole.level = 7;
+        view.setQuadripole(quadripole);
+        QSignalSpy status(zarUserMessage::instance(), &zarUserMessage::sendUserMessage);
+        QSignalSpy verdict(&view, &zarSignalWidget::sendSpacingLevelAuxConfig);
+        QSignalSpy closed(&view, &zarSignalWidget::sendSignalWidgetClose);
+        view.show();
+        (bad ? view.badPushButton : view.acceptPushButton)->setEnabled(true);
+        (bad ? view.badPushButton : view.acceptPushButton)->click();
+        QCOMPARE(verdict.count(), 1);
+        QCOMPARE(int(verdict[0].value(0).value<zarSpacing>()), 3);
+        QCOMPARE(int(verdict[0].value(1).value<zarLevel>()), 7);
+        QCOMPARE(verdict[0].value(2).toBool(), bad);
+        QCOMPARE(closed.count(), 1);
+        QCOMPARE(status.size(), 1);
+        QCOMPARE(status.last().value(0).toString(), QString());
+    }
+
+    void statusLineNamesTheElectrodes_data()
+    {
+        QTest::addColumn<zarQuadripole>("quadripole");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("counted from one") << zarQuadripole(0, 1, 17, 63) << "A: 1, B: 2, M: 18, N: 64";
+        QTest::newRow("remote electrodes") << zarQuadripole(-1, 4, -2, 6)
+                                           << QStringLiteral("A: Tx%1, B: 5, M: Rx%1, N: 7").arg(QChar(0x221E));
+    }
+    void statusLineNamesTheElectrodes()
+    {
+        QFETCH(zarQuadripole, quadripole);
+        zarSignalWidget view;
+        QSignalSpy status(zarUserMessage::instance(), &zarUserMessage::sendUserMessage);
+        view.setQuadripole(quadripole);
+        QTEST(status.value(0).value(0).toString(), "text");
+    }
+
+    // The job takes the four electrodes as they are.
+    void jobTakesTheElectrodes()
+    {
+        const zarCoreQuadripole electrodes = zarSignalWidget::coreQuadripole(zarQuadripole(-1, 4, 17, 6));
+        QCOMPARE(QList<int>({ electrodes.a, electrodes.b, electrodes.m, electrodes.n }), QList<int>({ -1, 4, 17, 6 }));
+    }
+
+    void plotTabsInReach_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("position");
+        QTest::newRow("En, a session page: at the side") << "En" << 520 << int(QTabWidget::West);
+        QTest::newRow("Ru, a session page: at the side") << "Ru" << 520 << int(QTabWidget::West);
+        QTest::newRow("Ru, the engineer's signal tab: above") << "Ru" << 420 << int(QTabWidget::North);
+    }
+
+    // Every plot tab can be reached with a finger: none hides behind scroll arrows.
+    void plotTabsInReach()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, height);
+        QVERIFY(zarTranslator::instance()->setLanguage(language));
+        const auto english = qScopeGuard([] { zarTranslator::instance()->setLanguage(QStringLiteral("En")); });
+        const auto font = zarUseProgramFont();
+        // Inside a page that may be lower than the view would like, as in the engineer screen.
+        QWidget page;
+        page.resize(1000, height);
+        zarSignalWidget w(&page);
+        w.setGeometry(0, 0, 1000, height);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QTEST(int(w.tabWidget->tabPosition()), "position");
+        for (const QToolButton* arrow : w.tabWidget->tabBar()->findChildren<QToolButton*>())
+            QVERIFY2(!arrow->isVisible(), "plot tabs scroll");
     }
 };
 

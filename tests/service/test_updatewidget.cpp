@@ -101,7 +101,11 @@ private slots:
     {
         QTest::addColumn<QString>("content");
         QTest::addColumn<QString>("server");
+        QTest::newRow("host") << "ftp.example.invalid" << "ftp.example.invalid";
         QTest::newRow("host and port") << "127.0.0.1:2121" << "127.0.0.1:2121";
+        QTest::newRow("empty name") << "" << updateHost;
+        QTest::newRow("credentials") << "user:secret@host.invalid" << updateHost;
+        QTest::newRow("blank") << "host .invalid" << updateHost;
         QTest::newRow("path") << "host.invalid/evil" << updateHost;
         QTest::newRow("user only") << "user@host.invalid" << updateHost;
         QTest::newRow("port not a number") << "host.invalid:21a" << updateHost;
@@ -123,6 +127,8 @@ private slots:
         QTest::addColumn<QString>("message");
         const QString pw = updatePassword, newer = QStringLiteral("2 <md5>\nmore words");
         QTest::newRow("same release") << "1 <md5>" << "normal" << pw << "" << "There is no update yet";
+        QTest::newRow("release 0") << "0 <md5>" << "normal" << pw << "" << "There is no update yet";
+        QTest::newRow("empty information") << "" << "normal" << pw << "" << "There is no update yet";
         QTest::newRow("server down") << newer << "down" << pw << "" << "Network error\n(";
         QTest::newRow("wrong password") << newer << "normal" << "not-the-one" << "" << "Network error\n(";
         QTest::newRow("good") << newer << "normal" << pw << "" << "Restarting...";

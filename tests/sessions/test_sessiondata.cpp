@@ -690,6 +690,41 @@ private slots:
         QCOMPARE(read.units.size(), 4);
     }
 
+    // A count short of the rows the file holds leaves bytes after the position
+    // record: the counted rows open with a new position, and the file says so once.
+    void rowCountShortOfTheRows_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("2 of 113 counted") << 2 << QByteArray() << "1/1 Dipole-Dipole [2]";
+        QTest::newRow("a byte after the position") << 113 << QByteArray(1, '\0') << "1/1 Dipole-Dipole [113]";
+    }
+    void rowCountShortOfTheRows()
+    {
+        QFETCH(int, count);
+        QFETCH(QByteArray, after);
+        zarSessionFile s = zarSessionFixture::session(113);
+        s.gpsFix.rmc = s.gpsFix.valid = true;
+        s.gpsFix.latitude = 55.75f;
+        QByteArray bytes = zarSessionFixture::bytes(s) + after;
+        QByteArray counted;
+        QDataStream(&counted, QIODevice::WriteOnly) << qint32(count);
+        bytes.replace(bytes.size() - after.size() - 26 - 113 * 113 - 4, 4, counted);
+        QFile file(cutPath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        zarSessionDataModel model;
+        QSignalSpy label(&model, &zarSessionDataModel::sendSetInfoUpdate);
+        zarMessageLog log;
+        QVERIFY(model.loadFromFile(cutPath()));
+        QCOMPARE(model.rows(), count);
+        QCOMPARE(log.texts, QStringList { QStringLiteral("Session file is incomplete. Rows read: %1").arg(count) });
+        QTEST(label.last().at(0).toStringList().value(0), "label");
+        QVERIFY(model.gpsFix() == zarGPSFix());
+    }
+
     // A refused file leaves the session on screen as it was.
     void damagedNumbersAreRefused_data()
     {
@@ -832,6 +867,18 @@ private slots:
         zarDiagnosticCapture capture;
         QVERIFY(!model.saveToFile(QString(), true));
         QVERIFY(QDir(autosave).removeRecursively());
+        QVERIFY(model.saveToFile(QString(), true));
+        QCOMPARE(zarSessionFixture::readFile(autosave), zarSessionFixture::bytes(model.session));
+    }
+
+    // An autosave finds its file gone and writes it again, though nothing changed.
+    void removedAutosaveIsWrittenAgain()
+    {
+        zarSessionDataModel model;
+        load(model);
+        const QString autosave = zarSessionFixture::autosavePath();
+        QVERIFY(model.saveToFile(QString(), true));
+        QVERIFY(QFile::remove(autosave));
         QVERIFY(model.saveToFile(QString(), true));
         QCOMPARE(zarSessionFixture::readFile(autosave), zarSessionFixture::bytes(model.session));
     }

@@ -13,6 +13,7 @@
 
 #include "core/zarcore.h"
 #include "frame/zarkeyboarddialog.h"
+#include "frame/zarmainwidget.h"
 #include "frame/zaroptionswidget.h"
 #include "frame/zarsystemwidget.h"
 #include "frame/zartranslator.h"
@@ -29,6 +30,7 @@
 #include <QPointer>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QStyleFactory>
 #include <algorithm>
 #include <cmath>
 
@@ -158,6 +160,61 @@ class TestSessionScreen : public QObject
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             return screen.isNull();
         });
+    }
+
+    // A session of the given number of rows: the rows of a small one over and over.
+    static QString writeRows(int rows)
+    {
+        zarSessionFile s = Fixture::session(8);
+        const QVector<zarSessionDataUnit> run = s.units;
+        s.units.clear();
+        s.units.reserve(rows);
+        for (int i = 0; i < rows; ++i)
+            s.units << run[i % run.size()];
+        return Fixture::write(s, QStringLiteral("rows.zarSession"));
+    }
+
+    // Runs check on the screen of the session at path as the operator sees it: opened
+    // on the DATA page of the program's window (its font and style, 1024 x 600) in the
+    // given language. English again at the end.
+    static void onScreen(const QString& path, const QString& language,
+                         const std::function<void(zarSessionWidget&)>& check)
+    {
+        const auto font = zarUseProgramFont();
+        const QString style = QApplication::style()->objectName();
+        const auto restore = qScopeGuard([style] {
+            zarTranslator::instance()->setLanguage(QStringLiteral("En"));
+            if (QStyle* before = QStyleFactory::create(style))
+                QApplication::setStyle(before);
+        });
+        QApplication::setStyle(new zarGuiStyle());
+        QVERIFY(zarTranslator::instance()->setLanguage(language));
+        zarMainWidget window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.tabWidget->setCurrentWidget(window.dataTab);
+        window.dataMenu.openSession(path);
+        QVERIFY(window.dataMenu.sessionScreen());
+        QApplication::processEvents();
+        check(*window.dataMenu.sessionScreen());
+    }
+
+    // The item texts of a selector that its field cuts.
+    static QStringList cutItems(const QComboBox* box)
+    {
+        QStyleOptionComboBox option;
+        option.initFrom(box);
+        option.frame = box->hasFrame();
+        option.editable = box->isEditable();
+        const QRect field =
+            box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box);
+        QStringList cut;
+        for (int i = 0; i < box->count(); ++i) {
+            // The label leaves a pixel on either side of the field.
+            if (box->fontMetrics().horizontalAdvance(box->itemText(i)) > field.width() - 2)
+                cut << box->itemText(i);
+        }
+        return cut;
     }
 
 private slots:
@@ -894,6 +951,34 @@ private slots:
         QVERIFY(!menu.openPushButton->isHidden());
     }
 
+    // An ERTLab file refused for a repeated electrode or a coordinate that is not a
+    // finite number builds nothing: the previous autosave stays as it was.
+    void ertLabRefusalKeepsAutosave_data()
+    {
+        const QByteArray electrodes = "# X Y Z\n1 0 0 0\n2 1 0 0\n3 2 0 0\n4 3 0 0\n";
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("one electrode for all four")
+            << electrodes + "# A B M N\n1 1 2 3 4\n2 1 1 1 1\n"
+            << "Electrode 1 appears more than once in quadripole (row: 2)";
+        QTest::newRow("coordinates not finite") << electrodes + "5 nan inf -inf\n# A B M N\n1 1 2 3 4\n"
+                                                << "Coordinate of electrode 5 is not a finite number";
+    }
+    void ertLabRefusalKeepsAutosave()
+    {
+        QFETCH(QByteArray, text);
+        const QString autosave = Fixture::autosavePath();
+        Fixture::session(5).write(autosave);
+        const QByteArray before = Fixture::readFile(autosave);
+        zarSessionWidget w(nullptr, false);
+        zarDialogAnswer message;
+        message.expect();
+        QVERIFY(!w.openFile(zarTemplateFixture::write(text, QStringLiteral("ertlab.txt"))));
+        QTEST(message.text, "message");
+        QVERIFY(!w.sessionTableView->model());
+        QCOMPARE(Fixture::readFile(autosave), before);
+    }
+
     // The phase is one for the whole program; a hidden menu stops on the normal image.
     void blinkPhase()
     {
@@ -910,6 +995,103 @@ private slots:
         zarSessionMenuWidget another;
         another.onAuxTimeout();
         QCOMPARE(image(another.openPushButton->icon()), image(another.normalIcon));
+    }
+
+    void rowNumberWhole_data()
+    {
+        QTest::addColumn<int>("rows");
+        QTest::newRow("four digits") << 9999;
+        QTest::newRow("the first of five digits") << 10000;
+        QTest::newRow("five digits: eight full sets on two cables") << 73343;
+    }
+    // The "#" cell of the last row shows its number whole within the text margins the
+    // view's style leaves (the cell's rect is the column's less its grid line).
+    void rowNumberWhole()
+    {
+        QFETCH(int, rows);
+        onScreen(writeRows(rows), QStringLiteral("En"), [rows](zarSessionWidget& screen) {
+            QTableView* table = screen.sessionTableView;
+            const QModelIndex last = table->model()->index(rows - 1, 0);
+            QCOMPARE(last.data().toString(), QString::number(rows));
+            table->scrollTo(last);
+            const int margin = table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1;
+            const int room = table->visualRect(last).width() - 2 * margin;
+            const int text = table->fontMetrics().horizontalAdvance(last.data().toString());
+            QVERIFY2(text <= room, qPrintable(QStringLiteral("%1 px in %2 px").arg(text).arg(room)));
+        });
+    }
+
+    void selectorsFitAfterSwitch_data()
+    {
+        QTest::addColumn<QString>("opened");
+        QTest::addColumn<QString>("switched");
+        QTest::newRow("English to Russian") << "En" << "Ru";
+        QTest::newRow("Russian to English") << "Ru" << "En";
+    }
+    // A language switch with a session open leaves every item of Display and Mode whole.
+    void selectorsFitAfterSwitch()
+    {
+        QFETCH(QString, opened);
+        QFETCH(QString, switched);
+        onScreen(Fixture::write(Fixture::session(29), QStringLiteral("switch.zarSession")), opened,
+                 [switched](zarSessionWidget& screen) {
+                     screen.mainTabWidget->setCurrentIndex(1);
+                     QApplication::processEvents();
+                     QVERIFY(zarTranslator::instance()->setLanguage(switched));
+                     QApplication::processEvents();
+                     QCOMPARE(cutItems(screen.displayComboBox), QStringList());
+                     QCOMPARE(cutItems(screen.modeComboBox), QStringList());
+                 });
+    }
+
+    void captionsWhole_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("display");
+        QTest::addColumn<int>("mode");
+        const char* displays[] = { "pseudo section", "sounding curves", "profile curves" };
+        const char* modes[] = { "resistivity", "chargeability" };
+        for (const char* language : { "En", "Ru" }) {
+            for (int display = 0; display < 3; ++display) {
+                for (int mode = 0; mode < 2; ++mode)
+                    QTest::addRow("%s, %s, %s", language, displays[display], modes[mode])
+                        << language << display << mode;
+            }
+        }
+    }
+    // Each caption shown fits its label and stays within the length of its plot's axis.
+    void captionsWhole()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, display);
+        QFETCH(int, mode);
+        onScreen(Fixture::write(Fixture::session(29), QStringLiteral("captions.zarSession")), language,
+                 [display, mode](zarSessionWidget& screen) {
+                     screen.mainTabWidget->setCurrentIndex(1);
+                     screen.displayComboBox->setCurrentIndex(display);
+                     screen.modeComboBox->setCurrentIndex(mode);
+                     QApplication::processEvents();
+                     const QWidget* canvas = display == 0 ? screen.pseudoSectionPlot.canvas()
+                                                          : screen.soundingCurvePlot.canvas();
+                     int shown = 0;
+                     for (const QLabel* caption : { screen.yDepthLabel, screen.yResistivitylabel,
+                                                    screen.yChargeabilityLabel, screen.xCenterLabel,
+                                                    screen.xResistivitylabel, screen.xChargeabilityLabel,
+                                                    screen.xDepthLabel }) {
+                         if (!caption->isVisible())
+                             continue;
+                         ++shown;
+                         const QSize text = caption->fontMetrics().size(0, caption->text());
+                         const bool vertical = caption->objectName().startsWith(QLatin1Char('y'));
+                         const int along = vertical ? text.height() : text.width();
+                         const int label = vertical ? caption->height() : caption->width();
+                         const int axis = vertical ? canvas->height() : canvas->width();
+                         const QString what = caption->objectName() + QStringLiteral(": %1 px, label %2 px, axis %3 px")
+                                                                          .arg(along).arg(label).arg(axis);
+                         QVERIFY2(along <= label && along <= axis, qPrintable(what));
+                     }
+                     QCOMPARE(shown, display == 0 ? 3 : 2);
+                 });
     }
 
     // "Open previous session" on an autosave cut short: the screen opens with the

@@ -801,6 +801,22 @@ private slots:
         QTest::newRow("not a number") << header + "1 1 2 3 4\n2 1 x 3 4\n" << unreadable.arg(2);
         // Out of range is a missing electrode, not cut to 16 bits.
         QTest::newRow("beyond 16 bits") << header + "1 1 2 3 65537\n" << missing.arg(65537);
+        // One electrode may not drive two poles; the remote code 0 may stand twice.
+        const QString twice = QStringLiteral("Electrode %1 appears more than once in quadripole (row: %2)");
+        QTest::newRow("all four alike") << header + "1 1 2 3 4\n2 1 1 1 1\n" << twice.arg(1).arg(2);
+        QTest::newRow("A = B") << header + "1 2 2 3 4\n" << twice.arg(2).arg(1);
+        QTest::newRow("M = A") << header + "1 1 2 1 4\n" << twice.arg(1).arg(1);
+        QTest::newRow("N = B") << header + "1 1 2 3 2\n" << twice.arg(2).arg(1);
+        QTest::newRow("M = N, B remote") << header + "1 1 0 3 3\n" << twice.arg(3).arg(1);
+        QTest::newRow("both remote") << header + "1 1 0 2 0\n" << QString();
+        // Coordinates must be finite floats: beyond the float range they read as inf.
+        const QString notFinite = QStringLiteral("Coordinate of electrode %1 is not a finite number");
+        QTest::newRow("nan inf -inf") << QByteArray("# X Y Z\n1 0 0 0\n2 nan inf -inf\n") << notFinite.arg(2);
+        QTest::newRow("nan in Y") << QByteArray("# X Y Z\n3 0 nan 0\n") << notFinite.arg(3);
+        QTest::newRow("-inf in Z") << QByteArray("# X Y Z\n5 0 0 -inf\n") << notFinite.arg(5);
+        QTest::newRow("1e999") << QByteArray("# X Y Z\n6 0 1e999 0\n") << notFinite.arg(6);
+        QTest::newRow("1e308") << QByteArray("# X Y Z\n2 1e308 1e308 0\n") << notFinite.arg(2);
+        QTest::newRow("at the float range") << QByteArray("# X Y Z\n1 3.4e38 -3.4e38 0\n# A B M N\n") << QString();
     }
 
     void ertLabFaultsAreNamed()
