@@ -9,7 +9,7 @@
 #include <QXmlStreamReader>
 
 // Array and device names and error texts, in English and through the compiled Russian
-// catalogue; the data directories; typed file names; every catalogue entry is finished and both languages hold the same keys.
+// catalogue; typed file names; every catalogue entry is finished and both languages hold the same keys.
 class TestNames : public QObject
 {
     Q_OBJECT
@@ -200,41 +200,6 @@ private slots:
         QTranslator translator;
         QVERIFY(translator.load(QStringLiteral(":/system/system/%1.qm").arg(language)));
         QTEST(translator.translate("zarSessionDataModel", "Ohm"), "unit");
-    }
-
-    // The data paths as they are read now.
-    static QString dataPath(int which)
-    {
-        switch (which) {
-        case 0: return templatesDir;
-        case 1: return ertlabDir;
-        case 2: return sessionsDir;
-        case 3: return systemDir + autosaveName;
-        default: return tmpDir + downloadFileName;
-        }
-    }
-
-    void directoriesFollowTheDriveRoot_data()
-    {
-        QTest::addColumn<int>("which");
-        QTest::addColumn<QString>("below");
-        QTest::newRow("templates") << 0 << "zar_0/templates/";
-        QTest::newRow("ERT Lab") << 1 << "zar_0/ertlab/";
-        QTest::newRow("sessions") << 2 << "zar_0/sessions/";
-        QTest::newRow("autosave") << 3 << "zar_0/system/Rk4!wT9b$Le2Xq7#Hn5Vd8@Jc3Yf6M1";
-        QTest::newRow("download") << 4 << "zar_0/tmp/download";
-    }
-    // The data lies below the drive root, and moves with it.
-    void directoriesFollowTheDriveRoot()
-    {
-        QFETCH(int, which);
-        QFETCH(QString, below);
-        const QString root = zarDriveRoot::path();
-        QCOMPARE(dataPath(which), root + below);
-        zarDriveRoot::setPath(QStringLiteral("/x"));
-        const QString moved = dataPath(which);
-        zarDriveRoot::setPath(root);
-        QCOMPARE(moved, QStringLiteral("/x/") + below);
     }
 
     void entriesAreFinishedAndMatch()
