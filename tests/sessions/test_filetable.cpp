@@ -1,13 +1,15 @@
-// Which stored files the file table lists and how.
+// Which stored files the file table lists and how; the dialog that picks one.
 #include "zartestsupport.h"
 
 #include "core/zarconstants.h"
+#include "frame/zartranslator.h"
 #include "sessions/zarfiletabledatamodel.h"
 #include "sessions/zarfiletabledialog.h"
 #include "sessions/zarsessionfile.h"
 
 #include <QAbstractItemModelTester>
 #include <QStandardItemModel>
+#include <QTableView>
 
 typedef QMap<qint8, qint8> Sets;
 Q_DECLARE_METATYPE(Sets)
@@ -136,6 +138,75 @@ private slots:
         zarFileTableDataModel model(1);
         QCOMPARE(names(model), QStringList({ "walk" }));
         QCOMPARE(model.data(model.index(0, 4)).toString(), QStringLiteral("12"));
+    }
+
+    void columnTitles_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("titles");
+        QTest::newRow("templates") << 0 << "Template Cbl CS[m] Qdps Runs W\u03b1 W\u03b2 W\u03b3 Sch DD FPD BPD PP G3 G5 G7 G9";
+        QTest::newRow("sessions") << 1 << "Session Cbl CS[m] Qdps Runs W\u03b1 W\u03b2 W\u03b3 Sch DD FPD BPD PP G3 G5 G7 G9";
+    }
+    // Seventeen columns: the name, the arrangement, then one per array group in type order.
+    void columnTitles()
+    {
+        QFETCH(int, kind);
+        zarFileTableDataModel model { quint8(kind) };
+        QStringList titles;
+        for (int section = 0; section < model.columnCount(); ++section)
+            titles << model.headerData(section, Qt::Horizontal).toString();
+        QTEST(titles.join(QLatin1Char(' ')), "titles");
+        QVERIFY(!model.headerData(0, Qt::Vertical).isValid());
+    }
+
+    void alignment_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("alignment");
+        QTest::newRow("name to the left") << 0 << int(Qt::AlignLeft);
+        QTest::newRow("numbers centred") << 9 << int(Qt::AlignCenter);
+    }
+    void alignment()
+    {
+        QFETCH(int, column);
+        write(templatesDir + "t.zarTemplate");
+        zarFileTableDataModel model(0);
+        QTEST(model.data(model.index(0, column), Qt::TextAlignmentRole).toInt(), "alignment");
+    }
+
+    // Opens on the first row; a touch selects a whole row, which Accept opens; Cancel rejects.
+    void dialogPicksAWholeRow()
+    {
+        for (const char* file : { "c.zarTemplate", "b.zarTemplate", "a.zarTemplate" })
+            write(templatesDir + file);
+        zarFileTableDataModel model(0);
+        zarFileTableDialog dialog(&model);
+        QCOMPARE(dialog.selectedName(), QStringLiteral("a"));
+        QTableView* view = dialog.fileTableView;
+        zarWhenModal([&](QWidget*) {
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(model.index(2, 7)).center());
+            dialog.acceptPushButton->click();
+        });
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+        QCOMPARE(dialog.selectedPath(), templatesDir + "c.zarTemplate");
+        QCOMPARE(view->selectionModel()->selectedIndexes().size(), 17);
+        zarWhenModal([&](QWidget*) { dialog.cancelPushButton->click(); });
+        QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+    }
+
+    // Buttons follow the language; the titles keep the language the model was made in.
+    void languageChange()
+    {
+        write(templatesDir + "a.zarTemplate");
+        zarFileTableDataModel model(0);
+        zarFileTableDialog dialog(&model);
+        QVERIFY(zarTranslator::instance()->setLanguage(QStringLiteral("Ru")));
+        const QString accept = dialog.acceptPushButton->text();
+        zarFileTableDataModel russian(0);
+        QVERIFY(zarTranslator::instance()->setLanguage(QStringLiteral("En")));
+        QCOMPARE(accept, QStringLiteral("Принять"));
+        QCOMPARE(dialog.acceptPushButton->text(), QStringLiteral("Accept"));
+        QCOMPARE(russian.headerData(0, Qt::Horizontal).toString(), QStringLiteral("Шаблон"));
     }
 
     // A row is picked with a finger.

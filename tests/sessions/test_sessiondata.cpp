@@ -3,6 +3,7 @@
 #include "zardialoganswer.h"
 #include "zarmessagelog.h"
 #include "zarmodalof.h"
+#include "zaroperator.h"
 #include "zarsessionfixture.h"
 #include "zarstreamhelpers.h"
 #include "zartestsupport.h"
@@ -15,6 +16,7 @@
 #include "sessions/zarsessiondatamodel.h"
 
 #include <QAbstractItemModelTester>
+#include <QSlider>
 #include <QSet>
 #include <QSignalSpy>
 #include <QStandardItemModel>
@@ -108,6 +110,368 @@ private slots:
         unit.measureSet.txCurrent = 0;
         unit.derive();
         QVERIFY(std::isinf(unit.rho));
+    }
+
+    // A row's geometric factor from its electrodes and the cable spacing, whatever
+    // the spacing's sign; a remote electrode stands far out on the line.
+    void geometricFactor_data()
+    {
+        QTest::addColumn<float>("spacing");
+        QTest::addColumn<zarQuadripole>("quadripole");
+        QTest::addColumn<double>("k");
+        const double pi = 3.14159265358979;
+        QTest::newRow("Schlumberger") << 5.0f << zarQuadripole(0, 3, 1, 2) << 10 * pi;
+        QTest::newRow("negative spacing") << -5.0f << zarQuadripole(0, 3, 1, 2) << 10 * pi;
+        QTest::newRow("remote A") << 5.0f << zarQuadripole(-1, 0, 1, 2) << 20 * pi;
+        QTest::newRow("remote M") << 5.0f << zarQuadripole(0, 3, -2, 1) << 20 * pi;
+        QTest::newRow("remote A and M") << 5.0f << zarQuadripole(-1, 0, -2, 1) << 10 * pi;
+    }
+    void geometricFactor()
+    {
+        QFETCH(float, spacing);
+        QFETCH(zarQuadripole, quadripole);
+        QFETCH(double, k);
+        zarMeasurement item;
+        item.quadripole = quadripole;
+        zarSessionDataUnit unit;
+        unit.configure(spacing, item);
+        QVERIFY2(std::fabs(unit.k / k - 1) < 1e-4, qPrintable(QString::number(double(unit.k))));
+    }
+
+    // A row takes its place, sets, channel and run from the measurement.
+    void configureTakesTheMeasurement()
+    {
+        zarMeasurement item;
+        item.quadripole = zarQuadripole(4, 7, 5, 6);
+        item.quadripole.x = 7.5f;
+        item.quadripole.z = 2.6f;
+        item.setMask(5);
+        item.channel = 9;
+        item.continues = 0;
+        item.groupParity = 1;
+        zarSessionDataUnit unit;
+        unit.configure(5, item);
+        QCOMPARE(unit.x, 7.5f);
+        QCOMPARE(unit.z, 2.6f);
+        QCOMPARE(unit.setMask, qint8(5));
+        QCOMPARE(unit.coreQuadripole, zarCoreQuadripole({ 4, 7, 5, 6, 9 }));
+        QCOMPARE(unit.continues, false);
+        QCOMPARE(unit.groupParity, true);
+    }
+
+    // Without a spacing the factor stays 1 and the electrodes are left alone, with a
+    // line for the service log.
+    void zeroSpacingLeavesElectrodes()
+    {
+        zarDiagnosticCapture capture;
+        zarMeasurement item;
+        item.quadripole = zarQuadripole(4, 7, 5, 6);
+        item.quadripole.x = 7.5f;
+        item.channel = 9;
+        zarSessionDataUnit unit;
+        unit.configure(0, item);
+        QCOMPARE(capture.text(), QStringLiteral("zarSessionDataUnit error: configure cableSpacing == 0\n\r"));
+        QCOMPARE(unit.k, 1.0f);
+        QCOMPARE(unit.coreQuadripole, zarCoreQuadripole({ 0, 0, 0, 0, 9 }));
+        QCOMPARE(unit.x, 7.5f);
+    }
+
+    void columnTitles_data()
+    {
+        QTest::addColumn<bool>("resistanceOnly");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("row") << false << 0 << "#";
+        QTest::newRow("electrode A") << false << 1 << "A";
+        QTest::newRow("channel") << false << 5 << "Rx";
+        QTest::newRow("current") << false << 6 << "Tx.I [mA]";
+        QTest::newRow("power") << false << 8 << "Tx.P [W]";
+        QTest::newRow("chargeability") << false << 11 << "M [mV/V]";
+        QTest::newRow("resistivity") << false << 12 << "\u03c1 [\u03a9\u22c5m]";
+        QTest::newRow("quality") << false << 13 << "Q [%]";
+        QTest::newRow("resistance-only result") << true << 12 << "R [\u03a9]";
+        QTest::newRow("past the last") << false << 14 << "";
+        QTest::newRow("before the first") << false << -1 << "";
+    }
+    // Fourteen columns; a session of resistances names its result R.
+    void columnTitles()
+    {
+        QFETCH(bool, resistanceOnly);
+        QFETCH(int, column);
+        zarSessionDataModel model;
+        if (resistanceOnly)
+            model.setResistanceOnly();
+        QCOMPARE(model.columnCount(), 14);
+        QTEST(model.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString(), "title");
+        QVERIFY(!model.headerData(1, Qt::Vertical, Qt::DisplayRole).isValid());
+    }
+
+    // What each cell shows: numbers from 1, remote electrodes, values of measured rows
+    // in their units, without sign.
+    void cells_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("row number") << 1 << 0 << "2";
+        QTest::newRow("remote A") << 1 << 1 << "Tx\u221e";
+        QTest::newRow("remote M") << 1 << 3 << "Rx\u221e";
+        QTest::newRow("A from 1") << 0 << 1 << "1";
+        QTest::newRow("B from 1") << 2 << 2 << "5";
+        QTest::newRow("M from 1") << 0 << 3 << "2";
+        QTest::newRow("N from 1") << 0 << 4 << "3";
+        QTest::newRow("channel from 1") << 0 << 5 << "3";
+        QTest::newRow("current") << 0 << 6 << "50.3";
+        QTest::newRow("voltage in volts") << 0 << 7 << "120.0";
+        QTest::newRow("power in watts") << 0 << 8 << "6.0";
+        QTest::newRow("received voltage") << 0 << 9 << "10.0";
+        QTest::newRow("deviation") << 0 << 10 << "0.5";
+        QTest::newRow("chargeability") << 0 << 11 << "4.5";
+        QTest::newRow("resistivity") << 0 << 12 << "120.5";
+        QTest::newRow("negative resistivity") << 1 << 12 << "80.0";
+        QTest::newRow("quality at 200") << 0 << 13 << "200.000";
+        QTest::newRow("quality above 200") << 3 << 13 << "N / A";
+        QTest::newRow("unmeasured current") << 2 << 6 << "";
+        QTest::newRow("unmeasured quality") << 2 << 13 << "";
+    }
+    void cells()
+    {
+        QFETCH(int, row);
+        QFETCH(int, column);
+        zarSessionFile s = zarSessionFixture::sample();
+        s.units[3].measureSet.quality = 250;
+        s.units[0].measureSet.quality = 200;
+        s.units[1].rho = -80;
+        zarSessionDataModel model;
+        load(model, s);
+        QCOMPARE(model.rowCount(), 4);
+        QTEST(model.data(model.index(row, column), Qt::DisplayRole).toString(), "text");
+        QCOMPARE(model.data(model.index(row, column), Qt::TextAlignmentRole).toInt(),
+                 int(Qt::AlignRight | Qt::AlignVCenter));
+    }
+
+    // Columns are tinted by what they hold: the run, the current, the potential, the
+    // channel and the results.
+    void cellColours_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QColor>("colour");
+        const QColor current(255, 127, 63, 63), potential(127, 255, 127, 63), result(127, 127, 255, 63);
+        QTest::newRow("even run") << 0 << 0 << QColor(170, 170, 255, 255);
+        QTest::newRow("odd run") << 1 << 0 << QColor(255, 127, 0, 255);
+        QTest::newRow("A") << 0 << 1 << current;
+        QTest::newRow("B") << 0 << 2 << current;
+        QTest::newRow("M") << 0 << 3 << potential;
+        QTest::newRow("N") << 0 << 4 << potential;
+        QTest::newRow("channel") << 0 << 5 << QColor(255, 255, 127, 95);
+        QTest::newRow("Tx.I") << 0 << 6 << current;
+        QTest::newRow("Tx.U") << 0 << 7 << current;
+        QTest::newRow("Tx.P") << 0 << 8 << current;
+        QTest::newRow("Rx.U") << 0 << 9 << potential;
+        QTest::newRow("Rx.S") << 0 << 10 << potential;
+        QTest::newRow("M") << 0 << 11 << potential;
+        QTest::newRow("rho") << 0 << 12 << result;
+        QTest::newRow("Q") << 0 << 13 << result;
+        QTest::newRow("unmeasured row keeps its tint") << 2 << 9 << potential;
+    }
+    void cellColours()
+    {
+        QFETCH(int, row);
+        QFETCH(int, column);
+        zarSessionFile s = zarSessionFixture::sample();
+        s.units[1].groupParity = true;
+        zarSessionDataModel model;
+        load(model, s);
+        QTEST(model.data(model.index(row, column), Qt::BackgroundRole).value<QColor>(), "colour");
+    }
+
+    // The quadripole of a row, the last for a row past the end; none without rows.
+    void quadripoleOfARow_data()
+    {
+        QTest::addColumn<bool>("loaded");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<zarQuadripole>("quadripole");
+        QTest::newRow("remote electrodes") << true << 1 << zarQuadripole(-1, 0, -2, 4);
+        QTest::newRow("past the end") << true << 99 << zarQuadripole(2, 9, 4, 7);
+        QTest::newRow("before the first") << true << -3 << zarQuadripole(0, 3, 1, 2);
+        QTest::newRow("no rows") << false << 3 << zarQuadripole();
+    }
+    void quadripoleOfARow()
+    {
+        QFETCH(bool, loaded);
+        QFETCH(int, row);
+        zarSessionDataModel model;
+        if (loaded)
+            load(model);
+        QTEST(model.quadripole(row), "quadripole");
+    }
+
+    // A named save writes the session as it is; the autosave's own name is never
+    // proposed.
+    void namedSaveWritesTheSession()
+    {
+        zarSessionDataModel model;
+        load(model);
+        QDir().mkpath(sessionsDir);
+        zarOperator op({ QStringLiteral("line 7") });
+        QVERIFY(model.saveToFile(autosaveName, false));
+        QCOMPARE(op.shown, QStringList({ QString() }));
+        QCOMPARE(zarSessionFixture::readFile(sessionsDir + QStringLiteral("line 7.zarSession")),
+                 zarSessionFixture::bytes(zarSessionFixture::sample()));
+    }
+
+    void anExistingFileIsAskedFor_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("no keeps the old file") << int(QMessageBox::No) << false;
+        QTest::newRow("yes overwrites it") << int(QMessageBox::Yes) << true;
+    }
+    // Saving over a session asks first.
+    void anExistingFileIsAskedFor()
+    {
+        QFETCH(int, button);
+        QFETCH(bool, saved);
+        zarSessionDataModel model;
+        load(model);
+        QDir().mkpath(sessionsDir);
+        const QString path = sessionsDir + QStringLiteral("kept.zarSession");
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("old");
+        }
+        zarOperator op({ QStringLiteral("kept"), button });
+        QCOMPARE(model.saveToFile(QStringLiteral("kept"), false), saved);
+        QCOMPARE(op.shown, QStringList({ QStringLiteral("kept"), QStringLiteral("File exists, do you want to overwrite it?") }));
+        QCOMPARE(zarSessionFixture::readFile(path),
+                 saved ? zarSessionFixture::bytes(zarSessionFixture::sample()) : QByteArray("old"));
+    }
+
+    // A cancelled keyboard writes nothing.
+    void aCancelledNameSavesNothing()
+    {
+        zarSessionDataModel model;
+        load(model);
+        QDir(sessionsDir).removeRecursively();
+        QDir().mkpath(sessionsDir);
+        zarWhenModalOf<zarKeyboardDialog>([](zarKeyboardDialog* dialog) {
+            dialog->lineEdit->setText(QStringLiteral("x"));
+            dialog->reject();
+        });
+        QVERIFY(!model.saveToFile(QStringLiteral("x"), false));
+        QCOMPARE(QDir(sessionsDir).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    // A valid position found once is kept; without one the receiver's is taken.
+    void aValidPositionIsKept_data()
+    {
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<float>("latitude");
+        QTest::newRow("valid position kept") << true << 55.5f;
+        QTest::newRow("invalid position replaced") << false << 12.25f;
+    }
+    void aValidPositionIsKept()
+    {
+        QFETCH(bool, valid);
+        zarSessionFile s = zarSessionFixture::sample();
+        s.gpsFix.rmc = true;
+        s.gpsFix.valid = valid;
+        s.gpsFix.latitude = 55.5f;
+        zarSessionDataModel model;
+        load(model, s);
+        zarGPSFix receiver;
+        receiver.latitude = 12.25f;
+        zarGPSManager::instance()->setFix(receiver);
+        model.onGPS();
+        zarGPSManager::instance()->setFix(zarGPSFix());
+        QTEST(model.gpsFix().latitude, "latitude");
+    }
+
+    // The centre and depth sliders stay within range for any length a header holds.
+    void depthControlsTakeAnyLength_data()
+    {
+        QTest::addColumn<float>("length");
+        QTest::addColumn<int>("maximum");
+        QTest::newRow("ordinary") << 315.0f << 3150;
+        QTest::newRow("NaN") << notANumber << 0;
+        QTest::newRow("infinite") << infinite << 0;
+        QTest::newRow("negative") << -20.0f << 0;
+        QTest::newRow("huge") << 1e30f << 100000000;
+    }
+    void depthControlsTakeAnyLength()
+    {
+        QFETCH(float, length);
+        zarSessionDataModel model;
+        QSlider slider;
+        model.setDepthSlider(&slider);
+        model.session.arrangement.profileLength = length;
+        model.session.arrangement.maxDepths = { length };
+        model.setPlot(1);
+        QTEST(slider.maximum(), "maximum");
+        model.setPlot(2);
+        QTEST(slider.maximum(), "maximum");
+    }
+
+    void electrodeCount_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<bool>("read");
+        QTest::newRow("64") << 64 << true;
+        QTest::newRow("65") << 65 << false;
+    }
+    // A session holds the places of at most 64 electrodes.
+    void electrodeCount()
+    {
+        QFETCH(int, count);
+        QFETCH(bool, read);
+        zarSessionFile session = zarSessionFixture::sample();
+        session.electrodes.clear();
+        for (int i = 1; i <= count; ++i)
+            session.electrodes.insert(qint16(i), zarPoint3D(float(i), 0, 0));
+        zarSessionFile back;
+        QCOMPARE(back.parse(zarSessionFixture::bytes(session)) == zarSessionFile::Read, read);
+        QCOMPARE(back.electrodes.size(), read ? count : 0);
+    }
+
+    void loadFailuresAreTold_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("missing") << "none.zarSession" << "Can not open file for reading";
+        QTest::newRow("empty") << "empty.zarSession" << "Session is corrupted";
+    }
+    // A session that cannot be read is told, and nothing is loaded.
+    void loadFailuresAreTold()
+    {
+        QFETCH(QString, name);
+        zarSessionFixture::write(zarSessionFile(), QStringLiteral("empty.zarSession"));
+        QFile::remove(zarDriveRoot::path() + QStringLiteral("none.zarSession"));
+        zarSessionDataModel model;
+        zarDiagnosticCapture capture;
+        answer.expect();
+        QVERIFY(!model.loadFromFile(zarDriveRoot::path() + name));
+        QTEST(answer.text, "message");
+        QCOMPARE(model.rows(), 0);
+    }
+
+    // The position fix at a session's end: its flags, numbers and the date as a
+    // day number; any non-zero flag byte reads as set.
+    void positionFixLayout()
+    {
+        zarGPSFix fix;
+        fix.rmc = true;
+        fix.latitude = 1.5f;
+        fix.longitude = -2;
+        QCOMPARE(written(fix).toHex(), QByteArray("0100" "3ff8000000000000" "c000000000000000" "00256859" "00000000"));
+        QByteArray bytes = written(fix);
+        bytes[1] = 2;
+        const zarGPSFix back = readBack<zarGPSFix>(bytes);
+        QVERIFY(back.valid);
+        QCOMPARE(back.latitude, 1.5f);
+        QCOMPARE(back.longitude, -2.0f);
+        QCOMPARE(back.date, QDate(2000, 1, 1));
     }
 
     // The fast row writer leaves the bytes of the stream operators.

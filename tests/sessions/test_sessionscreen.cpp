@@ -1,25 +1,34 @@
 // The session screen: opened from a template (mode and cable dialogs, the builder's
 // refusals), and the measurement cycle end to end through zarCore and the board
-// simulator on the job thread; the blinking "Open previous session".
+// simulator on the job thread; the blinking "Open previous session"; the screen's
+// display switch, view-only mode, signal view and Finish.
 #include "../templates/zartemplatefixture.h"
 #include "zardialoganswer.h"
 #include "zarmessagelog.h"
 #include "zarmodalof.h"
+#include "zaroperator.h"
 #include "zarprogramfont.h"
 #include "zarsessionfixture.h"
 #include "zartestsupport.h"
 
 #include "core/zarcore.h"
+#include "frame/zarkeyboarddialog.h"
 #include "frame/zarmainwidget.h"
 #include "frame/zaroptionswidget.h"
 #include "frame/zarsystemwidget.h"
 #include "frame/zartranslator.h"
 #include "service/zarcableconfigdialog.h"
+#include "service/zarsignalwidget.h"
+#include "sessions/zardatamenuwidget.h"
+#include "sessions/zarfiletabledialog.h"
 #include "sessions/zarsessionmenuwidget.h"
 #include "sessions/zarsessionmodedialog.h"
 #include "sessions/zarsessionwidget.h"
 
 #include <QAbstractItemModelTester>
+#include <QHeaderView>
+#include <QPointer>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QStyleFactory>
 #include <algorithm>
@@ -100,6 +109,57 @@ class TestSessionScreen : public QObject
         s.units[1].measureSet.settings.ip = ip;
         s.units[1].measureSet.settings.pauseCode = pauseCode;
         return Fixture::write(s, QStringLiteral("ip.zarSession"));
+    }
+
+    // A session of eight rows in the sessions directory, named "screen".
+    static QString screenSession(const zarSessionFile& s = Fixture::session(8))
+    {
+        QDir().mkpath(sessionsDir);
+        const QString path = sessionsDir + QStringLiteral("screen.zarSession");
+        s.write(path);
+        return path;
+    }
+
+    static int closeFlag()
+    {
+        return QSettings(settingsScope, QStringLiteral("zarSessionMenuWidget"))
+            .value(QStringLiteral("sessionCloseSuccess"), 1)
+            .toInt();
+    }
+
+    // The widgets the display switch shows, by name.
+    static QStringList shownPlots(zarSessionWidget& w)
+    {
+        QStringList names;
+        if (!w.pseudoSectionPlot.isHidden())
+            names << QStringLiteral("section");
+        if (!w.soundingCurvePlot.isHidden())
+            names << QStringLiteral("curves");
+        for (QWidget* widget : std::initializer_list<QWidget*> {
+                 w.soundingCenterFrame, w.xCenterLabel, w.xDepthLabel, w.xResistivitylabel, w.xChargeabilityLabel,
+                 w.yDepthLabel, w.yResistivitylabel, w.yChargeabilityLabel })
+            if (!widget->isHidden())
+                names << widget->objectName();
+        names.sort();
+        return names;
+    }
+
+    // The page's buttons shown with margin 20, or all hidden with margin 0.
+    static bool menuButtonsShown(const zarSessionMenuWidget& menu, bool shown)
+    {
+        const int margin = shown ? 20 : 0;
+        return menu.ertPushButton->isHidden() != shown && menu.newPushButton->isHidden() != shown
+            && menu.openPushButton->isHidden() != shown
+            && menu.verticalLayout->contentsMargins() == QMargins(margin, margin, margin, margin);
+    }
+
+    // The screen goes with deleteLater from inside its own click handler.
+    static bool screenGone(const QPointer<zarSessionWidget>& screen)
+    {
+        return zarWaitFor([&] {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            return screen.isNull();
+        });
     }
 
     // A session of the given number of rows: the rows of a small one over and over.
@@ -403,6 +463,492 @@ private slots:
         QTEST(message.text, "message");
         QVERIFY(!w.sessionTableView->model());
         QCOMPARE(Fixture::readFile(autosave), before);
+    }
+
+    void displaySwitch_data()
+    {
+        QTest::addColumn<int>("display");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QStringList>("visible");
+        const QString centre = QStringLiteral("xCenterLabel"), depthX = QStringLiteral("xDepthLabel");
+        const QString frame = QStringLiteral("soundingCenterFrame");
+        const QStringList constructed { "section", centre, "xResistivitylabel", "yDepthLabel" };
+        QTest::newRow("as constructed") << -1 << -1 << constructed;
+        QTest::newRow("section, chargeability")
+            << 0 << 1 << QStringList { "section", centre, "xChargeabilityLabel", "yDepthLabel" };
+        QTest::newRow("sounding, resistivity") << 1 << 0 << QStringList { "curves", frame, depthX, "yResistivitylabel" };
+        QTest::newRow("sounding, chargeability")
+            << 1 << 1 << QStringList { "curves", frame, depthX, "yChargeabilityLabel" };
+        QTest::newRow("profile, resistivity") << 2 << 0 << QStringList { "curves", frame, centre, "yResistivitylabel" };
+        QTest::newRow("profile, chargeability")
+            << 2 << 1 << QStringList { "curves", frame, centre, "yChargeabilityLabel" };
+        QTest::newRow("unknown display changes nothing") << 3 << 0 << constructed;
+        QTest::newRow("unknown mode changes nothing") << 0 << 2 << constructed;
+    }
+    // The plot and the axis captions of the display and mode chosen.
+    void displaySwitch()
+    {
+        QFETCH(int, display);
+        QFETCH(int, mode);
+        QFETCH(QStringList, visible);
+        zarSessionWidget w(nullptr, true);
+        if (display >= 0)
+            w.updatePlotVisibility(quint8(display), quint8(mode));
+        visible.sort();
+        QCOMPARE(shownPlots(w), visible);
+    }
+
+    // The display and mode boxes reach the model and the plots.
+    void displayBoxesReachTheModel()
+    {
+        zarSessionWidget w(nullptr, true);
+        QVERIFY(w.setup(screenSession()));
+        w.displayComboBox->setCurrentIndex(2);
+        w.modeComboBox->setCurrentIndex(1);
+        QCOMPARE(int(model(w).plot()), 2);
+        QCOMPARE(int(model(w).mode()), 1);
+        QVERIFY(!w.soundingCurvePlot.isHidden());
+        QVERIFY(!w.yChargeabilityLabel->isHidden());
+        QCOMPARE(w.currentSetComboBox->count(), 1);
+    }
+
+    // Viewing leaves no trace of a clean end, measures nothing and closes without a question.
+    void viewOnly()
+    {
+        Fixture::setCloseFlag(1);
+        zarSessionWidget w(nullptr, true);
+        QSignalSpy closed(&w, &zarSessionWidget::sendSessionClose);
+        QVERIFY(w.setup(screenSession()));
+        QVERIFY(w.startPushButton->isHidden());
+        QVERIFY(w.signalsPushButton->isHidden());
+        QCOMPARE(closeFlag(), 0);
+        QCOMPARE(w.sessionName, QStringLiteral("screen"));
+        zarCoreReportET2D report;
+        report.results << zarMeasureSet();
+        emit zarCore::instance()->sendReportET2D(report);
+        QVERIFY(!model(w).units()[0].measureSet.measured);
+        zarOperator none({});
+        w.closePushButton->click();
+        QCOMPARE(none.shown, QStringList());
+        QCOMPARE(closed.count(), 1);
+        QCOMPARE(closeFlag(), 0);
+    }
+
+    // A session of resistances has no graphics and names its result R.
+    void withoutArrayTypes()
+    {
+        zarSessionFile s = Fixture::session(8);
+        s.arrangement.arrayTypeSets.clear();
+        zarSessionWidget w(nullptr, true);
+        QVERIFY(w.setup(screenSession(s)));
+        QVERIFY(!w.mainTabWidget->isTabEnabled(1));
+        QVERIFY(w.mainTabWidget->isTabEnabled(0));
+        QCOMPARE(model(w).headerData(12, Qt::Horizontal, Qt::DisplayRole).toString(),
+                 QStringLiteral("R [%1]").arg(QChar(0x03A9)));
+    }
+
+    // No path opens nothing; a damaged file is told and closes the screen, leaving the
+    // mark of the last clean end as it was.
+    void setupRefusals()
+    {
+        Fixture::setCloseFlag(1);
+        zarSessionWidget w(nullptr, false);
+        QSignalSpy closed(&w, &zarSessionWidget::sendSessionClose);
+        QVERIFY(!w.setup(QString()));
+        QCOMPARE(closed.count(), 0);
+        QDir().mkpath(sessionsDir);
+        QFile damaged(sessionsDir + QStringLiteral("damaged.zarSession"));
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write("not a session");
+        damaged.close();
+        zarDialogAnswer answer;
+        answer.expect();
+        QVERIFY(!w.setup(damaged.fileName()));
+        QCOMPARE(answer.text, QStringLiteral("Session is corrupted"));
+        QCOMPARE(closed.count(), 1);
+        QCOMPARE(closeFlag(), 1);
+    }
+
+    // "Go to" of a plot selects the row and shows the table, but not while measuring.
+    void goToRow()
+    {
+        zarSessionWidget w(nullptr, false);
+        QVERIFY(w.setup(screenSession()));
+        w.mainTabWidget->setCurrentIndex(1);
+        w.setControlsEnabled(false);
+        emit w.pseudoSectionPlot.sendRowSelection(3);
+        QCOMPARE(w.currentRow(), 0);
+        QCOMPARE(w.mainTabWidget->currentIndex(), 1);
+        w.setControlsEnabled(true);
+        emit w.soundingCurvePlot.sendRowSelection(3);
+        QCOMPARE(w.currentRow(), 3);
+        QCOMPARE(w.mainTabWidget->currentIndex(), 0);
+    }
+
+    // Signals opens the view of the selected row in place of the table; closing it
+    // brings the table back at the same row.
+    void signalView()
+    {
+        zarSessionWidget w(nullptr, false);
+        QVERIFY(w.setup(screenSession()));
+        w.sessionTableView->selectRow(5);
+        w.signalsPushButton->click();
+        QPointer<zarSignalWidget> view = w.findChild<zarSignalWidget*>();
+        QVERIFY(view);
+        QVERIFY(w.mainTabWidget->isHidden());
+        QCOMPARE(view->quadripole(), model(w).quadripole(5));
+        view->close();
+        QVERIFY(zarWaitFor([&] { return view.isNull(); }));
+        QVERIFY(!w.mainTabWidget->isHidden());
+        QCOMPARE(w.currentRow(), 5);
+    }
+
+    void finish_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("typedName");
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("no: closes, clean end") << int(QMessageBox::No) << QString() << true;
+        QTest::newRow("yes and a name: saved, clean end") << int(QMessageBox::Yes) << "kept" << true;
+        QTest::newRow("yes, name cancelled: stays") << int(QMessageBox::Yes) << QString() << false;
+        QTest::newRow("cancel: stays") << int(QMessageBox::Cancel) << QString() << false;
+    }
+    // Finish asks to save; the name offered is the session's own, without directory
+    // and extension. Only a screen that closes marks a clean end.
+    void finish()
+    {
+        QFETCH(int, answer);
+        QFETCH(QString, typedName);
+        QFETCH(bool, closes);
+        Fixture::setCloseFlag(1);
+        zarSessionWidget w(nullptr, false);
+        QVERIFY(w.setup(screenSession()));
+        QSignalSpy closed(&w, &zarSessionWidget::sendSessionClose);
+        const QString kept = sessionsDir + QStringLiteral("kept.zarSession");
+        QFile::remove(kept);
+        zarDialogAnswer question;
+        question.expect(QMessageBox::StandardButton(answer));
+        QString offered;
+        if (answer == QMessageBox::Yes)
+            zarWhenModalOf<zarKeyboardDialog>([&offered, typedName](zarKeyboardDialog* keyboard) {
+                offered = keyboard->lineEdit->text();
+                keyboard->lineEdit->setText(typedName);
+                typedName.isEmpty() ? keyboard->reject() : keyboard->accept();
+            });
+        w.closePushButton->click();
+        QCOMPARE(question.text, QStringLiteral("Do you want to save current session?"));
+        QCOMPARE(offered, answer == QMessageBox::Yes ? QStringLiteral("screen") : QString());
+        QCOMPARE(closed.count(), closes ? 1 : 0);
+        QCOMPARE(closeFlag(), closes ? 1 : 0);
+        QCOMPARE(QFile::exists(kept), !typedName.isEmpty());
+    }
+
+    void captionsFit_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("En") << "En";
+        QTest::newRow("Ru") << "Ru";
+    }
+    // Set up before it is laid out, as the menus do, then shown at the screen's width:
+    // every caption of the measured values fits its column.
+    void captionsFit()
+    {
+        QFETCH(QString, language);
+        QVERIFY(zarTranslator::instance()->setLanguage(language));
+        const auto font = zarUseProgramFont();
+        zarSessionWidget w(nullptr, true);
+        QVERIFY(w.setup(screenSession()));
+        w.resize(1024, 520);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QHeaderView* header = w.sessionTableView->horizontalHeader();
+        QStringList cut;
+        for (int column = 0; column < header->count(); ++column) {
+            const QString caption = model(w).headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+            // The caption's own width inside the section's border and margin.
+            if (header->sectionSize(column) < header->fontMetrics().horizontalAdvance(caption) + 8)
+                cut << caption;
+        }
+        zarTranslator::instance()->setLanguage(QStringLiteral("En"));
+        QCOMPARE(cut, QStringList());
+    }
+
+    void reportsOfAnotherSize_data()
+    {
+        QTest::addColumn<bool>("fewer");
+        QTest::addColumn<int>("startRow");
+        QTest::addColumn<int>("measuredRows");
+        QTest::addColumn<int>("secondGroup");
+        QTest::newRow("fewer results: the rest of the group goes next") << true << 0 << 29 << 2;
+        QTest::newRow("more results than rows: the surplus is dropped") << false << 28 << 1 << -1;
+    }
+    // The first report holds fewer or more results than its group has rows.
+    void reportsOfAnotherSize()
+    {
+        QFETCH(bool, fewer);
+        QFETCH(int, startRow);
+        QFETCH(int, secondGroup);
+        zarSessionWidget w(nullptr, false);
+        openSession(w);
+        disconnect(zarCore::instance(), &zarCore::sendReportET2D, &w, nullptr);
+        bool first = true;
+        connect(zarCore::instance(), &zarCore::sendReportET2D, &w, [&](zarCoreReportET2D report) {
+            if (first && fewer)
+                report.results = report.results.mid(0, 2);
+            else if (first)
+                report.results << report.results.first() << report.results.first();
+            first = false;
+            w.onReportET2D(report);
+        });
+        QSignalSpy groups(&model(w), &zarSessionDataModel::sendMoveForward);
+        w.sessionTableView->selectRow(startRow);
+        QCOMPARE(run(w), QStringLiteral("It is all done"));
+        QTEST(measured(w), "measuredRows");
+        QCOMPARE(model(w).rowCount(), 29);
+        if (secondGroup >= 0) {
+            // Started inside a group: from that row to the group's end.
+            QCOMPARE(groups.at(1).first().toInt(), secondGroup);
+            QCOMPARE(groups.at(1).at(1).toInt(), 4 - secondGroup);
+        }
+        QVERIFY(!zarSystemWidget::isBusy());
+    }
+
+    // Each group is measured with the options current when it starts.
+    void optionsTakenPerGroup()
+    {
+        zarOptionsWidget options;
+        options.pulseDurationComboBox->setCurrentIndex(0);
+        QObject context;
+        QList<int> pulseCodes;
+        connect(zarCore::instance(), &zarCore::sendReportET2D, &context, [&](const zarCoreReportET2D& report) {
+            pulseCodes << report.results.value(0).settings.pulseCode;
+            options.pulseDurationComboBox->setCurrentIndex(3);
+        });
+        zarSessionWidget w(nullptr, false);
+        QVERIFY(w.setup(Fixture::write(Fixture::session(9), QStringLiteral("nine.zarSession"))));
+        QCOMPARE(run(w), QStringLiteral("It is all done"));
+        const int later = zarOptionsWidget::options().pulseCode;
+        QCOMPARE(pulseCodes.size(), 3);
+        QVERIFY(pulseCodes[0] != later);
+        QCOMPARE(pulseCodes[1], later);
+        QCOMPARE(pulseCodes[2], later);
+    }
+
+    // A row before the first is no place to start.
+    void startFromBeforeTheFirstRow()
+    {
+        zarSessionWidget w(nullptr, false);
+        openSession(w);
+        QVERIFY(!model(w).startFrom(-1));
+        QCOMPARE(w.jobsPending, 0);
+    }
+
+    void ertLabRoad_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<bool>("choose");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("closes");
+        QTest::newRow("valid") << QByteArray("# X Y Z\n1 0 0 0\n2 1 0 0\n3 2 0 0\n4 3 0 0\n# A B M N\n1 1 2 3 4\n")
+                               << true << "ERTLab template is valid" << 1;
+        QTest::newRow("rejected by the import") << QByteArray("1 0 0 0\n") << true
+                                                << "Can not find the beginning of header (# X Y Z)" << 1;
+        QTest::newRow("file dialog cancelled") << QByteArray() << false << QString() << 0;
+    }
+    // The ERTLab start checks the template, leaves its session in the autosave file
+    // and closes the screen whatever happened after a file was chosen.
+    void ertLabRoad()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(bool, choose);
+        QFile::remove(Fixture::autosavePath());
+        const QString file = zarTemplateFixture::write(text, QStringLiteral("ertlab.txt"));
+        zarSessionWidget w(nullptr, false);
+        QSignalSpy closed(&w, &zarSessionWidget::sendSessionClose);
+        QStringList filters;
+        QString title;
+        zarAnswerFileDialog(choose ? file : QString(), [&](QFileDialog* d) {
+            filters = d->nameFilters();
+            title = d->windowTitle();
+        });
+        zarDialogAnswer message;
+        message.expect();
+        QVERIFY(!w.open(ertlabMarker));
+        message.disarm();
+        QCOMPARE(filters, QStringList { "*.txt" });
+        QCOMPARE(title, QStringLiteral("Open ERTLab template"));
+        QTEST(message.text, "message");
+        QTEST(int(closed.count()), "closes");
+        zarSessionFile autosave;
+        autosave.read(Fixture::autosavePath());
+        QCOMPARE(autosave.units.size(), message.text == QLatin1String("ERTLab template is valid") ? 1 : 0);
+    }
+
+    // A new session starts from a template chosen in the list; without templates it says so.
+    void templateList()
+    {
+        QDir(templatesDir).removeRecursively();
+        zarSessionWidget w(nullptr, false);
+        zarDialogAnswer message;
+        message.expect();
+        QVERIFY(!w.open(QString()));
+        QCOMPARE(message.text, QStringLiteral("Can not find templates"));
+        QDir().mkpath(templatesDir);
+        QVERIFY(QFile::copy(storeTemplate(), templatesDir + QStringLiteral("line.zarTemplate")));
+        message.expect();
+        zarWhenModalOf<zarFileTableDialog>([](zarFileTableDialog* d) { d->reject(); });
+        QVERIFY(!w.open(QString()));
+        message.disarm();
+        QVERIFY(!message.shown);
+        zarWhenModalOf<zarFileTableDialog>([](zarFileTableDialog* d) { d->accept(); });
+        answerModeAndCables(QString());
+        QVERIFY(w.open(QString()));
+        QCOMPARE(w.sessionName, QString(autosaveName));
+        QVERIFY(model(w).rowCount() > 0);
+        QDir(templatesDir).removeRecursively();
+    }
+
+    // A view-only screen opens session files only.
+    void viewOnlyOpensOnlyFiles()
+    {
+        zarSessionWidget w(nullptr, true);
+        const QString path = storeTemplate();
+        QVERIFY(!w.openNew(path));
+        QVERIFY(!w.openFile(path));
+        QVERIFY(!w.open(QString()));
+        zarDialogAnswer message;
+        message.expect();
+        QVERIFY(!w.open(ertlabMarker));
+        QCOMPARE(message.text, QStringLiteral("Can not open file for reading"));
+        QVERIFY(!w.sessionTableView->model());
+    }
+
+    void blinkFollowsTheFlag_data()
+    {
+        QTest::addColumn<QVariant>("flag");
+        QTest::addColumn<bool>("blinking");
+        QTest::newRow("absent") << QVariant() << false;
+        QTest::newRow("unclean end") << QVariant(0) << true;
+        QTest::newRow("clean end") << QVariant(1) << false;
+    }
+    // "Open previous session" blinks after an unclean end; of the buttons only the
+    // ERTLab start is enabled.
+    void blinkFollowsTheFlag()
+    {
+        QFETCH(QVariant, flag);
+        QSettings(settingsScope, QStringLiteral("zarSessionMenuWidget")).clear();
+        if (flag.isValid())
+            Fixture::setCloseFlag(flag.toInt());
+        zarSessionMenuWidget menu;
+        QTEST(menu.isBlinking(), "blinking");
+        QVERIFY(!menu.newPushButton->isEnabled());
+        QVERIFY(!menu.openPushButton->isEnabled());
+        QVERIFY(menu.ertPushButton->isEnabled());
+    }
+
+    // The ERTLab start leaves its session in the autosave file and returns to the
+    // buttons, which now blink; the previous session opens from there in place of
+    // the buttons, and Finish brings them back after a clean end.
+    void ertLabThenPreviousSession()
+    {
+        zarOptionsWidget options;
+        const QString file = zarTemplateFixture::write(
+            "# X Y Z\n1 0 0 0\n2 1 0 0\n3 2 0 0\n4 3 0 0\n# A B M N\n1 1 2 3 4\n2 1 2 4 3\n", QStringLiteral("e.txt"));
+        zarSessionMenuWidget menu;
+        zarAnswerFileDialog(file);
+        zarDialogAnswer message;
+        message.expect();
+        menu.ertPushButton->click();
+        QCOMPARE(message.text, QStringLiteral("ERTLab template is valid"));
+        QVERIFY(!menu.sessionScreen());
+        QVERIFY(menuButtonsShown(menu, true));
+        QVERIFY(menu.isBlinking());
+
+        menu.onSessionLoad();
+        QPointer<zarSessionWidget> screen = menu.sessionScreen();
+        QVERIFY(screen);
+        QVERIFY(!screen->startPushButton->isHidden());
+        QCOMPARE(model(*screen).rows(), 2);
+        QCOMPARE(screen->parentWidget(), &menu);
+        QVERIFY(menuButtonsShown(menu, false));
+        QVERIFY(!menu.isBlinking());
+        menu.openSession(QString());
+        QCOMPARE(menu.sessionScreen(), screen.data());
+
+        options.pauseDurationComboBox->setEnabled(false);
+        message.expect(QMessageBox::No);
+        screen->closePushButton->click();
+        QVERIFY(screenGone(screen));
+        QVERIFY(!menu.sessionScreen());
+        QVERIFY(menuButtonsShown(menu, true));
+        QCOMPARE(closeFlag(), 1);
+        QVERIFY(!menu.isBlinking());
+        QVERIFY(options.pauseDurationComboBox->isEnabled());
+    }
+
+    void previousSessionMissing()
+    {
+        QFile::remove(Fixture::autosavePath());
+        zarSessionMenuWidget menu;
+        zarDialogAnswer message;
+        message.expect();
+        menu.onSessionLoad();
+        QCOMPARE(message.text, QStringLiteral("Can not find previous session"));
+        QVERIFY(!menu.sessionScreen());
+    }
+
+    // DATA opens a stored session for viewing in place of its button, and gets the
+    // button back when it closes; a cancelled dialog opens nothing.
+    void dataMenuViews()
+    {
+        const QString path = screenSession(Fixture::session(6));
+        Fixture::setCloseFlag(1);
+        zarDataMenuWidget menu;
+        QString title;
+        QStringList filters;
+        zarAnswerFileDialog(QString(), [&](QFileDialog* d) {
+            title = d->windowTitle();
+            filters = d->nameFilters();
+        });
+        menu.openPushButton->click();
+        QCOMPARE(title, QStringLiteral("Open session"));
+        QCOMPARE(filters, QStringList { "*.zarSession" });
+        QVERIFY(!menu.sessionScreen());
+
+        zarAnswerFileDialog(path);
+        menu.openPushButton->click();
+        QPointer<zarSessionWidget> screen = menu.sessionScreen();
+        QVERIFY(screen);
+        QCOMPARE(model(*screen).rows(), 6);
+        QVERIFY(screen->startPushButton->isHidden());
+        QVERIFY(menu.openPushButton->isHidden());
+        QCOMPARE(menu.verticalLayout->contentsMargins(), QMargins(0, 0, 0, 0));
+        menu.openSession(path);
+        QCOMPARE(menu.sessionScreen(), screen.data());
+
+        screen->closePushButton->click();
+        QVERIFY(screenGone(screen));
+        QVERIFY(!menu.openPushButton->isHidden());
+        QCOMPARE(menu.verticalLayout->contentsMargins(), QMargins(20, 20, 20, 20));
+    }
+
+    // A session that cannot be read is told, and the button stays.
+    void dataMenuFailedOpen()
+    {
+        QDir().mkpath(sessionsDir);
+        const QString path = sessionsDir + QStringLiteral("bad.zarSession");
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("damaged");
+        }
+        zarDataMenuWidget menu;
+        zarDialogAnswer message;
+        message.expect();
+        menu.openSession(path);
+        QCOMPARE(message.text, QStringLiteral("Session is corrupted"));
+        QVERIFY(!menu.sessionScreen());
+        QVERIFY(!menu.openPushButton->isHidden());
     }
 
     // An ERTLab file refused for a repeated electrode or a coordinate that is not a

@@ -105,6 +105,13 @@ private slots:
         QCOMPARE(zarSafeSave::removeStaleCopies(path), 1);
         QVERIFY(!QFile::exists(twin.fileName()));
     }
+
+    // A directory that is not there is not synced, and says so.
+    void missingDirectoryIsNotSynced()
+    {
+        QVERIFY(!zarSafeSave::syncDirectory(directory() + QStringLiteral("missing")));
+        QVERIFY(zarSafeSave::syncDirectory(directory()));
+    }
 };
 
 ZAR_TEST_MAIN(TestDurableSaves)

@@ -6,6 +6,7 @@
 #include "templates/zarsequencebuilder.h"
 
 #include <QCryptographicHash>
+#include <QRandomGenerator>
 #include <cmath>
 
 namespace {
@@ -208,6 +209,289 @@ private slots:
         zarDiagnosticCapture capture;
         const zarCableConfiguration config = configuration(32);
         QCOMPARE(zarSequenceBuilder::instance()->build(&model, &config, zarDriveRoot::path() + "none/x", 0), -1);
+    }
+
+    // Every quadripole of a cell uses distinct electrodes on the line (a remote A or M
+    // off it), carries its cell and sits at its array's centre.
+    void electrodesDistinctAndCentred()
+    {
+        for (int type = 0; type < zarGrid::arrayTypes; ++type)
+            for (int s = 0; s < zarGrid::spacings; s += 4)
+                for (int l = 0; l < zarGrid::levels; l += 7)
+                    for (const zarQuadripole& q : generated(type, s, l)) {
+                        const QString where = QStringLiteral("type %1 cell %2,%3").arg(type).arg(s).arg(l);
+                        QSet<int> used;
+                        for (int e : { q.a, q.b, q.m, q.n })
+                            if (e >= 0 && e < 64)
+                                used << e;
+                        const bool ok = q.a >= -1 && q.m >= -2 && q.b >= 0 && q.n >= 0
+                                        && used.size() == 2 + (q.a >= 0) + (q.m >= 0) && q.spacing == s && q.level == l
+                                        && std::fabs(q.x - quadripolePosition(quint8(type), quint16(q.a), quint16(q.b),
+                                                                              quint16(q.m), quint16(q.n))) < 1e-3;
+                        if (!ok)
+                            QFAIL(qPrintable(where));
+                    }
+    }
+
+    void electrodeOrder_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("spacing");
+        QTest::addColumn<int>("level");
+        QTest::addColumn<bool>("last");
+        QTest::addColumn<int>("cables");
+        QTest::addColumn<zarQuadripole>("quadripole");
+        QTest::newRow("Wenner, one cable, last") << 0 << 0 << 0 << true << 1 << zarQuadripole(28, 31, 29, 30);
+        QTest::newRow("Schlumberger, first") << 3 << 2 << 0 << false << 2 << zarQuadripole(0, 5, 1, 4);
+        QTest::newRow("pole-pole, last") << 7 << 0 << 0 << true << 2 << zarQuadripole(-1, 62, -2, 63);
+        QTest::newRow("gradient, first") << 8 << 0 << 9 << false << 1 << zarQuadripole(0, 21, 7, 8);
+    }
+    // The electrodes of a few arrays in the order A, B, M, N.
+    void electrodeOrder()
+    {
+        QFETCH(int, type);
+        QFETCH(int, spacing);
+        QFETCH(int, level);
+        QFETCH(bool, last);
+        QFETCH(int, cables);
+        QList<zarQuadripole> list;
+        zarSequenceBuilder::instance()->generate(zarCable(cables), 1, quint8(type), zarSpacing(spacing),
+                                                 zarLevel(level), &list);
+        QVERIFY(!list.isEmpty());
+        QTEST(last ? list.last() : list.first(), "quadripole");
+    }
+
+    // Random templates built twice give the same file; every run has one current pair,
+    // at most sixteen rows on distinct channels (their M or N), alternating parity, no
+    // row on a wire switched off.
+    void randomTemplatesKeepTheRules()
+    {
+        QRandomGenerator random(1234);
+        for (int round = 0; round < 12; ++round) {
+            QList<zarTemplateFixture::Set> sets;
+            const int cables = 1 + int(random.bounded(2));
+            for (int s = 0, count = 1 + int(random.bounded(4)); s < count; ++s) {
+                zarTemplateFixture::Set set { qint8(random.bounded(22)), {} };
+                for (int c = 0; c < 6; ++c)
+                    set.cells << qMakePair(int(random.bounded(4)), int(random.bounded(12)));
+                sets << set;
+            }
+            zarTemplateDataModel model;
+            QVERIFY(zarTemplateFixture::load(model, zarCable(cables), 2.5f, sets));
+            const int disabled = int(random.bounded(32));
+            const zarCableConfiguration config = configuration(32 * cables, disabled);
+            const int runs = build(model, config);
+            if (runs == 0)
+                continue;
+            const QByteArray first = zarTemplateFixture::read(zarDriveRoot::path() + sessionName);
+            QCOMPARE(build(model, config), runs);
+            QCOMPARE(zarTemplateFixture::read(zarDriveRoot::path() + sessionName), first);
+            QVERIFY(readBuilt());
+            QCOMPARE(session.arrangement.runs, runs);
+            int ends = 0;
+            QVector<zarSessionDataUnit> run;
+            for (const zarSessionDataUnit& row : session.units) {
+                run << row;
+                if (row.continues)
+                    continue;
+                QVERIFY(run.size() <= 16);
+                QSet<int> channels;
+                for (const zarSessionDataUnit& r : run) {
+                    const zarCoreQuadripole& q = r.coreQuadripole;
+                    const QString where = QStringLiteral("round %1, run %2").arg(round).arg(ends);
+                    const bool ok = q.a == run.first().coreQuadripole.a && q.b == run.first().coreQuadripole.b
+                                    && r.groupParity == (ends % 2 == 0) && q.channel < 16 && !r.measureSet.measured
+                                    && r.setMask > 0 && q.a != disabled && q.b != disabled && q.m != disabled
+                                    && q.n != disabled
+                                    && (q.m == -2 || q.channel == (q.m & 15) || q.channel == (q.n & 15));
+                    if (!ok)
+                        QFAIL(qPrintable(where));
+                    channels << q.channel;
+                }
+                QCOMPARE(channels.size(), run.size());
+                ++ends;
+                run.clear();
+            }
+            QVERIFY(run.isEmpty());
+            QCOMPARE(ends, runs);
+        }
+    }
+
+    // The factors of the textbook arrays in every cell, for the quadripoles the builder places.
+    void geometricFactorsOfTheTextbook()
+    {
+        const double pi = 3.14159265358979;
+        for (int sp = 0; sp < zarGrid::spacings; ++sp)
+            for (int l = 0; l < zarGrid::levels; ++l) {
+                const double m = sp + 1, n = l + 1;
+                const struct { int type; double k; double tolerance; } arrays[] = {
+                    { 0, 2 * pi * n, 1e-5 },
+                    { 1, 6 * pi * n, 1e-5 },
+                    { 2, 3 * pi * n, 1e-5 },
+                    { 3, pi * n * (n + m) / m, 1e-5 },
+                    { 4, pi * m * (n / m) * (n / m + 1) * (n / m + 2), 1e-5 },
+                    { 5, 2 * pi * n * (n + m) / m, 1e-3 },
+                    { 6, 2 * pi * n * (n + m) / m, 1e-3 },
+                    { 7, 2 * pi * n, 1e-3 },
+                };
+                for (const auto& array : arrays)
+                    for (const zarQuadripole& q : generated(array.type, sp, l))
+                        if (std::fabs(geometricFactor(q) - array.k) > array.tolerance * array.k)
+                            QFAIL(qPrintable(QStringLiteral("type %1 cell %2,%3: K %4 instead of %5")
+                                                 .arg(array.type).arg(sp).arg(l)
+                                                 .arg(geometricFactor(q)).arg(array.k)));
+            }
+    }
+
+    // Centres and depths scale with the spacing; cells that fit nowhere give nothing.
+    void wennerOnOneCable()
+    {
+        QList<zarQuadripole> wenner;
+        QVERIFY(zarSequenceBuilder::instance()->generate(1, 5, 0, 0, 0, &wenner));
+        QCOMPARE(wenner.size(), 29);
+        QCOMPARE(wenner.first(), zarQuadripole(0, 3, 1, 2));
+        QCOMPARE(wenner[1].x, 12.5f);
+        QCOMPARE(wenner.last().z, wenner.first().z);
+        QCOMPARE(wenner.first().z, float(double(0.519f) * 5));
+    }
+
+    void cellsThatFitNowhere_data()
+    {
+        QTest::addColumn<int>("cables");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("spacing");
+        QTest::addColumn<int>("level");
+        QTest::newRow("Wenner with a spacing") << 2 << 0 << 1 << 0;
+        QTest::newRow("Wenner too deep for one cable") << 1 << 0 << 0 << 10;
+        QTest::newRow("no such array") << 2 << 22 << 0 << 0;
+        QTest::newRow("no cable") << 0 << 3 << 0 << 0;
+    }
+    void cellsThatFitNowhere()
+    {
+        QFETCH(int, cables);
+        QFETCH(int, type);
+        QFETCH(int, spacing);
+        QFETCH(int, level);
+        QList<zarQuadripole> none;
+        QVERIFY(!zarSequenceBuilder::instance()->generate(zarCable(cables), 1, quint8(type), zarSpacing(spacing),
+                                                          zarLevel(level), &none));
+        QVERIFY(none.isEmpty());
+    }
+
+    void generateFilters_data()
+    {
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<int>("disabled");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("firstB");
+        QTest::newRow("from electrode 48") << 48 << -1 << 16 << 48;
+        QTest::newRow("from past the last electrode") << 64 << -1 << 0 << -1;
+        QTest::newRow("wire 5 off") << 0 << 5 << 61 - 4 << 3;
+    }
+    // Quadripoles that end before the start electrode, or touch a wire switched off,
+    // are left out; the cell still fits.
+    void generateFilters()
+    {
+        QFETCH(int, limit);
+        QFETCH(int, disabled);
+        QFETCH(int, firstB);
+        const QSet<quint16> off = disabled < 0 ? QSet<quint16>() : QSet<quint16>({ quint16(disabled) });
+        QList<zarQuadripole> list;
+        QVERIFY(zarSequenceBuilder::instance()->generate(2, 1, 0, 0, 0, &list, &off, quint16(limit)));
+        QTEST(list.size(), "count");
+        if (firstB >= 0)
+            QCOMPARE(int(list.first().b), firstB);
+        for (const zarQuadripole& q : list) {
+            QVERIFY(q.a != disabled && q.b != disabled && q.m != disabled && q.n != disabled);
+            QVERIFY(qMax(qMax(q.a, q.b), qMax(q.m, q.n)) >= limit);
+        }
+    }
+
+    // The deepest pseudo-depth of a cell is kept: a deeper one given stays.
+    void deepestDepth()
+    {
+        QList<zarQuadripole> list;
+        float deepest = 1000;
+        zarSequenceBuilder::instance()->generate(2, 1, 3, 5, 5, &list, nullptr, 0, &deepest);
+        QCOMPARE(deepest, 1000.0f);
+        deepest = 0;
+        zarSequenceBuilder::instance()->generate(2, 1, 3, 5, 5, &list, nullptr, 0, &deepest);
+        QCOMPARE(deepest, list.first().z);
+    }
+
+    // A run may not receive on an electrode that carried current in the run before.
+    void conflicts_data()
+    {
+        QTest::addColumn<QList<int>>("recent");
+        QTest::addColumn<zarQuadripole>("next");
+        QTest::addColumn<bool>("conflict");
+        QTest::newRow("M on a current electrode") << QList<int>({ 0, 3 }) << zarQuadripole(5, 6, 3, 4) << true;
+        QTest::newRow("N on a current electrode") << QList<int>({ 0, 3 }) << zarQuadripole(5, 6, 1, 3) << true;
+        QTest::newRow("same current pair") << QList<int>({ 0, 3 }) << zarQuadripole(0, 3, 1, 2) << false;
+        QTest::newRow("nothing before") << QList<int>() << zarQuadripole(0, 3, 1, 2) << false;
+    }
+    void conflicts()
+    {
+        QFETCH(QList<int>, recent);
+        QFETCH(zarQuadripole, next);
+        QList<quint16> electrodes;
+        for (int e : recent)
+            electrodes << quint16(e);
+        zarMeasurement item;
+        item.quadripole = next;
+        item.setChannels();
+        QTEST(zarSequenceBuilder::conflicts(electrodes, { item }), "conflict");
+    }
+
+    // Receiver channels of a measurement: its M and N wires on the 16-channel board; a
+    // remote receiver has none. Measurements sort by them.
+    void measurementChannels()
+    {
+        auto channels = [](const zarQuadripole& q) {
+            zarMeasurement item;
+            item.quadripole = q;
+            item.setChannels();
+            return item;
+        };
+        const zarMeasurement a = channels(zarQuadripole(0, 1, 17, 18));
+        QCOMPARE(int(a.mChannel), 1);
+        QCOMPARE(int(a.nChannel), 2);
+        const zarMeasurement remote = channels(zarQuadripole(-1, 0, -2, 5));
+        QCOMPARE(int(remote.mChannel), int(zarMeasurement::noChannel));
+        QCOMPARE(int(remote.nChannel), int(zarMeasurement::noChannel));
+        QVERIFY(a < channels(zarQuadripole(0, 1, 1, 3)));
+        QVERIFY(a < channels(zarQuadripole(0, 1, 2, 0)));
+        QVERIFY(!(a < channels(zarQuadripole(0, 1, 1, 2))));
+        QVERIFY(!(channels(zarQuadripole(0, 1, 1, 2)) < a));
+    }
+
+    // Current pairs follow each other so that an electrode that just carried current
+    // is not used again at once.
+    void runsAvoidElectrodesThatJustCarriedCurrent()
+    {
+        zarTemplateDataModel model;
+        QVERIFY(zarTemplateFixture::load(model, 1, 5, { { 0, { { 0, 0 } } } }));
+        QCOMPARE(build(model, configuration(32)), 29);
+        QVERIFY(readBuilt());
+        QList<int> order;
+        for (const zarSessionDataUnit& row : session.units)
+            order << row.coreQuadripole.a;
+        QCOMPARE(order, QList<int>({ 0, 3, 6, 9, 12, 1, 4, 7, 10, 13, 2, 5, 8, 11, 14,
+                                     17, 20, 23, 26, 15, 18, 21, 24, 27, 16, 19, 22, 25, 28 }));
+    }
+
+    // An electrode number beyond the cables still counts for the order of the runs.
+    void electrodesBeyondTheCablesStillConflict()
+    {
+        zarTemplateDataModel model;
+        model.ertQuadripoles = { zarQuadripole(1, 70, 2, 3), zarQuadripole(4, 5, 70, 6), zarQuadripole(7, 8, 9, 10) };
+        const zarCableConfiguration config = configuration(64);
+        QCOMPARE(build(model, config), 3);
+        QVERIFY(readBuilt());
+        QList<qint16> currents;
+        for (const zarSessionDataUnit& unit : session.units)
+            currents << unit.coreQuadripole.a;
+        QCOMPARE(currents, (QList<qint16> { 1, 7, 4 }));
     }
 
     // Whole session files of an eight-set template pinned by their SHA-1: the order of

@@ -5,6 +5,8 @@
 #include <qwt_series_data.h>
 #include <qwt_symbol.h>
 
+#include <QSignalSpy>
+
 // The plot of a template set: one curve of markers per spacing.
 class TestTemplatePlot : public QObject
 {
@@ -41,6 +43,41 @@ private slots:
         zarTemplatePlot plot;
         QCOMPARE(int(plot.curve(spacing)->symbol()->style()), style);
         QCOMPARE(plot.curve(spacing)->symbol()->brush().color(), colour);
+    }
+
+    // A clear empties every spacing and forgets their quadripoles.
+    void clearEmptiesEverySpacing()
+    {
+        zarTemplatePlot plot;
+        plot.onPlotUpdate(0, { at(1, 2) }, false);
+        plot.onPlotUpdate(13, { at(5, 6) }, false);
+        plot.onPlotUpdate(29, { at(3, 4) }, true);
+        QCOMPARE(plot.quadripoles(13).size(), 1);
+        plot.onPlotClear(false);
+        for (int s = 0; s < 30; ++s)
+            QVERIFY2(samples(plot, s).isEmpty(), qPrintable(QStringLiteral("spacing %1").arg(s)));
+        QCOMPARE(plot.quadripoleLists(), 0);
+    }
+
+    // Grounding is kept; a touch on the plot picks nothing.
+    void groundingKeptPickInert()
+    {
+        zarTemplatePlot plot;
+        QSignalSpy picks(&plot, &zarTemplatePlot::sendQuadripoleSelect);
+        plot.onPlotUpdate(0, { at(10, 2) }, true);
+        plot.setGroundingData({ 3, 40 });
+        plot.setGroundingMode();
+        QVERIFY(plot.isGroundingMode());
+        QCOMPARE(plot.groundingData(), QSet<quint16>({ 3, 40 }));
+        plot.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&plot));
+        plot.updateLayout();
+        const QPoint marker(qRound(plot.canvasMap(QwtPlot::xTop).transform(10)),
+                            qRound(plot.canvasMap(QwtPlot::yLeft).transform(2)));
+        QTest::mouseClick(plot.canvas(), Qt::LeftButton, {}, marker);
+        QTest::mouseClick(plot.canvas(), Qt::LeftButton, {}, plot.canvas()->rect().center());
+        QCOMPARE(picks.count(), 0);
+        QCOMPARE(plot.pick().dataSize(), size_t(0));
     }
 
     // An update replaces the markers of one spacing (above 29: the last); a clear removes all.

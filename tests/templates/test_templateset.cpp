@@ -59,6 +59,57 @@ private slots:
         QCOMPARE(set.measurementCount(), 29);
     }
 
+    // The grounding cells stay when the same array is chosen again.
+    void sameArrayKeepsTheGrounding()
+    {
+        zarTemplateSet set(1, 5);
+        set.setArrayType(3);
+        set.applySelection(cells({ { 0, 0 } }));
+        set.setAuxCell(0, 0, true);
+        set.setArrayType(3);
+        QVERIFY(set.auxMatrix()[0][0]);
+        QCOMPARE(set.measurementCount(), 29);
+    }
+
+    // A set in the file form: the type, the 30 x 99 grid of cells, then cables and spacing.
+    void streamLayout()
+    {
+        zarTemplateSet set(2, 5);
+        set.setArrayType(0);
+        set.applySelection(cells({ { 0, 12 } }));
+        const QByteArray bytes = written(set);
+        QCOMPARE(bytes.size(), 6198);
+        QCOMPARE(bytes.mid(0, 9).toHex(), QByteArray("000000001e00000063"));
+        QCOMPARE(int(bytes.at(1 + 8 + 12)), 1);
+        QCOMPARE(bytes.mid(6198 - 9).toHex(), QByteArray("024014000000000000"));
+    }
+
+    void hostileGridsAreRefused_data()
+    {
+        QTest::addColumn<int>("at");
+        QTest::addColumn<QByteArray>("hex");
+        QTest::newRow("row count") << 4 << QByteArray("7f");
+        QTest::newRow("column count") << 8 << QByteArray("62");
+        QTest::newRow("cut short") << 100 << QByteArray();
+    }
+    // A grid of another size, or one cut short, leaves the set as it was.
+    void hostileGridsAreRefused()
+    {
+        QFETCH(int, at);
+        QFETCH(QByteArray, hex);
+        zarTemplateSet set(2, 5);
+        set.setArrayType(0);
+        QByteArray bytes = written(set);
+        if (hex.isEmpty())
+            bytes = bytes.left(at);
+        else
+            bytes.replace(at, hex.size() / 2, QByteArray::fromHex(hex));
+        QDataStream::Status status;
+        const zarTemplateSet refused = readBack<zarTemplateSet>(bytes, &status);
+        QVERIFY(status != QDataStream::Ok);
+        QCOMPARE(refused.arrayType(), qint8(-1));
+    }
+
     void streamRoundTripAndHostileSets()
     {
         zarTemplateSet set(2, 5);
