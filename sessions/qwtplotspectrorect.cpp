@@ -155,7 +155,8 @@ void QwtPlotSpectroRect::drawSeries(QPainter* painter, const QwtScaleMap& xMap, 
 {
     if (!painter || dataSize() == 0)
         return;
-    if (to < 0)
+    // A range past the last sample would read outside the series.
+    if (to < 0 || to >= int(dataSize()))
         to = int(dataSize()) - 1;
     if (from < 0)
         from = 0;

@@ -746,6 +746,7 @@ private slots:
         QTest::newRow("from above to") << 2 << 1 << "";
         QTest::newRow("one point") << 1 << 1 << "b";
         QTest::newRow("negative from") << -4 << 0 << "a";
+        QTest::newRow("to past the end") << 1 << 7 << "bc";
     }
     // Only the cells from .. to are painted.
     void indexRange()
