@@ -202,6 +202,48 @@ private slots:
         QTEST(translator.translate("zarSessionDataModel", "Ohm"), "unit");
     }
 
+    void plainFileNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("extension");
+        QTest::addColumn<bool>("accepted");
+        const QString tpl = templateExtension, ses = sessionExtension;
+        // "." + "zarTemplate" takes 12 of the 255, "." + "zarSession" 11, and the
+        // save's temporary copy adds "." and six more.
+        const QString a(236, QLatin1Char('a'));
+        // Two bytes each in UTF-8, one unit each in UTF-16.
+        const QString ya(118, QChar(0x044F));
+#ifdef Q_OS_WIN
+        const bool countsBytes = false;
+#else
+        const bool countsBytes = true;
+#endif
+        QTest::newRow("ordinary") << "line 7, day 2" << tpl << true;
+        QTest::newRow("dot") << "." << tpl << false;
+        QTest::newRow("hidden") << ".hidden" << ses << false;
+        QTest::newRow("blanks") << "   " << ses << false;
+        QTest::newRow("blanks around a name") << "  a  " << ses << true;
+        QTest::newRow("copy 255 long") << a << tpl << true;
+        QTest::newRow("copy 256 long") << a + 'a' << tpl << false;
+        QTest::newRow("copy 255 long with the shorter extension") << a + 'a' << ses << true;
+        QTest::newRow("Cyrillic, copy 255 bytes") << ya << tpl << true;
+        QTest::newRow("Cyrillic, copy 256 bytes in 138 letters") << ya + 'a' << tpl << !countsBytes;
+        QTest::newRow("Cyrillic, copy 274 letters") << ya + ya + QString(18, QLatin1Char('a')) << tpl << false;
+        QTest::newRow("device") << "con" << tpl << false;
+        QTest::newRow("device with an extension") << "Com1.line" << ses << false;
+        QTest::newRow("device name inside a name") << "console" << tpl << true;
+        QTest::newRow("stream of a file") << "line:7" << tpl << false;
+        QTest::newRow("wildcard") << "line*" << tpl << false;
+    }
+
+    // Typed names the file system or the open dialog would not keep as they are.
+    void plainFileNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, extension);
+        QTEST(isPlainFileName(name, extension), "accepted");
+    }
+
     void entriesAreFinishedAndMatch()
     {
         const QHash<QString, QString> en = read(QStringLiteral("En"));
