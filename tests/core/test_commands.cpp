@@ -45,6 +45,19 @@ class TestCommands : public QObject
     zarCoreThread* link = nullptr;
     zarFakeBoard* board = nullptr;
 
+    // The row's command is refused with its diagnostic and error 15, and nothing
+    // reaches the board.
+    void expectRefused()
+    {
+        QFETCH(Command, command);
+        QFETCH(QString, diagnostic);
+        zarDiagnosticCapture capture;
+        QVERIFY(!command(*link));
+        QCOMPARE(capture.text(), QStringLiteral("zarCoreThread error: ") + diagnostic + QStringLiteral("\n\r"));
+        QCOMPARE(int(link->error().code), 15);
+        QVERIFY(board->frames.isEmpty());
+    }
+
 private slots:
     // Each case on a job thread of its own, wired to a fresh fake board.
     void init()
@@ -458,16 +471,7 @@ private slots:
         QTest::newRow("getChRDev 16") << CALL(getChRDev(16, reading)) << "getChRDev rx is invalid: 16";
     }
 
-    void refusedArguments()
-    {
-        QFETCH(Command, command);
-        QFETCH(QString, diagnostic);
-        zarDiagnosticCapture capture;
-        QVERIFY(!command(*link));
-        QCOMPARE(capture.text(), QStringLiteral("zarCoreThread error: ") + diagnostic + QStringLiteral("\n\r"));
-        QCOMPARE(int(link->error().code), 15);
-        QVERIFY(board->frames.isEmpty());
-    }
+    void refusedArguments() { expectRefused(); }
 
     // The switching sequences refuse what is no electrode or no switch, and the
     // phantom set-up asks for remote electrodes on pins they do not have: all
@@ -486,16 +490,7 @@ private slots:
                                                     << "swSetNoDelay electrode and channelPin are invalid: 65534 0";
     }
 
-    void switchRefusals()
-    {
-        QFETCH(Command, command);
-        QFETCH(QString, diagnostic);
-        zarDiagnosticCapture capture;
-        QVERIFY(!command(*link));
-        QCOMPARE(capture.text(), QStringLiteral("zarCoreThread error: ") + diagnostic + QStringLiteral("\n\r"));
-        QCOMPARE(int(link->error().code), 15);
-        QVERIFY(board->frames.isEmpty());
-    }
+    void switchRefusals() { expectRefused(); }
 
     // The phantom set-up of all switches at once has nothing to send.
     void phantomOfAllSwitchesSendsNothing()
