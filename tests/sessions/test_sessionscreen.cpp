@@ -1110,7 +1110,8 @@ private slots:
         QCOMPARE(menu.sessionScreen()->currentSetComboBox->itemText(0), QStringLiteral("1/1 Dipole-Dipole [10]"));
     }
 
-    // Measured rows keep the IP options they were measured with, if the operator agrees.
+    // Measured rows keep the IP options they were measured with, if the operator agrees,
+    // and the pause stays locked.
     void ipCheck_data()
     {
         QTest::addColumn<bool>("storedIp");
@@ -1144,6 +1145,8 @@ private slots:
         QTEST(question.shown, "asked");
         QCOMPARE(closed.count(), opened ? 0 : 1);
         QTEST(options.pauseDurationComboBox->currentText(), "pauseAfter");
+        // Measured rows lock the pause: the rest is measured with the same options.
+        QVERIFY(!options.pauseDurationComboBox->isEnabled());
     }
 
 };
