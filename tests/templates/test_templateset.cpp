@@ -1,6 +1,7 @@
 #include "zartestsupport.h"
 #include "zarstreamhelpers.h"
 
+#include "templates/zararrayset.h"
 #include "templates/zartemplateset.h"
 
 #include <QStandardItemModel>
@@ -134,6 +135,35 @@ private slots:
             QVERIFY(status != QDataStream::Ok);
             QVERIFY(refused.arrayType() == -1);
         }
+    }
+
+    // A session holds at most eight sets: a larger count, or one the bytes cannot
+    // hold, is refused with nothing kept; eight sets read back whole.
+    void arraySetCount_data()
+    {
+        QTest::addColumn<int>("sets");
+        QTest::addColumn<int>("counted");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("eight") << 8 << 8 << true;
+        QTest::newRow("nine") << 9 << 9 << false;
+        QTest::newRow("more counted than written") << 2 << 3 << false;
+    }
+    void arraySetCount()
+    {
+        QFETCH(int, sets);
+        QFETCH(int, counted);
+        QFETCH(bool, accepted);
+        QVector<zarArraySet> stored;
+        for (int i = 0; i < sets; ++i)
+            stored << zarArraySet(qint8(i), qint16(10 + i));
+        QByteArray bytes = written(stored);
+        bytes.replace(0, 4, written(quint32(counted)));
+        QDataStream::Status status;
+        const QVector<zarArraySet> back = readBack<QVector<zarArraySet>>(bytes, &status);
+        QCOMPARE(status == QDataStream::Ok, accepted);
+        QCOMPARE(back.size(), accepted ? sets : 0);
+        if (accepted)
+            QCOMPARE(back.last().count, qint16(10 + sets - 1));
     }
 };
 
