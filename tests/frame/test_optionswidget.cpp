@@ -86,6 +86,30 @@ private slots:
         QTEST(box ? box->currentText() : control->property("value").toString(), "shown");
     }
 
+    // The first start, with nothing stored: the shortest pulse and pause, 1 % deviation,
+    // a quarter of the power, 3 to 5 stacks.
+    void firstStartDefaults_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("pulse") << "pulseDurationComboBox" << "80";
+        QTest::newRow("pause") << "pauseDurationComboBox" << "20";
+        QTest::newRow("deviation") << "deviationComboBox" << "1.00";
+        QTest::newRow("dial") << "transmitterDial" << "25";
+        QTest::newRow("minimum stacking") << "minStackingSlider" << "3";
+        QTest::newRow("maximum stacking") << "maxStackingSlider" << "5";
+    }
+
+    void firstStartDefaults()
+    {
+        QFETCH(QString, key);
+        zarOptionsWidget page;
+        QObject* control = page.findChild<QObject*>(key);
+        QVERIFY(control);
+        auto* box = qobject_cast<QComboBox*>(control);
+        QTEST(box ? box->currentText() : control->property("value").toString(), "shown");
+    }
+
     // Selecting by code: an unknown code leaves the selection; 0 is the plain pause.
     void pauseSelectedByCode_data()
     {
