@@ -43,6 +43,8 @@ private slots:
         zarTemplatePlot plot;
         QCOMPARE(int(plot.curve(spacing)->symbol()->style()), style);
         QCOMPARE(plot.curve(spacing)->symbol()->brush().color(), colour);
+        // Markers alone: no line joins quadripoles that lie apart.
+        QCOMPARE(plot.curve(spacing)->style(), QwtPlotCurve::NoCurve);
     }
 
     // A clear empties every spacing and forgets their quadripoles.
