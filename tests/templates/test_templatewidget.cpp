@@ -498,6 +498,16 @@ private slots:
         QCOMPARE(shown, QList<bool>({ true, false, true, false, true }));
     }
 
+    // Each tab is named after what it holds.
+    void tabsNamedInOrder()
+    {
+        zarTemplateWidget screen;
+        QStringList names;
+        for (int tab = 0; tab < screen.tabWidget->count(); ++tab)
+            names << screen.tabWidget->tabText(tab);
+        QCOMPARE(names, QStringList({ "General", "Setup", "Graphics" }));
+    }
+
     void arrangementSpacingStopsAt10_data()
     {
         QTest::addColumn<float>("metres");
