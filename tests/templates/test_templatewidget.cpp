@@ -13,6 +13,7 @@
 #include "templates/zaraddmodifyarraydialog.h"
 #include "templates/zararrangementdialog.h"
 #include "templates/zarerttabledialog.h"
+#include "frame/zartranslator.h"
 #include "templates/zartemplatewidget.h"
 
 #include <QDir>
@@ -498,14 +499,21 @@ private slots:
         QCOMPARE(shown, QList<bool>({ true, false, true, false, true }));
     }
 
-    // Each tab is named after what it holds.
+    // Each tab is named after what it holds, in either language.
     void tabsNamedInOrder()
     {
         zarTemplateWidget screen;
-        QStringList names;
-        for (int tab = 0; tab < screen.tabWidget->count(); ++tab)
-            names << screen.tabWidget->tabText(tab);
-        QCOMPARE(names, QStringList({ "General", "Setup", "Graphics" }));
+        auto names = [&screen] {
+            QStringList texts;
+            for (int tab = 0; tab < screen.tabWidget->count(); ++tab)
+                texts << screen.tabWidget->tabText(tab);
+            return texts;
+        };
+        QCOMPARE(names(), QStringList({ "General", "Setup", "Graphics" }));
+        QVERIFY(zarTranslator::instance()->setLanguage(QStringLiteral("Ru")));
+        const QStringList russian = names();
+        QVERIFY(zarTranslator::instance()->setLanguage(QStringLiteral("En")));
+        QCOMPARE(russian, QStringList({ "Общие", "Настройка", "График" }));
     }
 
     void arrangementSpacingStopsAt10_data()
