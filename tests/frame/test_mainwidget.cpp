@@ -16,8 +16,11 @@
 #include "sessions/zarsessionwidget.h"
 #include "templates/zartemplatewidget.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QSettings>
 #include <QSignalSpy>
 #include <cmath>
@@ -74,6 +77,13 @@ private slots:
     {
         zarTranslator::destroy();
         QSettings(settingsScope, QStringLiteral("zarOptionsWidget")).clear();
+        QSettings(settingsScope, QStringLiteral("zarTranslator")).clear();
+    }
+
+    void cleanup()
+    {
+        zarTranslator::destroy();
+        QSettings(settingsScope, QStringLiteral("zarTranslator")).clear();
     }
 
     void controlsAreFingerHigh_data()
@@ -150,6 +160,35 @@ private slots:
         QCOMPARE(spy.count(), 0);
         QCOMPARE(t->language(), QStringLiteral("Ru"));
         QCOMPARE(QCoreApplication::translate("zarMainWidget", "MAIN"), QStringLiteral("ГЛАВНАЯ"));
+    }
+
+    // Started with Russian stored, the pages' own texts are Russian from the first
+    // look, not the forms' English.
+    void storedRussianAtStart_data()
+    {
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("system menu's Exit") << "exitToolButton" << "Выход";
+        QTest::newRow("system menu's Language") << "languageToolButton" << "Язык";
+        QTest::newRow("options' transmitter group") << "transmitterVoltageGroupBox" << "Напряжение генератора";
+        QTest::newRow("status bar's moisture") << "_mLabel" << "Влажность:";
+    }
+
+    void storedRussianAtStart()
+    {
+        QFETCH(QString, where);
+        QSettings(settingsScope, QStringLiteral("zarTranslator")).setValue(QStringLiteral("language"), QStringLiteral("Ru"));
+        zarMainWidget window;
+        const QWidget* widget = window.findChild<QWidget*>(where);
+        QVERIFY(widget);
+        QString shown;
+        if (auto* button = qobject_cast<const QAbstractButton*>(widget))
+            shown = button->text();
+        else if (auto* group = qobject_cast<const QGroupBox*>(widget))
+            shown = group->title();
+        else if (auto* label = qobject_cast<const QLabel*>(widget))
+            shown = label->text();
+        QTEST(shown, "text");
     }
 
     // The captions beside the readouts follow a switch made with the window open.
