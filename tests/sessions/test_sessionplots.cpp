@@ -183,6 +183,26 @@ class TestSessionPlots : public QObject
         return s;
     }
 
+    // The curve session loaded, watched, with the centre or depth controls of the screen.
+    struct CurveView
+    {
+        CurveView()
+        {
+            model.setHeaderLabel(&caption);
+            model.setDepthLabel(&value);
+            model.setDepthSlider(&slider);
+        }
+        static zarSessionDataModel& loaded(zarSessionDataModel& model)
+        {
+            load(model, curveSession());
+            return model;
+        }
+        zarSessionDataModel model;
+        Series series { loaded(model) };
+        QSlider slider;
+        QLabel caption, value;
+    };
+
 private slots:
     void initTestCase()
     {
@@ -358,14 +378,8 @@ private slots:
     // within half a spacing of the chosen centre, by depth.
     void soundingAroundTheCentre()
     {
-        zarSessionDataModel model;
-        load(model, curveSession());
-        Series series(model);
-        QSlider slider;
-        QLabel caption, value;
-        model.setHeaderLabel(&caption);
-        model.setDepthLabel(&value);
-        model.setDepthSlider(&slider);
+        CurveView view;
+        auto& [model, series, slider, caption, value] = view;
         model.setPlot(1);
         QCOMPARE(caption.text(), QStringLiteral("Measurement center:"));
         QCOMPARE(slider.maximum(), 3150);
@@ -387,14 +401,8 @@ private slots:
     // along the line.
     void profileAtTheDepth()
     {
-        zarSessionDataModel model;
-        load(model, curveSession());
-        Series series(model);
-        QSlider slider;
-        QLabel caption, value;
-        model.setHeaderLabel(&caption);
-        model.setDepthLabel(&value);
-        model.setDepthSlider(&slider);
+        CurveView view;
+        auto& [model, series, slider, caption, value] = view;
         model.setPlot(2);
         QCOMPARE(caption.text(), QStringLiteral("Pseudo depth:"));
         QCOMPARE(slider.maximum(), 25);
