@@ -13,6 +13,16 @@ class TestOptionsWidget : public QObject
 
     static QString plain(const QLabel* label) { return label->text().remove(QRegularExpression(QStringLiteral("<[^>]*>"))); }
 
+    // What a selector or a slider of the page shows, by its object name.
+    static QString shown(const zarOptionsWidget& page, const QString& key)
+    {
+        const QObject* control = page.findChild<QObject*>(key);
+        if (!control)
+            return QStringLiteral("no control ") + key;
+        auto* box = qobject_cast<const QComboBox*>(control);
+        return box ? box->currentText() : control->property("value").toString();
+    }
+
 private slots:
     void init() { QSettings(settingsScope, QStringLiteral("zarOptionsWidget")).clear(); }
 
@@ -81,9 +91,7 @@ private slots:
         QFETCH(QVariant, value);
         QSettings(settingsScope, QStringLiteral("zarOptionsWidget")).setValue(key, value);
         zarOptionsWidget page;
-        QObject* control = page.findChild<QObject*>(key);
-        auto* box = qobject_cast<QComboBox*>(control);
-        QTEST(box ? box->currentText() : control->property("value").toString(), "shown");
+        QTEST(shown(page, key), "shown");
     }
 
     // The first start, with nothing stored: the shortest pulse and pause, 1 % deviation,
@@ -104,10 +112,7 @@ private slots:
     {
         QFETCH(QString, key);
         zarOptionsWidget page;
-        QObject* control = page.findChild<QObject*>(key);
-        QVERIFY(control);
-        auto* box = qobject_cast<QComboBox*>(control);
-        QTEST(box ? box->currentText() : control->property("value").toString(), "shown");
+        QTEST(shown(page, key), "shown");
     }
 
     // Selecting by code: an unknown code leaves the selection; 0 is the plain pause.
