@@ -2,30 +2,31 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QLabel>
 #include <QStyleFactory>
 #include <QStyleOptionToolButton>
 
 void zarGuiStyle::install()
 {
-    QFont font;
-    font.setPixelSize(fontPixelSize);
-    QApplication::setFont(font);
+    installFonts();
     QApplication::setStyle(new zarGuiStyle());
 }
 
-void zarGuiStyle::axisCaptions(std::initializer_list<QLabel*> captions, int pixelSize)
+// The families are the instrument's Windows fonts. Elsewhere a missing family would be
+// whatever fontconfig prefers on that machine, with other metrics; the set-up installs
+// DejaVu, so DejaVu stands in, tried before fontconfig's choice.
+void zarGuiStyle::installFonts()
 {
-    QFont font(QStringLiteral("Consolas"));
-    font.setPixelSize(pixelSize);
-    font.setWeight(QFont::Bold);
-    for (QLabel* caption : captions) {
-        caption->setFont(font);
-        QPalette palette = caption->palette();
-        palette.setBrush(QPalette::All, QPalette::WindowText, QBrush(Qt::blue));
-        caption->setPalette(palette);
-        caption->setTextFormat(Qt::PlainText);
-    }
+    const QString sans = QStringLiteral("DejaVu Sans");
+    QFont::insertSubstitution(QStringLiteral("Consolas"), QStringLiteral("DejaVu Sans Mono"));
+    for (const char* family : { "Segoe UI", "Calibri", "MS Shell Dlg 2" })
+        QFont::insertSubstitution(QString::fromLatin1(family), sans);
+#ifdef Q_OS_WIN
+    QFont font;
+#else
+    QFont font(sans);
+#endif
+    font.setPixelSize(fontPixelSize);
+    QApplication::setFont(font);
 }
 
 zarGuiStyle::zarGuiStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))

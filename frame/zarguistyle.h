@@ -3,10 +3,6 @@
 
 #include <QProxyStyle>
 
-#include <initializer_list>
-
-class QLabel;
-
 // Fusion made for a finger on a 1024 x 600 screen: touch-sized sliders, selectors,
 // selector rows and arrow buttons, and disabled text that stays readable.
 class zarGuiStyle : public QProxyStyle
@@ -18,12 +14,9 @@ public:
 
     // The program's look on the application: this style and its font.
     static void install();
-    // The captions along a plot's axes: small bold blue plain text, alike in every language.
-    static void axisCaptions(std::initializer_list<QLabel*> captions, int pixelSize = axisCaptionPixelSize);
-    static constexpr int axisCaptionPixelSize = 12;
-    // A caption stacked one letter a line beside a plot's height: the longest, 24 lines,
-    // stays within the height a plot gets on the screen.
-    static constexpr int stackedCaptionPixelSize = 10;
+    // The application font, and a stand-in installed with the program for each family
+    // the forms name, so whatever else a machine holds and prefers cannot change them.
+    static void installFonts();
 
     zarGuiStyle();
     int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,

@@ -1,7 +1,6 @@
 #include "service/zarsignalwidget.h"
 
 #include "core/zarcore.h"
-#include "frame/zarguistyle.h"
 #include "frame/zaroptionswidget.h"
 #include "frame/zartranslator.h"
 #include "frame/zarusermessage.h"
@@ -40,11 +39,15 @@ zarSignalWidget::zarSignalWidget(QWidget* parent) : QWidget(parent)
     badPushButton->setEnabled(false);
     for (QPushButton* button : { startPushButton, acceptPushButton, badPushButton })
         button->setMinimumHeight(fingerHeight);
-    zarGuiStyle::axisCaptions(
-        { _timeLabel01, _timeLabel02, _timeLabel03, _txVoltageLabel, _txCurrentLabel, _rxVoltageLabel });
     txVoltageFrame->layout()->addWidget(&txVoltagePlot);
     txCurrentFrame->layout()->addWidget(&txCurrentPlot);
     rxVoltageFrame->layout()->addWidget(&rxVoltagePlot);
+    axisCaptions.add(Qt::Horizontal, { rxVoltagePlot.canvas() }, { _timeLabel01 });
+    axisCaptions.add(Qt::Vertical, { rxVoltagePlot.canvas() }, { _rxVoltageLabel });
+    axisCaptions.add(Qt::Horizontal, { txVoltagePlot.canvas() }, { _timeLabel02 });
+    axisCaptions.add(Qt::Vertical, { txVoltagePlot.canvas() }, { _txVoltageLabel });
+    axisCaptions.add(Qt::Horizontal, { txCurrentPlot.canvas() }, { _timeLabel03 });
+    axisCaptions.add(Qt::Vertical, { txCurrentPlot.canvas() }, { _txCurrentLabel });
     connect(startPushButton, &QPushButton::clicked, this, &zarSignalWidget::onStart);
     connect(acceptPushButton, &QPushButton::clicked, this, &zarSignalWidget::onAccept);
     connect(badPushButton, &QPushButton::clicked, this, &zarSignalWidget::onBad);
@@ -228,6 +231,7 @@ void zarSignalWidget::onTranslate()
     _txVoltageLabel->setText(tr(txVoltageTitle));
     _txCurrentLabel->setText(tr(txCurrentTitle));
     _rxVoltageLabel->setText(tr(rxVoltageTitle));
+    axisCaptions.fit();
 }
 
 void zarSignalWidget::resizeEvent(QResizeEvent* event)

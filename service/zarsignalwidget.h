@@ -3,6 +3,7 @@
 
 #include "core/zarcorequadripole.h"
 #include "core/zarcorereports.h"
+#include "frame/zaraxiscaptions.h"
 #include "service/zarsignalplot.h"
 #include "templates/zarquadripole.h"
 #include "ui_zsignalwidget.h"
@@ -57,6 +58,7 @@ private:
     zarSignalPlot txVoltagePlot;
     zarSignalPlot txCurrentPlot;
     zarSignalPlot rxVoltagePlot;
+    zarAxisCaptions axisCaptions;
     zarQuadripole m_quadripole;
 };
 

@@ -2,7 +2,6 @@
 
 #include "core/zarconstants.h"
 #include "core/zarcore.h"
-#include "frame/zarguistyle.h"
 #include "frame/zaroptionswidget.h"
 #include "frame/zarstylesheet.h"
 #include "frame/zarsystemwidget.h"
@@ -45,10 +44,12 @@ zarSessionWidget::zarSessionWidget(QWidget* parent, bool viewOnly) : QWidget(par
     zarStyleSheet::apply(sessionTableView->horizontalHeader(), QStringLiteral(":/system/system/bHeaderView.qss"));
     zarStyleSheet::apply(sessionTableView, QStringLiteral(":/system/system/vScrollBar.qss"));
     zarStyleSheet::apply(msrCenterDepthSlider, QStringLiteral(":/system/system/hSlider.qss"));
-    // Styled once; their texts follow the language in onTranslate.
-    zarGuiStyle::axisCaptions({ xCenterLabel, xResistivitylabel, xChargeabilityLabel, xDepthLabel });
-    zarGuiStyle::axisCaptions({ yDepthLabel, yResistivitylabel, yChargeabilityLabel },
-                              zarGuiStyle::stackedCaptionPixelSize);
+    // Styled once; their texts follow the language in onTranslate. The captions over
+    // and under the plots serve the one shown.
+    axisCaptions.add(Qt::Horizontal, { pseudoSectionPlot.canvas(), soundingCurvePlot.canvas() },
+                     { xCenterLabel, xResistivitylabel, xChargeabilityLabel, xDepthLabel });
+    axisCaptions.add(Qt::Vertical, { pseudoSectionPlot.canvas() }, { yDepthLabel });
+    axisCaptions.add(Qt::Vertical, { soundingCurvePlot.canvas() }, { yResistivitylabel, yChargeabilityLabel });
 
     // Sized for their items again whenever the language changes their texts, not only
     // when first shown.
@@ -200,6 +201,7 @@ void zarSessionWidget::onTranslate()
                                    .arg(tr("A\np\np\na\nr\ne\nn\nt\n\nr\ne\ns\ni\ns\nt\ni\nv\ni\nt\ny"), ohm, dot, metre));
     yChargeabilityLabel->setText(
         tr("A\np\np\na\nr\ne\nn\nt\n\nc\nh\na\nr\ng\ne\na\nb\ni\nl\ni\nt\ny\n\n[mV/V]"));
+    axisCaptions.fit();
 }
 
 void zarSessionWidget::onSetInfoUpdate(QStringList list)

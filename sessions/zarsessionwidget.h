@@ -2,6 +2,7 @@
 #define ZARSESSIONWIDGET_H
 
 #include "core/zarcorereports.h"
+#include "frame/zaraxiscaptions.h"
 #include "sessions/zarpseudosectionplot.h"
 #include "sessions/zarsessiondatamodel.h"
 #include "sessions/zarsoundingcurveplot.h"
@@ -87,6 +88,7 @@ private:
     zarSessionDataModel sessionDataModel;
     zarSoundingCurvePlot soundingCurvePlot;
     zarPseudoSectionPlot pseudoSectionPlot;
+    zarAxisCaptions axisCaptions;
     zarSignalWidget* signalWidget = nullptr;
 };
 

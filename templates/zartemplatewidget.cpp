@@ -1,7 +1,6 @@
 #include "templates/zartemplatewidget.h"
 
 #include "core/zarconstants.h"
-#include "frame/zarguistyle.h"
 #include "frame/zaroptionswidget.h"
 #include "frame/zartranslator.h"
 #include "frame/zarwarningdialog.h"
@@ -54,7 +53,10 @@ zarTemplateWidget::zarTemplateWidget(QWidget* parent) : QWidget(parent)
     connect(zarTranslator::instance(), &zarTranslator::sendTranslate, this, &zarTemplateWidget::onTranslate);
 
     // Styled once; their texts follow the language in onTranslate.
-    zarGuiStyle::axisCaptions({ _centerLabel, _depthLabel, _levelLabel, _spacingLabel });
+    axisCaptions.add(Qt::Horizontal, { plot.canvas() }, { _centerLabel });
+    axisCaptions.add(Qt::Vertical, { plot.canvas() }, { _depthLabel });
+    axisCaptions.add(Qt::Horizontal, { tableView.viewport() }, { _levelLabel });
+    axisCaptions.add(Qt::Vertical, { tableView.viewport() }, { _spacingLabel });
     onTranslate();
 }
 
@@ -225,4 +227,5 @@ void zarTemplateWidget::onTranslate()
     _depthLabel->setText(tr("P\ns\ne\nu\nd\no\n\nd\ne\np\nt\nh\n\n[m]"));
     _levelLabel->setText(tr("L e v e l"));
     _spacingLabel->setText(tr("S\np\na\nc\ni\nn\ng") + QStringLiteral("\n  "));
+    axisCaptions.fit();
 }

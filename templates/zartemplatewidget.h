@@ -1,6 +1,7 @@
 #ifndef ZARTEMPLATEWIDGET_H
 #define ZARTEMPLATEWIDGET_H
 
+#include "frame/zaraxiscaptions.h"
 #include "templates/zartemplatedatamodel.h"
 #include "templates/zartemplateplot.h"
 #include "templates/zartemplatetableview.h"
@@ -51,6 +52,7 @@ private:
     zarTemplateTableView tableView;
     zarTemplateDataModel model;
     zarTemplatePlot plot;
+    zarAxisCaptions axisCaptions;
     zarCableConfigDialog* cableConfigDialog = nullptr;
     zarSignalWidget* signalWidget = nullptr;
 };

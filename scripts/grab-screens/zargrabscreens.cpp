@@ -1,6 +1,6 @@
 // A developer's tool, not a test: grabs every tab of the main window, a session of
-// 73,343 rows on the DATA page (its table and every display and mode) and the message
-// dialog as the program shows them, in English and Russian, and lists the height of
+// 73,343 rows on the DATA page (its table and every display and mode), a new template's
+// editor, the signal view and the message dialog as the program shows them, in English and Russian, and lists the height of
 // what a finger hits. Built only on request:
 //   cmake -S . -B build -DZAR_TOOLS=ON && cmake --build build --target zargrabscreens
 //   xvfb-run -a -s '-screen 0 1024x600x24' build/scripts/grab-screens/zargrabscreens <output-dir>
@@ -11,8 +11,10 @@
 #include "frame/zartranslator.h"
 #include "frame/zarwarningdialog.h"
 #include "sessions/zarsessionfile.h"
+#include "service/zarsignalwidget.h"
 #include "sessions/zarsessionwidget.h"
 #include "templates/zaraddmodifyarraydialog.h"
+#include "templates/zartemplatewidget.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -96,6 +98,31 @@ void grabSession(zarSessionWidget* screen, QWidget* window, const QString& out, 
                 screen->yChargeabilityLabel->sizeHint().height());
 }
 
+// A new template's editor on the TEMPLATES page, its grid and its plot, and the signal
+// view in the main window's place.
+void grabTemplateAndSignals(zarMainWidget& window, const QString& out, const QString& language)
+{
+    window.tabWidget->setCurrentIndex(window.tabWidget->indexOf(window.templatesTab));
+    window.templateMenu.newPushButton->click();
+    if (zarTemplateWidget* screen = window.templateMenu.templateScreen()) {
+        for (int tab = 1; tab < 3; ++tab) {
+            screen->tabWidget->setCurrentIndex(tab);
+            QTest::qWait(50);
+            window.grab().save(QStringLiteral("%1/%2-template-tab%3.png").arg(out, language).arg(tab));
+        }
+        screen->requestClose();
+        QTest::qWait(50);
+    }
+    zarSignalWidget view;
+    view.resize(window.size());
+    view.show();
+    for (int tab = 0; tab < view.tabWidget->count(); ++tab) {
+        view.tabWidget->setCurrentIndex(tab);
+        QTest::qWait(50);
+        view.grab().save(QStringLiteral("%1/%2-signals-tab%3.png").arg(out, language).arg(tab));
+    }
+}
+
 void grabDialog(const QString& path, const QString& text)
 {
     QTimer::singleShot(200, [path] {
@@ -155,6 +182,7 @@ int main(int argc, char* argv[])
             window.grab().save(QStringLiteral("%1/%2.png").arg(out, where));
             listControls(window.tabWidget->widget(tab), where);
         }
+        grabTemplateAndSignals(window, out, language);
         window.optionsPage.setEnabled(false);
         window.tabWidget->setCurrentIndex(1);
         QTest::qWait(50);

@@ -2,6 +2,7 @@
 #define ZARTESTSUPPORT_H
 
 #include "core/zardiagnostics.h"
+#include "frame/zarguistyle.h"
 #include "frame/zarwindowraiser.h"
 
 #include <QApplication>
@@ -75,6 +76,7 @@ bool zarWaitFor(std::function<bool()> condition, int timeoutMs = 10000);
     { \
         zarTestEnvironment environment; \
         QApplication application(argc, argv); \
+        zarGuiStyle::installFonts(); \
         zarWindowRaiser::install(); \
         TestObject test; \
         QTEST_SET_MAIN_SOURCE_PATH \
