@@ -1,6 +1,7 @@
 #include "frame/zaroptionswidget.h"
 
 #include "core/zarconstants.h"
+#include "frame/zardialends.h"
 #include "frame/zarstylesheet.h"
 #include "frame/zartranslator.h"
 
@@ -49,6 +50,7 @@ zarOptionsWidget::zarOptionsWidget(QWidget* parent) : QWidget(parent)
     loadSettings();
 
     connect(transmitterDial, &QDial::valueChanged, this, &zarOptionsWidget::onTransmitterLabelUpdate);
+    new zarDialEnds(transmitterDial); // owned by the dial
     connect(minStackingSlider, &QSlider::valueChanged, this, &zarOptionsWidget::onMinStackingUpdate);
     connect(maxStackingSlider, &QSlider::valueChanged, this, &zarOptionsWidget::onMaxStackingUpdate);
     connect(pulseDurationComboBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &zarOptionsWidget::onPulseInfoUpdate);

@@ -34,6 +34,15 @@ zarTemplateTableView::zarTemplateTableView(QWidget* parent) : QTableView(parent)
     zarStyleSheet::apply(verticalScrollBar(), QStringLiteral(":/system/system/vScrollBar.qss"));
 }
 
+// With auto-scroll off the view no longer follows the current cell by itself: after a
+// key it is brought into view here.
+void zarTemplateTableView::keyPressEvent(QKeyEvent* event)
+{
+    QTableView::keyPressEvent(event);
+    if (currentIndex().isValid())
+        scrollTo(currentIndex());
+}
+
 void zarTemplateTableView::mouseReleaseEvent(QMouseEvent*)
 {
     emit sendSelection(selectedIndexes());

@@ -17,6 +17,7 @@ signals:
     void sendSelection(QModelIndexList modelIndexList);
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 

@@ -4,6 +4,7 @@
 #include "frame/zaroptionswidget.h"
 
 #include <QSettings>
+#include <QtMath>
 
 // Options page: the measure settings it gives and their estimated duration, the texts and
 // pictures it derives, the stacking limits, the voltage, stored and damaged settings.
@@ -302,6 +303,41 @@ private slots:
         page.findChild<QAbstractButton*>(arrow)->click();
         QTEST(page.minStackingSlider->value(), "minimum");
         QTEST(page.maxStackingSlider->value(), "maximum");
+    }
+
+    void dialFollowsTheFinger_data()
+    {
+        // Angles as on a clock face read anticlockwise from 3 o'clock: the dial's low end
+        // is at 240 degrees, its high end at 300 (-60), its gap between them at the bottom.
+        QTest::addColumn<QVector<int>>("path");
+        QTest::addColumn<int>("value");
+        QTest::newRow("from the low end on through the gap") << QVector<int>({ 240, 265, 275, 285 }) << 0;
+        QTest::newRow("from the high end on through the gap") << QVector<int>({ 300, 275, 265, 255 }) << 100;
+        QTest::newRow("up through the gap into the low end") << QVector<int>({ 285, 265, 245 }) << 100;
+        QTest::newRow("round the face") << QVector<int>({ 90, 60, 30 }) << 70;
+        QTest::newRow("a tap right of the gap's middle") << QVector<int>({ 275 }) << 100;
+    }
+    // A finger pressed at the first angle, run over the others and lifted at the last:
+    // running on past an end into the gap keeps that end.
+    void dialFollowsTheFinger()
+    {
+        QFETCH(QVector<int>, path);
+        zarOptionsWidget page;
+        QDial* dial = page.transmitterDial;
+        dial->resize(200, 200);
+        const auto at = [dial](int degrees) {
+            const double a = qDegreesToRadians(double(degrees));
+            return QPoint(dial->width() / 2 + qRound(80 * qCos(a)), dial->height() / 2 - qRound(80 * qSin(a)));
+        };
+        QTest::mousePress(dial, Qt::LeftButton, {}, at(path.first()));
+        for (int degrees : path.mid(1, path.size() - 2)) {
+            QMouseEvent move(QEvent::MouseMove, at(degrees), dial->mapToGlobal(at(degrees)), Qt::NoButton,
+                             Qt::LeftButton, {});
+            QApplication::sendEvent(dial, &move);
+        }
+        QTest::mouseRelease(dial, Qt::LeftButton, {}, at(path.last()));
+        QTEST(dial->value(), "value");
+        QCOMPARE(zarOptionsWidget::options().transmitterPower, quint8(dial->value()));
     }
 
     void pauseSelectorCanBeDisabled()

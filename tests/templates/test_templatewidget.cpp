@@ -183,6 +183,25 @@ private slots:
 
     // Pressed on a cell, moved held, lifted outside the view: the cells touched go to the
     // template at the lift all the same; the view keeps no selection and is at rest.
+    // The current cell moved with the keys past the shown part stays in view.
+    void keysKeepTheCurrentCellInView()
+    {
+        zarMainWidget window;
+        zarTemplateTableView* table = gridInWindow(window);
+        QVERIFY(table);
+        table->setFocus();
+        table->setCurrentIndex(table->model()->index(0, 0));
+        for (int i = 0; i < 29; ++i)
+            QTest::keyClick(table, Qt::Key_Down);
+        for (int i = 0; i < 60; ++i)
+            QTest::keyClick(table, Qt::Key_Right);
+        QCOMPARE(table->currentIndex(), table->model()->index(29, 60));
+        const QRect cell = table->visualRect(table->currentIndex());
+        QVERIFY2(table->viewport()->rect().contains(cell),
+                 qPrintable(QStringLiteral("cell at %1,%2 outside %3 x %4")
+                                .arg(cell.x()).arg(cell.y()).arg(table->viewport()->width()).arg(table->viewport()->height())));
+    }
+
     void fingerLiftedOutsideTheGrid()
     {
         zarTemplateWidget screen;
