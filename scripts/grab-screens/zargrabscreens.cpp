@@ -18,6 +18,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QDial>
 #include <QDir>
 #include <QFileDialog>
 #include <QHeaderView>
@@ -25,6 +26,7 @@
 #include <QTableView>
 #include <QTimer>
 #include <QToolButton>
+#include <QtMath>
 #include <cstdio>
 
 namespace {
@@ -123,6 +125,28 @@ void grabTemplateAndSignals(zarMainWidget& window, const QString& out, const QSt
     }
 }
 
+// The transmitter dial dragged from its low end on into its gap, as a slipping finger
+// would: the page is grabbed with the finger lifted there.
+void grabDialSlip(zarMainWidget& window, const QString& out, const QString& language)
+{
+    window.tabWidget->setCurrentIndex(1);
+    QTest::qWait(50);
+    QDial* dial = window.optionsPage.transmitterDial;
+    const auto at = [dial](int degrees) {
+        const double a = qDegreesToRadians(double(degrees));
+        const int r = qMin(dial->width(), dial->height()) * 2 / 5;
+        return QPoint(dial->width() / 2 + qRound(r * qCos(a)), dial->height() / 2 - qRound(r * qSin(a)));
+    };
+    QTest::mousePress(dial, Qt::LeftButton, {}, at(240));
+    for (int degrees : { 250, 260, 270, 280, 290 })
+        QTest::mouseMove(dial, at(degrees));
+    QTest::mouseRelease(dial, Qt::LeftButton, {}, at(290));
+    QTest::qWait(50);
+    window.grab().save(QStringLiteral("%1/%2-options-dial-slip.png").arg(out, language));
+    std::printf("%s dial after the slip: %d %%\n", qPrintable(language), dial->value());
+    dial->setValue(25);
+}
+
 void grabDialog(const QString& path, const QString& text)
 {
     QTimer::singleShot(200, [path] {
@@ -183,6 +207,7 @@ int main(int argc, char* argv[])
             listControls(window.tabWidget->widget(tab), where);
         }
         grabTemplateAndSignals(window, out, language);
+        grabDialSlip(window, out, language);
         window.optionsPage.setEnabled(false);
         window.tabWidget->setCurrentIndex(1);
         QTest::qWait(50);
