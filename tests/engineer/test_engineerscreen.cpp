@@ -1,5 +1,4 @@
 #include "zartestsupport.h"
-#include "zarprogramfont.h"
 
 #include "core/zarconstants.h"
 #include "core/zarcore.h"
@@ -985,7 +984,6 @@ private slots:
     // in the bar without scrolling, every control inside its page and at least 48 px high.
     void everyTabFits()
     {
-        const auto font = zarUseProgramFont();
         const auto english = qScopeGuard([] { zarTranslator::instance()->setLanguage(QStringLiteral("En")); });
         QApplication::setStyle(new zarGuiStyle());
         QVERIFY(zarTranslator::instance()->setLanguage(QStringLiteral("Ru")));
@@ -1023,7 +1021,6 @@ private slots:
     void everyControlShowsItsWholeText()
     {
         QFETCH(QString, language);
-        const auto font = zarUseProgramFont();
         const auto english = qScopeGuard([] { zarTranslator::instance()->setLanguage(QStringLiteral("En")); });
         QApplication::setStyle(new zarGuiStyle());
         QVERIFY(zarTranslator::instance()->setLanguage(language));

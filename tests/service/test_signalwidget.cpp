@@ -1,5 +1,4 @@
 #include "zardialoganswer.h"
-#include "zarprogramfont.h"
 #include "zartestsupport.h"
 
 #include "core/zarcore.h"
@@ -299,7 +298,6 @@ private slots:
         QFETCH(int, height);
         QVERIFY(zarTranslator::instance()->setLanguage(language));
         const auto english = qScopeGuard([] { zarTranslator::instance()->setLanguage(QStringLiteral("En")); });
-        const auto font = zarUseProgramFont();
         // Inside a page that may be lower than the view would like, as in the engineer screen.
         QWidget page;
         page.resize(1000, height);

@@ -8,7 +8,6 @@
 #include "zarmessagelog.h"
 #include "zarmodalof.h"
 #include "zaroperator.h"
-#include "zarprogramfont.h"
 #include "zarsessionfixture.h"
 #include "zartestsupport.h"
 
@@ -181,7 +180,6 @@ class TestSessionScreen : public QObject
     static void onScreen(const QString& path, const QString& language,
                          const std::function<void(zarSessionWidget&)>& check)
     {
-        const auto font = zarUseProgramFont();
         const QString style = QApplication::style()->objectName();
         const auto restore = qScopeGuard([style] {
             zarTranslator::instance()->setLanguage(QStringLiteral("En"));
@@ -656,7 +654,6 @@ private slots:
     {
         QFETCH(QString, language);
         QVERIFY(zarTranslator::instance()->setLanguage(language));
-        const auto font = zarUseProgramFont();
         zarSessionWidget w(nullptr, true);
         QVERIFY(w.setup(screenSession()));
         w.resize(1024, 520);
