@@ -21,6 +21,7 @@
 #include <QDial>
 #include <QDir>
 #include <QFileDialog>
+#include <QFontInfo>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableView>
@@ -98,6 +99,11 @@ void grabSession(zarSessionWidget* screen, QWidget* window, const QString& out, 
     std::printf("%s session caption %s %d px high for %d px of text\n", qPrintable(language),
                 qPrintable(screen->yChargeabilityLabel->objectName()), screen->yChargeabilityLabel->height(),
                 screen->yChargeabilityLabel->sizeHint().height());
+    for (const QLabel* caption : { screen->yDepthLabel, screen->yResistivitylabel, screen->yChargeabilityLabel,
+                                   screen->xCenterLabel, screen->xResistivitylabel, screen->xChargeabilityLabel,
+                                   screen->xDepthLabel })
+        std::printf("%s session caption %s: %d px, in %s\n", qPrintable(language), qPrintable(caption->objectName()),
+                    caption->font().pixelSize(), qPrintable(QFontInfo(caption->font()).family()));
 }
 
 // A new template's editor on the TEMPLATES page, its grid and its plot, and the signal
