@@ -18,6 +18,7 @@
 
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QLocale>
 #include <QSettings>
 #include <QTime>
 #include <QtMath>
@@ -443,9 +444,11 @@ QString zarSessionWidget::timeLeftText(qint64 elapsedMs, int done, int remaining
         return QString();
     const qint64 perRow = elapsedMs / done;
     const qint64 left = qint64(float(perRow) * float(remaining) + 0.5f);
-    // A whole day or more would wrap round the clock face.
-    const QString time = left >= dayMs ? tr("too long")
-                                       : QTime(0, 0).addMSecs(int(left)).toString(QStringLiteral("hh:mm:ss"));
+    // A whole day or more would wrap round the clock face. The digits are the estimate's,
+    // whatever digits the computer's locale writes.
+    const QString time = left >= dayMs
+                             ? tr("too long")
+                             : QLocale::c().toString(QTime(0, 0).addMSecs(int(left)), QStringLiteral("hh:mm:ss"));
     return tr("Left:") + QLatin1Char(' ') + time;
 }
 

@@ -448,7 +448,7 @@ private slots:
         emitReport(0, zarErrorCanceled, 1);
         QVERIFY(screen->close());
         const QString file = logFile();
-        const QRegularExpression header("^<html>\n<head>\n</head>\n<body>\n\\S+ \\S+ \\d+ \\d+ \\d\\d:\\d\\d:\\d\\d <br> ");
+        const QRegularExpression header("^<html>\n<head>\n</head>\n<body>\n[^\n<]+ \\d+ \\d+ \\d\\d:\\d\\d:\\d\\d <br> ");
         const QString date = header.match(file).captured(0);
         QVERIFY2(!date.isEmpty(), qPrintable(file));
         QCOMPARE(file, date + "1 (zar_0) <br>  <br> " + head("Adjust Rx channels") + " <br> <font color=red>Canceled by user</font> <br> "
