@@ -1,12 +1,11 @@
-#include "zaraxiscaptioncheck.h"
 #include "zartestsupport.h"
 
 #include "frame/zaraxiscaptions.h"
 
 #include <QLabel>
 
-// Captions along a plot's axis take their own size where it fits, else the largest that
-// does, for the length the axis has while it is shown.
+// What the session screen's captions do not show: the smallest size where nothing fits,
+// and a fit made when a hidden plot is shown again.
 class TestAxisCaptions : public QObject
 {
     Q_OBJECT
@@ -21,34 +20,15 @@ class TestAxisCaptions : public QObject
     }
 
 private slots:
-    void fitsItsAxis_data()
+    void tooLongForAnySizeTakesTheSmallest()
     {
-        QTest::addColumn<int>("letters");
-        QTest::addColumn<int>("length");
-        QTest::addColumn<int>("size");
-        QTest::newRow("room to spare: its own size") << 10 << 400 << zarAxisCaptions::pixelSize;
-        QTest::newRow("too long for its own size: smaller") << 30 << 300 << -1;
-        QTest::newRow("too long for any size: the smallest") << 30 << 20 << zarAxisCaptions::smallestPixelSize;
-    }
-    void fitsItsAxis()
-    {
-        QFETCH(int, letters);
-        QFETCH(int, length);
-        QFETCH(int, size);
         QWidget axis;
-        axis.resize(40, length);
+        axis.resize(40, 20);
         axis.show();
-        QLabel caption(stacked(letters));
+        QLabel caption(stacked(30));
         zarAxisCaptions captions;
         captions.add(Qt::Vertical, { &axis }, { &caption });
-        caption.resize(caption.sizeHint());
-        if (size > 0) {
-            QCOMPARE(caption.font().pixelSize(), size);
-        } else {
-            const QString fault = zarAxisCaptionFault(&caption, Qt::Vertical, length);
-            QVERIFY2(fault.isEmpty(), qPrintable(fault));
-            QVERIFY(caption.font().pixelSize() < zarAxisCaptions::pixelSize);
-        }
+        QCOMPARE(caption.font().pixelSize(), zarAxisCaptions::smallestPixelSize);
     }
 
     // Texts changed while the plot is hidden are fitted when it is shown again, even
@@ -68,24 +48,6 @@ private slots:
         axis.show();
         QVERIFY(caption.font().pixelSize() < zarAxisCaptions::pixelSize);
         QVERIFY(QFontMetrics(caption.font()).size(0, caption.text()).height() <= axis.height());
-    }
-
-    // A caption serving two plots, one shown at a time, follows the one shown.
-    void followsTheAxisShown()
-    {
-        QWidget wide;
-        QWidget narrow;
-        wide.resize(900, 40);
-        narrow.resize(250, 40);
-        QLabel caption(QStringLiteral("M e a s u r e m e n t  c e n t e r  [m]"));
-        zarAxisCaptions captions;
-        captions.add(Qt::Horizontal, { &wide, &narrow }, { &caption });
-        wide.show();
-        QCOMPARE(caption.font().pixelSize(), zarAxisCaptions::pixelSize);
-        wide.hide();
-        narrow.show();
-        QVERIFY(caption.font().pixelSize() < zarAxisCaptions::pixelSize);
-        QVERIFY(QFontMetrics(caption.font()).horizontalAdvance(caption.text()) <= narrow.width());
     }
 };
 
