@@ -29,10 +29,6 @@ public:
     // After the captions' texts change.
     void fit();
 
-    // The largest pixel size, at most the captions' own, at which text spans no more
-    // than length along orientation; the smallest size when none does.
-    static int fittingPixelSize(const QString& text, Qt::Orientation orientation, int length);
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -43,6 +39,9 @@ private:
         QVector<QPointer<QLabel>> captions;
     };
     static void fit(const Group& group);
+    // The largest pixel size, at most the captions' own, at which text spans no more
+    // than length along orientation; the smallest size when none does.
+    static int fittingPixelSize(const QString& text, Qt::Orientation orientation, int length);
 
     QVector<Group> m_groups;
 };

@@ -26,11 +26,11 @@ void zarDialEnds::onAction(int action)
 // lift goes as a last move instead, then ends the drag.
 bool zarDialEnds::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != m_dial || event->type() != QEvent::MouseButtonRelease || !m_dial->isSliderDown())
-        return false;
+    if (event->type() != QEvent::MouseButtonRelease || !m_dial->isSliderDown())
+        return QObject::eventFilter(watched, event);
     auto* release = static_cast<QMouseEvent*>(event);
     if (release->button() != Qt::LeftButton || (release->buttons() & ~Qt::LeftButton))
-        return false;
+        return QObject::eventFilter(watched, event);
     QMouseEvent move(QEvent::MouseMove, release->localPos(), release->windowPos(), release->screenPos(),
                      Qt::NoButton, Qt::LeftButton, release->modifiers(), release->source());
     QCoreApplication::sendEvent(m_dial, &move);

@@ -19,35 +19,38 @@ class TestAxisCaptions : public QObject
         return text;
     }
 
+    // A stacked caption beside a shown axis of the given height.
+    struct Beside {
+        Beside(int height, int letters) : caption(stacked(letters))
+        {
+            axis.resize(40, height);
+            axis.show();
+            captions.add(Qt::Vertical, { &axis }, { &caption });
+        }
+        QWidget axis;
+        QLabel caption;
+        zarAxisCaptions captions;
+    };
+
 private slots:
     void tooLongForAnySizeTakesTheSmallest()
     {
-        QWidget axis;
-        axis.resize(40, 20);
-        axis.show();
-        QLabel caption(stacked(30));
-        zarAxisCaptions captions;
-        captions.add(Qt::Vertical, { &axis }, { &caption });
-        QCOMPARE(caption.font().pixelSize(), zarAxisCaptions::smallestPixelSize);
+        Beside b(20, 30);
+        QCOMPARE(b.caption.font().pixelSize(), zarAxisCaptions::smallestPixelSize);
     }
 
     // Texts changed while the plot is hidden are fitted when it is shown again, even
     // with the length it had.
     void hiddenAxisFitsWhenShown()
     {
-        QWidget axis;
-        axis.resize(40, 300);
-        axis.show();
-        QLabel caption(stacked(10));
-        zarAxisCaptions captions;
-        captions.add(Qt::Vertical, { &axis }, { &caption });
-        axis.hide();
-        caption.setText(stacked(30));
-        captions.fit();
-        QCOMPARE(caption.font().pixelSize(), zarAxisCaptions::pixelSize);
-        axis.show();
-        QVERIFY(caption.font().pixelSize() < zarAxisCaptions::pixelSize);
-        QVERIFY(QFontMetrics(caption.font()).size(0, caption.text()).height() <= axis.height());
+        Beside b(300, 10);
+        b.axis.hide();
+        b.caption.setText(stacked(30));
+        b.captions.fit();
+        QCOMPARE(b.caption.font().pixelSize(), zarAxisCaptions::pixelSize);
+        b.axis.show();
+        QVERIFY(b.caption.font().pixelSize() < zarAxisCaptions::pixelSize);
+        QVERIFY(QFontMetrics(b.caption.font()).size(0, b.caption.text()).height() <= b.axis.height());
     }
 };
 
