@@ -1,39 +1,100 @@
 #include "frame/zardialends.h"
 
-#include <QCoreApplication>
 #include <QDial>
 #include <QMouseEvent>
 
+#include <cmath>
+
+namespace {
+const double pi = 3.14159265358979323846;
+// The face runs clockwise from the low end at 240 degrees to the high end at -60;
+// the gap lies between them at the bottom.
+const double lowEnd = 4 * pi / 3;
+const double highEnd = -pi / 3;
+
+// Between two moves the finger took the shorter way round: the signed turn, at most
+// half a circle either way.
+double turn(double from, double to)
+{
+    return std::remainder(to - from, 2 * pi);
+}
+}
+
 zarDialEnds::zarDialEnds(QDial* dial) : QObject(dial), m_dial(dial)
 {
-    connect(dial, &QDial::actionTriggered, this, &zarDialEnds::onAction);
     dial->installEventFilter(this);
 }
 
-// The position has moved with the finger; the value follows it after this returns.
-void zarDialEnds::onAction(int action)
+double zarDialEnds::angleOf(const QPointF& point) const
 {
-    if (action != QAbstractSlider::SliderMove || !m_dial->isSliderDown())
-        return;
-    const int from = m_dial->value();
-    const int low = m_dial->minimum();
-    const int high = m_dial->maximum();
-    if (2 * qAbs(m_dial->sliderPosition() - from) > high - low)
-        m_dial->setSliderPosition(2 * from < low + high ? low : high);
+    const double a = std::atan2(m_dial->height() / 2.0 - point.y(), point.x() - m_dial->width() / 2.0);
+    return a < -pi / 2 ? a + 2 * pi : a;
 }
 
-// The dial sets the value of the point where the finger is lifted without a move: the
-// lift goes as a last move instead, then ends the drag.
+int zarDialEnds::valueAt(double angle) const
+{
+    const int low = m_dial->minimum();
+    const int high = m_dial->maximum();
+    const double along = qBound(0.0, (lowEnd - angle) / (lowEnd - highEnd), 1.0);
+    const int value = low + int(0.5 + (high - low) * along);
+    return m_dial->invertedAppearance() ? low + high - value : value;
+}
+
+int zarDialEnds::follow(const QPointF& point)
+{
+    const double angle = angleOf(point);
+    const double by = turn(m_angle, angle);
+    // How far on the finger's way the end lies: at or after its start, before the new
+    // point when it left the face there, at or before it when it came back.
+    const double low = turn(m_angle, lowEnd);
+    const double high = turn(m_angle, highEnd);
+    switch (m_held) {
+    case Held::None:
+        if (by > 0 && low >= 0 && low < by)
+            m_held = Held::Low;
+        else if (by < 0 && high <= 0 && high > by)
+            m_held = Held::High;
+        break;
+    case Held::Low:
+        if (by < 0 && low <= 0 && low >= by)
+            m_held = Held::None;
+        break;
+    case Held::High:
+        if (by > 0 && high >= 0 && high <= by)
+            m_held = Held::None;
+        break;
+    }
+    m_angle = angle;
+    return valueAt(m_held == Held::Low ? lowEnd : m_held == Held::High ? highEnd : angle);
+}
+
 bool zarDialEnds::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() != QEvent::MouseButtonRelease || !m_dial->isSliderDown())
+    const QEvent::Type type = event->type();
+    if (m_dial->wrapping() ||
+        (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease))
         return QObject::eventFilter(watched, event);
-    auto* release = static_cast<QMouseEvent*>(event);
-    if (release->button() != Qt::LeftButton || (release->buttons() & ~Qt::LeftButton))
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    if (type == QEvent::MouseButtonPress) {
+        // The dial itself sets the value where the tap lands; a tap in the gap goes to
+        // the end of the half it hit, and holds it.
+        m_angle = angleOf(mouse->localPos());
+        m_held = m_angle > lowEnd ? Held::Low : m_angle < highEnd ? Held::High : Held::None;
         return QObject::eventFilter(watched, event);
-    QMouseEvent move(QEvent::MouseMove, release->localPos(), release->windowPos(), release->screenPos(),
-                     Qt::NoButton, Qt::LeftButton, release->modifiers(), release->source());
-    QCoreApplication::sendEvent(m_dial, &move);
+    }
+    if (!m_dial->isSliderDown())
+        return QObject::eventFilter(watched, event);
+    if (type == QEvent::MouseMove) {
+        if (!(mouse->buttons() & Qt::LeftButton))
+            return QObject::eventFilter(watched, event);
+        m_dial->setSliderPosition(follow(mouse->localPos()));
+        return true;
+    }
+    if (mouse->button() != Qt::LeftButton || (mouse->buttons() & ~Qt::LeftButton))
+        return QObject::eventFilter(watched, event);
+    // The dial would set the value of the point where the finger is lifted, whichever
+    // way it came: the lift goes as a last move instead, and releases the knob.
+    m_dial->setSliderPosition(follow(mouse->localPos()));
     m_dial->setSliderDown(false);
     return true;
 }

@@ -4,10 +4,14 @@
 #include <QObject>
 
 class QDial;
+class QPointF;
 
-// A dial without wrapping, dragged past one of its ends into its gap, would turn to the
-// other end at once: round the face no step of a finger spans half the range, so such
-// a step keeps the end it came from. Taps still go where they land.
+// A dial without wrapping turned by a finger as a knob against its stops. The dial
+// follows the finger's way round the face, however far the finger went between two
+// moves: a quick flick over the top lands where the finger points. A finger that runs
+// on past an end into the gap, and perhaps on round the far side, leaves the dial at
+// that end until it comes back onto the face past the same end. Taps still go where
+// they land; a tap in the gap holds the end it went to.
 class zarDialEnds : public QObject
 {
 public:
@@ -18,9 +22,17 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void onAction(int action);
+    enum class Held { None, Low, High };
+
+    // Anticlockwise from 3 o'clock, in radians, as the dial reads a point.
+    double angleOf(const QPointF& point) const;
+    int valueAt(double angle) const;
+    // Where the dial stands once the finger has come to point.
+    int follow(const QPointF& point);
 
     QDial* m_dial;
+    double m_angle = 0;
+    Held m_held = Held::None;
 };
 
 #endif

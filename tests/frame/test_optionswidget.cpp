@@ -308,7 +308,8 @@ private slots:
     void dialFollowsTheFinger_data()
     {
         // Angles as on a clock face read anticlockwise from 3 o'clock: the dial's low end
-        // is at 240 degrees, its high end at 300 (-60), its gap between them at the bottom.
+        // is at 240 degrees, its high end at 300 (-60), its gap between them at the bottom;
+        // a value v stands at 240 - 3v.
         QTest::addColumn<QVector<int>>("path");
         QTest::addColumn<int>("value");
         QTest::newRow("from the low end on through the gap") << QVector<int>({ 240, 265, 275, 285 }) << 0;
@@ -316,9 +317,17 @@ private slots:
         QTest::newRow("up through the gap into the low end") << QVector<int>({ 285, 265, 245 }) << 100;
         QTest::newRow("round the face") << QVector<int>({ 90, 60, 30 }) << 70;
         QTest::newRow("a tap right of the gap's middle") << QVector<int>({ 275 }) << 100;
+        QTest::newRow("flicked over the top leftwards") << QVector<int>({ 30, 189 }) << 17;
+        QTest::newRow("flicked over the top rightwards") << QVector<int>({ 150, -9 }) << 83;
+        QTest::newRow("past the low end and up the far side") << QVector<int>({ 240, 265, 290, 330, 30, 90, 120 }) << 0;
+        QTest::newRow("past the high end and up the far side") << QVector<int>({ 300, 275, 250, 210, 150, 90, 60 }) << 100;
+        QTest::newRow("past the low end and round to the face") << QVector<int>({ 240, 265, 330, 60, 150, 225 }) << 0;
+        QTest::newRow("back out of the gap past the same end") << QVector<int>({ 240, 265, 275, 265, 225 }) << 5;
+        QTest::newRow("back out of the gap past the high end") << QVector<int>({ 300, 275, 265, 275, 315 }) << 95;
     }
     // A finger pressed at the first angle, run over the others and lifted at the last:
-    // running on past an end into the gap keeps that end.
+    // the dial follows its way round, and running on past an end holds that end until the
+    // finger comes back past it. The lift releases the knob: the next tap goes where it lands.
     void dialFollowsTheFinger()
     {
         QFETCH(QVector<int>, path);
@@ -338,6 +347,9 @@ private slots:
         QTest::mouseRelease(dial, Qt::LeftButton, {}, at(path.last()));
         QTEST(dial->value(), "value");
         QCOMPARE(zarOptionsWidget::options().transmitterPower, quint8(dial->value()));
+        QVERIFY(!dial->isSliderDown());
+        QTest::mouseClick(dial, Qt::LeftButton, {}, at(90));
+        QCOMPARE(dial->value(), 50);
     }
 
     void pauseSelectorCanBeDisabled()
