@@ -35,11 +35,13 @@ zarTemplateTableView::zarTemplateTableView(QWidget* parent) : QTableView(parent)
 }
 
 // With auto-scroll off the view no longer follows the current cell by itself: after a
-// key it is brought into view here.
+// key that moved it, it is brought into view here. Other keys leave the grid where the
+// operator scrolled it.
 void zarTemplateTableView::keyPressEvent(QKeyEvent* event)
 {
+    const QModelIndex before = currentIndex();
     QTableView::keyPressEvent(event);
-    if (currentIndex().isValid())
+    if (currentIndex().isValid() && currentIndex() != before)
         scrollTo(currentIndex());
 }
 

@@ -181,8 +181,6 @@ private slots:
         QVERIFY2(bar->value() > before, qPrintable(QString::number(bar->value())));
     }
 
-    // Pressed on a cell, moved held, lifted outside the view: the cells touched go to the
-    // template at the lift all the same; the view keeps no selection and is at rest.
     // The current cell moved with the keys past the shown part stays in view.
     void keysKeepTheCurrentCellInView()
     {
@@ -202,6 +200,38 @@ private slots:
                                 .arg(cell.x()).arg(cell.y()).arg(table->viewport()->width()).arg(table->viewport()->height())));
     }
 
+    void keysThatDoNotMoveLeaveTheGridScrolled_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Shift") << int(Qt::Key_Shift);
+        QTest::newRow("Ctrl") << int(Qt::Key_Control);
+        QTest::newRow("Escape") << int(Qt::Key_Escape);
+        QTest::newRow("Space") << int(Qt::Key_Space);
+        QTest::newRow("a letter") << int(Qt::Key_A);
+    }
+
+    // Scrolled with the bars away from the current cell, the grid stays where it was put
+    // on a key that does not move the current cell.
+    void keysThatDoNotMoveLeaveTheGridScrolled()
+    {
+        QFETCH(int, key);
+        zarMainWidget window;
+        zarTemplateTableView* table = gridInWindow(window);
+        QVERIFY(table);
+        table->setFocus();
+        table->setCurrentIndex(table->model()->index(0, 0));
+        table->verticalScrollBar()->setValue(table->verticalScrollBar()->maximum());
+        table->horizontalScrollBar()->setValue(table->horizontalScrollBar()->maximum());
+        const int vertical = table->verticalScrollBar()->value();
+        const int horizontal = table->horizontalScrollBar()->value();
+        QVERIFY(vertical > 0 && horizontal > 0);
+        QTest::keyClick(table, Qt::Key(key));
+        QCOMPARE(table->verticalScrollBar()->value(), vertical);
+        QCOMPARE(table->horizontalScrollBar()->value(), horizontal);
+    }
+
+    // Pressed on a cell, moved held, lifted outside the view: the cells touched go to the
+    // template at the lift all the same; the view keeps no selection and is at rest.
     void fingerLiftedOutsideTheGrid()
     {
         zarTemplateWidget screen;
