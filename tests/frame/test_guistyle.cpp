@@ -31,7 +31,8 @@ private slots:
         QTest::newRow("application") << QString() << "DejaVu Sans";
     }
     // Each font is drawn in the family installed with the program, whatever else the
-    // machine holds and prefers for a family it lacks.
+    // machine holds and prefers for a family it lacks: here fontconfig prefers DejaVu
+    // Serif for all of them (the test's own fonts.conf).
     void fontsStandIn()
     {
         QFETCH(QString, family);
