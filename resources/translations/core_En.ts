@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>Reference voltage gererator</source>
-        <translation>Reference voltage gererator</translation>
+        <translation>Reference voltage generator</translation>
     </message>
     <message>
         <source>Internal generator</source>

@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>Are you sure you want to clear surrent set?</source>
-        <translation>Are you sure you want to clear surrent set?</translation>
+        <translation>Are you sure you want to clear current set?</translation>
     </message>
     <message>
         <source>Save template</source>

@@ -168,7 +168,7 @@
     </message>
     <message>
         <source>Relative standart deviation</source>
-        <translation>Relative standart deviation</translation>
+        <translation>Relative standard deviation</translation>
     </message>
     <message>
         <source>Min stacking:</source>

@@ -226,7 +226,7 @@
     </message>
     <message>
         <source>Release</source>
-        <translation>Релиз</translation>
+        <translation>Выпуск</translation>
     </message>
     <message>
         <source>Clock</source>

@@ -77,6 +77,7 @@ private slots:
         QTest::newRow("Language") << "zarLanguageWidget" << "Language" << "Язык";
         QTest::newRow("RU") << "zarLanguageWidget" << "RU" << "РУС";
         QTest::newRow("US") << "zarLanguageWidget" << "US" << "США";
+        QTest::newRow("Release, as the screen it opens") << "zarSystemWidget" << "Release" << "Выпуск";
     }
 
     void fixedRussianTexts()
@@ -86,6 +87,26 @@ private slots:
         QTranslator ru;
         QVERIFY(ru.load(QStringLiteral(":/system/system/Ru.qm")));
         QTEST(ru.translate(qPrintable(context), qPrintable(source)), "russian");
+    }
+
+    void englishTextsMendTheKeys_data()
+    {
+        QTest::addColumn<QString>("context");
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("english");
+        QTest::newRow("deviation") << "zarOptionsWidget" << "Relative standart deviation"
+                                   << "Relative standard deviation";
+        QTest::newRow("device 6") << "QObject" << "Reference voltage gererator" << "Reference voltage generator";
+    }
+
+    // The texts are the keys, typos included; English reads them mended.
+    void englishTextsMendTheKeys()
+    {
+        QFETCH(QString, context);
+        QFETCH(QString, source);
+        QTranslator en;
+        QVERIFY(en.load(QStringLiteral(":/system/system/En.qm")));
+        QTEST(en.translate(qPrintable(context), qPrintable(source)), "english");
     }
 
     void everyFrameTextHasARussianText()

@@ -426,7 +426,7 @@ private slots:
         model.onCurrentSetChange(1);
         answer.expect(QMessageBox::StandardButton(button));
         QCOMPARE(model.onSetClear(), button == QMessageBox::Yes);
-        QCOMPARE(answer.text, QStringLiteral("Are you sure you want to clear surrent set?"));
+        QCOMPARE(answer.text, QStringLiteral("Are you sure you want to clear current set?"));
         QList<int> counts;
         for (const zarTemplateSet& set : model.sets())
             counts << set.measurementCount();
