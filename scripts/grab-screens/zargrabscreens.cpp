@@ -131,9 +131,11 @@ void grabTemplateAndSignals(zarMainWidget& window, const QString& out, const QSt
     }
 }
 
-// The transmitter dial dragged from its low end on into its gap, as a slipping finger
-// would: the page is grabbed with the finger lifted there.
-void grabDialSlip(zarMainWidget& window, const QString& out, const QString& language)
+// The transmitter dial dragged by a finger along the given angles (anticlockwise from
+// 3 o'clock; the low end at 240, the high end at 300): the page is grabbed with the finger
+// still down at the last angle and again once it is lifted there.
+void grabDialDrag(zarMainWidget& window, const QString& out, const QString& language, const QString& name,
+                  const QVector<int>& path)
 {
     window.tabWidget->setCurrentIndex(1);
     QTest::qWait(50);
@@ -143,13 +145,23 @@ void grabDialSlip(zarMainWidget& window, const QString& out, const QString& lang
         const int r = qMin(dial->width(), dial->height()) * 2 / 5;
         return QPoint(dial->width() / 2 + qRound(r * qCos(a)), dial->height() / 2 - qRound(r * qSin(a)));
     };
-    QTest::mousePress(dial, Qt::LeftButton, {}, at(240));
-    for (int degrees : { 250, 260, 270, 280, 290 })
-        QTest::mouseMove(dial, at(degrees));
-    QTest::mouseRelease(dial, Qt::LeftButton, {}, at(290));
+    QTest::mousePress(dial, Qt::LeftButton, {}, at(path.first()));
+    std::printf("%s dial %s: pressed at %d %%", qPrintable(language), qPrintable(name), dial->value());
+    // As a finger's moves come: with the button held (QTest::mouseMove would only warp
+    // the pointer, which the X server reports with no button down).
+    for (int degrees : path.mid(1)) {
+        QMouseEvent move(QEvent::MouseMove, at(degrees), dial->mapToGlobal(at(degrees)), Qt::NoButton,
+                         Qt::LeftButton, {});
+        QApplication::sendEvent(dial, &move);
+        std::printf(", %d", dial->value());
+    }
     QTest::qWait(50);
-    window.grab().save(QStringLiteral("%1/%2-options-dial-slip.png").arg(out, language));
-    std::printf("%s dial after the slip: %d %%\n", qPrintable(language), dial->value());
+    window.grab().save(QStringLiteral("%1/%2-options-dial-%3-held.png").arg(out, language, name));
+    QTest::mouseRelease(dial, Qt::LeftButton, {}, at(path.last()));
+    QTest::qWait(50);
+    window.grab().save(QStringLiteral("%1/%2-options-dial-%3.png").arg(out, language, name));
+    std::printf("; lifted at %d %% (%s), knob %s\n", dial->value(),
+                qPrintable(window.optionsPage.transmitterLabel->text()), dial->isSliderDown() ? "held" : "released");
     dial->setValue(25);
 }
 
@@ -213,7 +225,12 @@ int main(int argc, char* argv[])
             listControls(window.tabWidget->widget(tab), where);
         }
         grabTemplateAndSignals(window, out, language);
-        grabDialSlip(window, out, language);
+        grabDialDrag(window, out, language, QStringLiteral("slip"), { 240, 250, 260, 270, 280, 290 });
+        grabDialDrag(window, out, language, QStringLiteral("flick-left"), { 30, 189 });
+        grabDialDrag(window, out, language, QStringLiteral("flick-right"), { 150, -9 });
+        grabDialDrag(window, out, language, QStringLiteral("run-past-low"), { 240, 265, 290, 330, 30, 90 });
+        grabDialDrag(window, out, language, QStringLiteral("run-past-high"), { 300, 275, 250, 210, 150, 90 });
+        grabDialDrag(window, out, language, QStringLiteral("back-past-low"), { 240, 265, 290, 265, 225, 195 });
         window.optionsPage.setEnabled(false);
         window.tabWidget->setCurrentIndex(1);
         QTest::qWait(50);
