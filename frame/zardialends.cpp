@@ -2,21 +2,21 @@
 
 #include <QDial>
 #include <QMouseEvent>
+#include <QtMath>
 
 #include <cmath>
 
 namespace {
-const double pi = 3.14159265358979323846;
 // The face runs clockwise from the low end at 240 degrees to the high end at -60;
 // the gap lies between them at the bottom.
-const double lowEnd = 4 * pi / 3;
-const double highEnd = -pi / 3;
+const double lowEnd = 4 * M_PI / 3;
+const double highEnd = -M_PI / 3;
 
 // Between two moves the finger took the shorter way round: the signed turn, at most
 // half a circle either way.
 double turn(double from, double to)
 {
-    return std::remainder(to - from, 2 * pi);
+    return std::remainder(to - from, 2 * M_PI);
 }
 }
 
@@ -28,7 +28,7 @@ zarDialEnds::zarDialEnds(QDial* dial) : QObject(dial), m_dial(dial)
 double zarDialEnds::angleOf(const QPointF& point) const
 {
     const double a = std::atan2(m_dial->height() / 2.0 - point.y(), point.x() - m_dial->width() / 2.0);
-    return a < -pi / 2 ? a + 2 * pi : a;
+    return a < -M_PI / 2 ? a + 2 * M_PI : a;
 }
 
 int zarDialEnds::valueAt(double angle) const

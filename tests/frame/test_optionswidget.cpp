@@ -24,6 +24,13 @@ class TestOptionsWidget : public QObject
         return box ? box->currentText() : control->property("value").toString();
     }
 
+    // The point 80 px from the dial's middle at the given angle.
+    static QPoint onDial(const QDial* dial, int degrees)
+    {
+        const double a = qDegreesToRadians(double(degrees));
+        return QPoint(dial->width() / 2 + qRound(80 * qCos(a)), dial->height() / 2 - qRound(80 * qSin(a)));
+    }
+
 private slots:
     void init() { QSettings(settingsScope, QStringLiteral("zarOptionsWidget")).clear(); }
 
@@ -334,10 +341,7 @@ private slots:
         zarOptionsWidget page;
         QDial* dial = page.transmitterDial;
         dial->resize(200, 200);
-        const auto at = [dial](int degrees) {
-            const double a = qDegreesToRadians(double(degrees));
-            return QPoint(dial->width() / 2 + qRound(80 * qCos(a)), dial->height() / 2 - qRound(80 * qSin(a)));
-        };
+        const auto at = [dial](int degrees) { return onDial(dial, degrees); };
         QTest::mousePress(dial, Qt::LeftButton, {}, at(path.first()));
         for (int degrees : path.mid(1, path.size() - 2)) {
             QMouseEvent move(QEvent::MouseMove, at(degrees), dial->mapToGlobal(at(degrees)), Qt::NoButton,
