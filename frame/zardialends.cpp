@@ -77,9 +77,12 @@ bool zarDialEnds::eventFilter(QObject* watched, QEvent* event)
     auto* mouse = static_cast<QMouseEvent*>(event);
     if (type == QEvent::MouseButtonPress) {
         // The dial itself sets the value where the tap lands; a tap in the gap goes to
-        // the end of the half it hit, and holds it.
-        m_angle = angleOf(mouse->localPos());
-        m_held = m_angle > lowEnd ? Held::Low : m_angle < highEnd ? Held::High : Held::None;
+        // the end of the half it hit, and holds it. The dial takes the left button alone:
+        // another button pressed during a drag leaves the drag, and the end it holds, as they are.
+        if (mouse->button() == Qt::LeftButton && mouse->buttons() == Qt::LeftButton) {
+            m_angle = angleOf(mouse->localPos());
+            m_held = m_angle > lowEnd ? Held::Low : m_angle < highEnd ? Held::High : Held::None;
+        }
         return QObject::eventFilter(watched, event);
     }
     if (!m_dial->isSliderDown())

@@ -356,6 +356,26 @@ private slots:
         QCOMPARE(dial->value(), 50);
     }
 
+    // A finger run past the low end up to the top holds 0 %; a second button pressed there
+    // (the dial takes no such press) keeps that hold for the rest of the drag.
+    void secondButtonKeepsTheHeldEnd()
+    {
+        zarOptionsWidget page;
+        QDial* dial = page.transmitterDial;
+        dial->resize(200, 200);
+        const auto at = [dial](int degrees) { return onDial(dial, degrees); };
+        QTest::mousePress(dial, Qt::LeftButton, {}, at(240));
+        const auto send = [dial, &at](QEvent::Type type, int degrees, Qt::MouseButton button, Qt::MouseButtons held) {
+            QMouseEvent event(type, at(degrees), dial->mapToGlobal(at(degrees)), button, held, {});
+            QApplication::sendEvent(dial, &event);
+        };
+        for (int degrees : { 265, 330, 30, 90 })
+            send(QEvent::MouseMove, degrees, Qt::NoButton, Qt::LeftButton);
+        send(QEvent::MouseButtonPress, 90, Qt::RightButton, Qt::LeftButton | Qt::RightButton);
+        send(QEvent::MouseMove, 60, Qt::NoButton, Qt::LeftButton | Qt::RightButton);
+        QCOMPARE(dial->value(), 0);
+    }
+
     void pauseSelectorCanBeDisabled()
     {
         zarOptionsWidget page;
