@@ -1095,8 +1095,10 @@ private slots:
                      screen.displayComboBox->setCurrentIndex(display);
                      screen.modeComboBox->setCurrentIndex(mode);
                      QApplication::processEvents();
-                     QVERIFY(zarTranslator::instance()->setLanguage(shown));
-                     QApplication::processEvents();
+                     if (!switchFirst) {
+                         QVERIFY(zarTranslator::instance()->setLanguage(shown));
+                         QApplication::processEvents();
+                     }
                      const QWidget* canvas = display == 0 ? screen.pseudoSectionPlot.canvas()
                                                           : screen.soundingCurvePlot.canvas();
                      int count = 0;
